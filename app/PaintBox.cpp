@@ -1,0 +1,37 @@
+#include "app/PaintBox.h"
+
+#include "platform/Errors.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TPaintBox::paintEvent(QPaintEvent* event) {
+    ++PaintCount;
+    LastPaintRect = event->rect();
+    if (OnPaint)
+        platform::Guarded([this] { OnPaint(this); });
+}
+
+TImage::TImage(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+QImage& TImage::Canvas() {
+    if (Picture.isNull()) {
+        Picture = QImage(size(), QImage::Format_RGB32);
+        Picture.fill(Qt::white);
+    }
+    return Picture;
+}
+
+void TImage::paintEvent(QPaintEvent* event) {
+    if (Picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(event->rect(), Picture, event->rect());
+}

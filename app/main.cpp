@@ -1,0 +1,31 @@
+// Program entry: one clock window, chosen by the first command-line argument.
+
+#include "app/MainUnit.h"
+#include "platform/Errors.h"
+#include "platform/QuitSignals.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char** argv) {
+    // Skins are pixel pictures: the window must not be scaled for the display's density.
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvane5"));
+    try {
+        std::unique_ptr<TMainForm> mainForm;
+        platform::QuitSignals quitSignals([&mainForm] {
+            if (mainForm)
+                mainForm->close();
+            else
+                QCoreApplication::quit();
+        });
+        mainForm = std::make_unique<TMainForm>(QApplication::arguments().mid(1));
+        mainForm->show();
+        app.exec();
+    } catch (...) {
+        platform::ShowException(platform::CurrentExceptionMessage());
+    }
+    return 0;
+}

@@ -1,0 +1,99 @@
+#include "platform/Environment.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+#include <chrono>
+
+namespace platform {
+
+namespace {
+
+std::function<TDateTime()>& NowSource() {
+    static std::function<TDateTime()> source;
+    return source;
+}
+
+QString& PathOverride() {
+    static QString path;
+    return path;
+}
+
+std::function<std::uint32_t()>& CounterSource() {
+    static std::function<std::uint32_t()> source;
+    return source;
+}
+
+std::function<void(const QString&)>& UrlOpener() {
+    static std::function<void(const QString&)> opener;
+    return opener;
+}
+
+QString RealExecutablePath() {
+    // /proc/self/exe resolves links, so a clock started through a symbolic link still
+    // finds the skins beside the real binary.
+    const QString path = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    if (!path.isEmpty())
+        return path;
+    return QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+}
+
+} // namespace
+
+TDateTime Now() {
+    if (NowSource())
+        return NowSource()();
+    return FromQDateTime(QDateTime::currentDateTime());
+}
+
+void SetNowSource(std::function<TDateTime()> source) {
+    NowSource() = std::move(source);
+}
+
+QString ProgramPath() {
+    if (!PathOverride().isEmpty())
+        return PathOverride();
+    static const QString real = RealExecutablePath();
+    return real;
+}
+
+QString ProgramDir() {
+    const QString path = ProgramPath();
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+void SetProgramPath(const QString& path) {
+    PathOverride() = path;
+}
+
+std::uint32_t MillisecondCounter() {
+    if (CounterSource())
+        return CounterSource()();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    return std::uint32_t(ms.count());
+}
+
+void SetMillisecondCounter(std::function<std::uint32_t()> counter) {
+    CounterSource() = std::move(counter);
+}
+
+void OpenUrl(const QString& url) {
+    if (UrlOpener()) {
+        UrlOpener()(url);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+void SetUrlOpener(std::function<void(const QString&)> opener) {
+    UrlOpener() = std::move(opener);
+}
+
+QString SiteHost() {
+    const QString host = qEnvironmentVariable("KORVANE5_HOST").trimmed();
+    return host.isEmpty() ? QStringLiteral("www.korvane5.example") : host;
+}
+
+} // namespace platform

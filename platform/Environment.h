@@ -1,0 +1,34 @@
+#pragma once
+// What the program takes from its surroundings: the clock, the program's own location,
+// the millisecond counter and the desktop's URL handler. Each has a hook so that tests
+// control time, the skins folder and what "opening a web page" does.
+
+#include "platform/DateTime.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+namespace platform {
+
+// Current local date and time with millisecond resolution.
+TDateTime Now();
+void SetNowSource(std::function<TDateTime()> source); // empty: the real clock
+
+// Full real path of the running executable, and its directory with a trailing '/'.
+QString ProgramPath();
+QString ProgramDir();
+void SetProgramPath(const QString& path); // empty: the real one
+
+// Millisecond count of the monotonic clock, as a 32-bit value (wraps).
+std::uint32_t MillisecondCounter();
+void SetMillisecondCounter(std::function<std::uint32_t()> counter);
+
+// Hands a web address to the desktop's URL handler; the outcome is not reported.
+void OpenUrl(const QString& url);
+void SetUrlOpener(std::function<void(const QString&)> opener);
+
+// The maker's web host ("host" or "host:port"); KORVANE5_HOST replaces the default.
+QString SiteHost();
+
+} // namespace platform

@@ -1,0 +1,41 @@
+#include "platform/Errors.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+std::function<void(const QString&)>& Reporter() {
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
+} // namespace
+
+EException::EException(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+void ShowException(const QString& message) {
+    if (Reporter()) {
+        Reporter()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), message,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void SetExceptionReporter(std::function<void(const QString&)> reporter) {
+    Reporter() = std::move(reporter);
+}
+
+QString CurrentExceptionMessage() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return {};
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,52 @@
+#pragma once
+// The dialog in which the user picks a clock's target: a date picker, a time picker and
+// the "Preset:" list of coming events. It never changes the target itself: the owner
+// seeds the pickers before showing it and reads them back after OK.
+
+#include "platform/DateTime.h"
+
+#include <QDialog>
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class TDateTimePickForm;
+}
+class TDateTimePicker;
+class TComboBox;
+class QLabel;
+class QPushButton;
+class QFrame;
+
+class TDateTimePickForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDateTimePickForm(QWidget* owner);
+    ~TDateTimePickForm() override;
+
+    // Modal run: 1 for OK, 2 for Cancel, Esc or the close box.
+    int ShowModal();
+    void SetStayOnTop(bool onTop);
+
+    void PresetsBoxDropDown();
+    void PresetsBoxChange();
+
+    TDateTimePicker* DatePicker;
+    QLabel* Label1;
+    QLabel* Label2;
+    TDateTimePicker* TimePicker;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+    QFrame* Bevel1;
+    QLabel* Label3;
+    TComboBox* PresetsBox;
+
+    bool PresetsLoaded = false;
+    std::vector<TDateTime> PresetDates;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TDateTimePickForm> ui;
+};

@@ -1,0 +1,80 @@
+#include "presets/Pickers.h"
+
+#include "platform/Errors.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+// The system's long time format, without the time zone (a picker holds local time).
+QString TimeFormat() {
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
+    format.remove(QRegularExpression(QStringLiteral("^\\s*t+\\s*")));
+    return format.isEmpty() ? QStringLiteral("HH:mm:ss") : format;
+}
+
+} // namespace
+
+TDateTimePicker::TDateTimePicker(QWidget* parent) : QDateTimeEdit(parent) {
+    setMinimumDateTime(QDateTime(QDate(1, 1, 1), QTime(0, 0)));
+    setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999)));
+    SetKind(TKind::Date);
+    connect(this, &QDateTimeEdit::dateTimeChanged, this, &TDateTimePicker::UserChanged);
+}
+
+void TDateTimePicker::SetKind(TKind kind) {
+    Kind = kind;
+    Showing = true;
+    if (kind == TKind::Date) {
+        setDisplayFormat(QLocale::system().dateFormat(QLocale::LongFormat));
+        setCalendarPopup(true);
+    } else {
+        setDisplayFormat(TimeFormat());
+        setCalendarPopup(false);
+    }
+    Showing = false;
+    ShowValue();
+}
+
+void TDateTimePicker::SetDateTime(TDateTime value) {
+    Value = value;
+    ShowValue();
+}
+
+void TDateTimePicker::SetTime(TDateTime time) {
+    Value = platform::ReplaceTime(Value, time);
+    ShowValue();
+}
+
+void TDateTimePicker::ShowValue() {
+    const QDateTime shown = platform::ToQDateTime(Value);
+    if (!shown.isValid())
+        return;
+    Showing = true;
+    setDateTime(shown);
+    Showing = false;
+}
+
+void TDateTimePicker::UserChanged(const QDateTime& shown) {
+    if (Showing)
+        return;
+    if (Kind == TKind::Date)
+        Value = platform::ReplaceTime(platform::FromQDate(shown.date()), Value);
+    else
+        Value = platform::ReplaceTime(Value, platform::FromQTime(shown.time()));
+}
+
+TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+}
+
+void TComboBox::showPopup() {
+    bool open = true;
+    if (OnDropDown && !platform::Guarded([&] { open = OnDropDown(); }))
+        open = false;
+    // The handler may have run the event loop; the dialog may be gone from the screen.
+    if (open && isVisible())
+        QComboBox::showPopup();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Shared test scaffolding: a controlled clock, captured error boxes, moments by fields.
+
+#include "platform/DateTime.h"
+#include "platform/Environment.h"
+#include "platform/Errors.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+inline TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
+    TDateTime date = 0, time = 0;
+    EXPECT_TRUE(platform::TryEncodeDate(y, mo, d, date));
+    EXPECT_TRUE(platform::TryEncodeTime(h, mi, s, ms, time));
+    return platform::CombineDateTime(date, time);
+}
+
+constexpr double Second = 1.0 / 86400.0;
+
+// Time stands still unless the test moves it; error boxes are collected, not shown.
+class ClockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::SetNowSource([this] { return Now; });
+        platform::SetExceptionReporter([this](const QString& m) { Errors << m; });
+        platform::SetUrlOpener([this](const QString& url) { OpenedUrls << url; });
+    }
+    void TearDown() override {
+        platform::SetNowSource({});
+        platform::SetExceptionReporter({});
+        platform::SetUrlOpener({});
+        platform::SetProgramPath({});
+        platform::SetMillisecondCounter({});
+    }
+
+    TDateTime Now = At(2026, 3, 14, 10, 0, 0);
+    QStringList Errors;
+    QStringList OpenedUrls;
+};

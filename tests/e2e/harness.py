@@ -1,0 +1,173 @@
+"""A virtual X11 desktop for the end-to-end tests: Xvfb, a window manager, optionally a
+system tray and a compositor, and the real clock binary with a private settings folder.
+
+A test that cannot get an X server exits with status 77, which ctest reports as skipped.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BUILD = os.environ.get("KORVANE5_BUILD") or os.path.join(
+    os.path.dirname(__file__), "..", "..", "build")
+BINARY = os.path.join(BUILD, "korvane5")
+SETTINGS_TOOL = os.path.join(BUILD, "korvane5-settings")
+PROBE = os.path.join(BUILD, "tests", "korvane5-probe")
+
+SKIP = 77
+
+
+def wait_for(predicate, timeout=10.0, step=0.05):
+    """Polls predicate until it returns something true; returns that, or None."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(step)
+    return None
+
+
+class Desktop:
+    """Xvfb on a free display number with openbox; tear down with close()."""
+
+    def __init__(self, width=1024, height=768):
+        self.procs = []
+        self.clocks = []
+        self.logs = []
+        self.tmp = tempfile.mkdtemp(prefix="korvane5-e2e-")
+        self.config = os.path.join(self.tmp, "config")
+        os.makedirs(self.config)
+        if not shutil.which("Xvfb"):
+            raise unittest.SkipTest("Xvfb is not installed")
+        read_fd, write_fd = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
+             "%dx%dx24" % (width, height), "-nolisten", "tcp"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        self.procs.append(xvfb)
+        number = b""
+        with os.fdopen(read_fd, "rb") as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            self.close()
+            raise unittest.SkipTest("Xvfb could not start")
+        self.display = ":" + number.decode()
+        self.env = dict(os.environ)
+        self.env.update({
+            "DISPLAY": self.display,
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_RUNTIME_DIR": self.tmp,
+            "QT_QPA_PLATFORM": "xcb",
+            "ASAN_OPTIONS": "detect_leaks=0",
+        })
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        self.start(["openbox", "--sm-disable"])
+        if not wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"])):
+            raise RuntimeError("openbox did not start")
+
+    def start(self, argv):
+        proc = subprocess.Popen(argv, env=self.env, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+        self.procs.append(proc)
+        return proc
+
+    def run(self, argv, check=False):
+        result = subprocess.run(argv, env=self.env, capture_output=True, text=True)
+        if check and result.returncode != 0:
+            raise RuntimeError("%s failed: %s" % (argv, result.stderr))
+        return result.stdout
+
+    def settings(self, *args):
+        return subprocess.run([SETTINGS_TOOL] + list(args), env=self.env,
+                              capture_output=True, text=True, check=True).stdout
+
+    def start_clock(self, *args):
+        log = open(os.path.join(self.tmp, "clock-%d.log" % len(self.clocks)), "w")
+        proc = subprocess.Popen([BINARY] + [str(a) for a in args], env=self.env,
+                                stdout=log, stderr=subprocess.STDOUT)
+        self.clocks.append(proc)
+        self.logs.append(log)
+        return proc
+
+    # Windows -------------------------------------------------------------------------
+
+    def find_window(self, name, pid=None, timeout=10.0):
+        """The id of a mapped window whose title is exactly name."""
+        def look():
+            argv = ["xdotool", "search", "--onlyvisible", "--name", "^%s$" % name]
+            if pid is not None:
+                argv[2:2] = ["--pid", str(pid)]
+            ids = self.run(argv).split()
+            return ids[0] if ids else None
+        return wait_for(look, timeout)
+
+    def prop(self, window, name):
+        return self.run(["xprop", "-id", str(window), name])
+
+    def geometry(self, window):
+        """(x, y, width, height) of the window on the screen."""
+        info = self.run(["xwininfo", "-id", str(window)])
+        values = {}
+        for line in info.splitlines():
+            line = line.strip()
+            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
+                if line.startswith(key + ":"):
+                    values[key] = int(line.split(":")[1])
+        return (values["Absolute upper-left X"], values["Absolute upper-left Y"],
+                values["Width"], values["Height"])
+
+    def screenshot(self, window, name):
+        path = os.path.join(self.tmp, name + ".png")
+        subprocess.run([PROBE, "grab", str(window), path], env=self.env, check=True)
+        return path
+
+    def differing_pixels(self, a, b, rect):
+        out = subprocess.run([PROBE, "diff", a, b] + [str(v) for v in rect],
+                             env=self.env, capture_output=True, text=True, check=True)
+        return int(out.stdout)
+
+    def xdotool(self, *args):
+        return self.run(["xdotool"] + [str(a) for a in args], check=True)
+
+    def close(self):
+        for proc in self.clocks:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        for log in self.logs:
+            log.close()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+
+def stop_clock(proc, timeout=10.0):
+    """Ends a clock with SIGTERM, as a session end does; returns its exit status."""
+    proc.send_signal(signal.SIGTERM)
+    return proc.wait(timeout)
+
+
+def main():
+    """Runs the calling module's tests; 77 when every test was skipped."""
+    program = unittest.main(exit=False, verbosity=2)
+    result = program.result
+    if not result.wasSuccessful():
+        sys.exit(1)
+    if result.testsRun and len(result.skipped) == result.testsRun:
+        sys.exit(SKIP)
+    sys.exit(0)

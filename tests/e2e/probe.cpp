@@ -1,0 +1,63 @@
+// A helper for the end-to-end tests: reads the virtual screen through Qt's X11 platform
+// and compares pictures, so the Python scripts need no image library.
+//
+//   probe grab WINDOW-ID OUT.png          the window's pixels as the X server has them
+//   probe diff A.png B.png X Y W H        pixels that differ inside the rectangle
+//   probe mean IMAGE.png X Y W H          mean grey level inside the rectangle
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <cstdio>
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: probe grab WID OUT | diff A B X Y W H | mean IMG X Y W H\n");
+    return 2;
+}
+
+QRect RectFrom(char** argv) {
+    return QRect(atoi(argv[0]), atoi(argv[1]), atoi(argv[2]), atoi(argv[3]));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return Usage();
+    const QByteArray cmd = argv[1];
+    if (cmd == "grab" && argc == 4) {
+        QGuiApplication app(argc, argv);
+        const WId id = WId(QByteArray(argv[2]).toULongLong(nullptr, 0));
+        const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(id);
+        return shot.save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+    }
+    if (cmd == "diff" && argc == 8) {
+        const QImage a(QString::fromLocal8Bit(argv[2])), b(QString::fromLocal8Bit(argv[3]));
+        if (a.isNull() || b.isNull())
+            return 1;
+        const QRect r = RectFrom(argv + 4);
+        long count = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y))
+                    ++count;
+        std::printf("%ld\n", count);
+        return 0;
+    }
+    if (cmd == "mean" && argc == 7) {
+        const QImage a(QString::fromLocal8Bit(argv[2]));
+        if (a.isNull())
+            return 1;
+        const QRect r = RectFrom(argv + 3);
+        double sum = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                sum += qGray(a.pixel(x, y));
+        std::printf("%.2f\n", sum / double(r.width() * r.height()));
+        return 0;
+    }
+    return Usage();
+}

@@ -1,0 +1,39 @@
+"""The real clock on a virtual desktop: a borderless, centred window without a task-bar
+entry that counts down, and a clean exit on SIGTERM."""
+
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+import harness  # noqa: E402
+
+
+class Startup(unittest.TestCase):
+    def setUp(self):
+        self.desk = harness.Desktop()
+        self.addCleanup(self.desk.close)
+
+    def test_borderless_window_without_taskbar_entry(self):
+        clock = self.desk.start_clock(3)
+        win = self.desk.find_window("Korvane5", pid=clock.pid)
+        self.assertIsNotNone(win, "no mapped window named Korvane5")
+        state = self.desk.prop(win, "_NET_WM_STATE")
+        self.assertIn("_NET_WM_STATE_SKIP_TASKBAR", state)
+        frame = self.desk.prop(win, "_NET_FRAME_EXTENTS")
+        self.assertIn("= 0, 0, 0, 0", frame, "the window manager drew a frame")
+        x, y, w, h = self.desk.geometry(win)
+        self.assertEqual((w, h), (250, 90))
+        self.assertEqual((x, y), ((1024 - 250) // 2, (768 - 90) // 2), "not centred")
+        self.assertEqual(harness.stop_clock(clock), 0)
+
+    def test_exit_status_is_zero_on_sigterm_and_sigint(self):
+        for sig in ("TERM", "INT", "HUP"):
+            clock = self.desk.start_clock()
+            self.assertIsNotNone(self.desk.find_window("Korvane5", pid=clock.pid))
+            clock.send_signal(getattr(__import__("signal"), "SIG" + sig))
+            self.assertEqual(clock.wait(10), 0, sig)
+
+
+if __name__ == "__main__":
+    harness.main()
