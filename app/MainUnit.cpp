@@ -4,6 +4,7 @@
 #include "app/PaintBox.h"
 #include "platform/Environment.h"
 #include "platform/Errors.h"
+#include "platform/Resources.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
@@ -14,10 +15,12 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 int ClockNumberFromArguments(const QStringList& arguments) {
     if (arguments.isEmpty())
@@ -35,6 +38,7 @@ int ClockNumberFromArguments(const QStringList& arguments) {
 
 TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TMainForm>()) {
+    platform::InitResources();
     ui->setupUi(this);
     Back = ui->Back;
     DaysPaint = ui->DaysPaint;
@@ -44,6 +48,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(250, 90);
+    move(204, 134); // the design position; placement centres it unless a stored one differs
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(24);
     font.setBold(true);
@@ -61,6 +66,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
             [this] { platform::Guarded([this] { SecTimerTimer(); }); });
     RandomTimer = new QTimer(this);
     RandomTimer->setInterval(300000);
+    RandomTimer->setTimerType(Qt::PreciseTimer); // a restart must really start the full wait
     connect(RandomTimer, &QTimer::timeout, this,
             [this] { platform::Guarded([this] { RandomTimerTimer(); }); });
 
@@ -95,19 +101,94 @@ TMainForm::~TMainForm() {
     ClockKey.clear();
 }
 
-void TMainForm::BuildPopupMenu() {
-    PopupMenu = new QMenu(this);
-    SelectClock = PopupMenu->addMenu(QStringLiteral("Select &Clock"));
-    SelectClock->setObjectName(QStringLiteral("SelectClock"));
-    auto* clocks = new QActionGroup(SelectClock);
-    for (int i = 0; i < ClockCount; ++i) {
-        QAction* item = SelectClock->addAction(QStringLiteral("Clock %1").arg(i + 1));
-        item->setData(i);
+QAction* TMainForm::AddItem(QMenu* menu, const QString& caption, void (TMainForm::*handler)(),
+                            int image) {
+    QAction* item = menu->addAction(caption);
+    if (image >= 0)
+        item->setIcon(ImageList.value(image));
+    if (image == OptionItem) {
         item->setCheckable(true);
-        clocks->addAction(item);
+        // The option handlers toggle the check themselves (they also apply the stored
+        // settings), so the toggle Qt makes on a click is taken back before they run.
         connect(item, &QAction::triggered, this,
-                [this, item] { platform::Guarded([this, item] { ClockItemClick(item); }); });
+                [item](bool checked) { item->setChecked(!checked); });
     }
+    connect(item, &QAction::triggered, this,
+            [this, handler] { platform::Guarded([this, handler] { (this->*handler)(); }); });
+    return item;
+}
+
+QAction* TMainForm::AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, int tag,
+                             void (TMainForm::*handler)(QAction*)) {
+    QAction* item = menu->addAction(caption);
+    item->setData(tag);
+    item->setCheckable(true);
+    group->addAction(item);
+    connect(item, &QAction::triggered, this, [this, item, handler] {
+        platform::Guarded([this, item, handler] { (this->*handler)(item); });
+    });
+    return item;
+}
+
+void TMainForm::BuildPopupMenu() {
+    for (int i = 0; i < 5; ++i)
+        ImageList << QIcon(QStringLiteral(":/images/menu%1.png").arg(i));
+
+    PopupMenu = new QMenu(this);
+    SelectClock = PopupMenu->addMenu(ImageList.value(3), QStringLiteral("Select &Clock"));
+    auto* clocks = new QActionGroup(SelectClock);
+    for (int i = 0; i < ClockCount; ++i)
+        AddRadio(SelectClock, clocks, QStringLiteral("Clock %1").arg(i + 1), i,
+                 &TMainForm::ClockItemClick);
+
+    ChooseDateTime = AddItem(PopupMenu, QStringLiteral("Choose &Date/Time..."),
+                             &TMainForm::ChooseDateTimeClick, 0);
+    ChooseSkin1 =
+        AddItem(PopupMenu, QStringLiteral("Choose &Skin..."), &TMainForm::ChooseSkin1Click, 1);
+
+    RandomSkinChangeTime = PopupMenu->addMenu(QStringLiteral("R&andom Skin Change Time"));
+    auto* minutes = new QActionGroup(RandomSkinChangeTime);
+    N5Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&5 Minutes"), 5,
+                         &TMainForm::RandomTimeChange);
+    N10Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&10 Minutes"), 10,
+                          &TMainForm::RandomTimeChange);
+    N20Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&20 Minutes"), 20,
+                          &TMainForm::RandomTimeChange);
+    N30Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&30 Minutes"), 30,
+                          &TMainForm::RandomTimeChange);
+    N60Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&60 Minutes"), 60,
+                          &TMainForm::RandomTimeChange);
+    N5Minutes->setChecked(true);
+
+    Opacity = PopupMenu->addMenu(QStringLiteral("&Opacity"));
+    auto* alphas = new QActionGroup(Opacity);
+    N20Opacity =
+        AddRadio(Opacity, alphas, QStringLiteral("&20 Percent"), 51, &TMainForm::OpacityChange);
+    N40Opacity =
+        AddRadio(Opacity, alphas, QStringLiteral("&40 Percent"), 102, &TMainForm::OpacityChange);
+    N60Opacity =
+        AddRadio(Opacity, alphas, QStringLiteral("&60 Percent"), 153, &TMainForm::OpacityChange);
+    N80Opacity =
+        AddRadio(Opacity, alphas, QStringLiteral("&80 Percent"), 204, &TMainForm::OpacityChange);
+    N100Opacity =
+        AddRadio(Opacity, alphas, QStringLiteral("&100 Percent"), 255, &TMainForm::OpacityChange);
+    N100Opacity->setChecked(true);
+
+    PopupMenu->addSeparator();
+    RunStartup = AddItem(PopupMenu, QStringLiteral("&Run This Clock At Startup"),
+                         &TMainForm::RunStartupClick, OptionItem);
+    StickToDesktop = AddItem(PopupMenu, QStringLiteral("S&tick To Desktop"),
+                             &TMainForm::StickToDesktopClick, OptionItem);
+    AlwaysOnTop = AddItem(PopupMenu, QStringLiteral("A&lways On Top"), &TMainForm::AlwaysOnTopClick,
+                          OptionItem);
+    HideTrayIcon = AddItem(PopupMenu, QStringLiteral("&Hide Tray Icon"),
+                           &TMainForm::HideTrayIconClick, OptionItem);
+
+    PopupMenu->addSeparator();
+    About1 = AddItem(PopupMenu, QStringLiteral("A&bout..."), &TMainForm::About1Click, 4);
+    Exit = AddItem(PopupMenu, QStringLiteral("E&xit"), &TMainForm::ExitClick, 2);
+    Exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    addAction(Exit); // the shortcut works on the clock window, not only in the open menu
 }
 
 QAction* TMainForm::ClockItem(int index) const {
@@ -135,14 +216,6 @@ void TMainForm::ExitClick() {
 
 void TMainForm::ApplicationEvents1Deactivate() {
     SaveSettings();
-}
-
-void TMainForm::LoadSettings() {
-    // The settings store reads and applies the clock's values here.
-}
-
-void TMainForm::SaveSettings() {
-    // The settings store writes the clock's values here.
 }
 
 void TMainForm::SecTimerTimer() {
@@ -212,4 +285,93 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
     PopupMenu->popup(event->globalPos());
+}
+
+void TMainForm::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    platform::Guarded([&] { FormMouseDown(event->button(), p.x(), p.y()); });
+}
+
+void TMainForm::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    platform::Guarded([&] { FormMouseMove(p.x(), p.y()); });
+}
+
+void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    platform::Guarded([&] { FormMouseUp(event->button(), p.x(), p.y()); });
+}
+
+void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
+    if (button == Qt::LeftButton && !StickToDesktop->isChecked()) {
+        DragX = x;
+        DragY = y;
+    }
+}
+
+void TMainForm::FormMouseMove(int x, int y) {
+    if (DragX < 0)
+        return;
+    // The pressed point stays under the mouse.
+    move(x - DragX + this->x(), y - DragY + this->y());
+}
+
+void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
+    if (button == Qt::LeftButton)
+        DragX = DragY = -1;
+}
+
+bool TMainForm::StaysOnTop() const {
+    return AlwaysOnTop->isChecked();
+}
+
+void TMainForm::AlwaysOnTopClick() {
+    AlwaysOnTop->setChecked(!AlwaysOnTop->isChecked());
+    // Through the QWindow: changing the widget's flags would re-create the X window.
+    windowHandle()->setFlag(Qt::WindowStaysOnTopHint, AlwaysOnTop->isChecked());
+}
+
+void TMainForm::StickToDesktopClick() {
+    DragX = DragY = -1;
+    StickToDesktop->setChecked(!StickToDesktop->isChecked());
+}
+
+void TMainForm::HideTrayIconClick() {
+    HideTrayIcon->setChecked(!HideTrayIcon->isChecked());
+}
+
+void TMainForm::RunStartupClick() {
+    RunStartup->setChecked(!RunStartup->isChecked());
+}
+
+void TMainForm::OpacityChange(QAction* item) {
+    item->setChecked(true);
+    AlphaValue = qBound(0, item->data().toInt(), 255);
+    setWindowOpacity(AlphaBlend() ? AlphaValue / 255.0 : 1.0);
+    platform::FlushDisplay(); // the X server sees the new opacity only with later traffic
+}
+
+void TMainForm::RandomTimeChange(QAction* item) {
+    item->setChecked(true);
+    RandomTimer->stop();
+    RandomTimer->setInterval(item->data().toInt() * 60000);
+    RandomTimer->start();
+}
+
+void TMainForm::ChooseDateTimeClick() {
+    DateTimeDialog->DatePicker->SetDateTime(TargetDateTime);
+    DateTimeDialog->TimePicker->SetTime(DateTimeDialog->DatePicker->DateTime());
+    DateTimeDialog->SetStayOnTop(StaysOnTop());
+    if (DateTimeDialog->ShowModal() == 1) {
+        TakePickedTarget(platform::Now());
+        SecTimerTimer();
+    }
+}
+
+void TMainForm::ChooseSkin1Click() {
+    // The skin chooser is shown here by the skins subsystem.
+}
+
+void TMainForm::About1Click() {
+    // The about box is shown here by the shell subsystem.
 }

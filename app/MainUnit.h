@@ -4,6 +4,8 @@
 
 #include "platform/DateTime.h"
 
+#include <QIcon>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -17,6 +19,7 @@ class TImage;
 class TPaintBox;
 class TDateTimePickForm;
 class QAction;
+class QActionGroup;
 class QMenu;
 class QTimer;
 
@@ -41,6 +44,19 @@ public:
     TPaintBox* SecondsPaint;
     QMenu* PopupMenu;
     QMenu* SelectClock;
+    QAction* ChooseDateTime;
+    QAction* ChooseSkin1;
+    QMenu* RandomSkinChangeTime;
+    QAction *N5Minutes, *N10Minutes, *N20Minutes, *N30Minutes, *N60Minutes;
+    QMenu* Opacity;
+    QAction *N20Opacity, *N40Opacity, *N60Opacity, *N80Opacity, *N100Opacity;
+    QAction* RunStartup;
+    QAction* StickToDesktop;
+    QAction* AlwaysOnTop;
+    QAction* HideTrayIcon;
+    QAction* About1;
+    QAction* Exit;
+    QList<QIcon> ImageList; // the five menu images
     QTimer* SecTimer;
     QTimer* RandomTimer;
 
@@ -53,6 +69,10 @@ public:
     std::int32_t ClockIndex = 0;
 
     QAction* ClockItem(int index) const;
+    // The window's alpha, 0 to 255, and whether blending is on (below 255).
+    int AlphaBlendValue() const { return AlphaValue; }
+    bool AlphaBlend() const { return AlphaValue < 255; }
+    bool StaysOnTop() const;
 
     // Handlers. Those a user command reaches run under the shared error guard; called
     // directly (as at start-up) they let errors through to the caller.
@@ -65,6 +85,20 @@ public:
     void PaintTimePaint(TPaintBox* sender);
     void RandomTimerTimer();
 
+    void ChooseDateTimeClick();
+    void ChooseSkin1Click();
+    void RandomTimeChange(QAction* item);
+    void OpacityChange(QAction* item);
+    void RunStartupClick();
+    void StickToDesktopClick();
+    void AlwaysOnTopClick();
+    void HideTrayIconClick();
+    void About1Click();
+
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(Qt::MouseButton button, int x, int y);
+
     void LoadSettings();
     void SaveSettings();
 
@@ -72,9 +106,18 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void BuildPopupMenu();
+    static constexpr int NoImage = -1, OptionItem = -2; // image: an index, or one of these
+    QAction* AddItem(QMenu* menu, const QString& caption, void (TMainForm::*handler)(),
+                     int image = NoImage);
+    QAction* AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, int tag,
+                      void (TMainForm::*handler)(QAction*));
+    bool OnSomeScreen(const QPoint& topLeft) const;
     void UpdateBox(TPaintBox* box, std::int32_t value);
     void CentreOnScreen();
 
@@ -82,4 +125,5 @@ private:
     bool CentreOnShow = true; // placement: centred until a stored position moves it
     bool Shown = false;
     bool ApplicationActive = false;
+    int AlphaValue = 255;
 };

@@ -3,8 +3,10 @@
 #include "app/MainUnit.h"
 #include "platform/Errors.h"
 #include "platform/QuitSignals.h"
+#include "platform/SettingsStore.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <memory>
 
 int main(int argc, char** argv) {
@@ -23,6 +25,9 @@ int main(int argc, char** argv) {
         });
         mainForm = std::make_unique<TMainForm>(QApplication::arguments().mid(1));
         mainForm->show();
+        const QString notice = platform::TSettingsStore::User().TakeNotice();
+        if (!notice.isEmpty())
+            QMessageBox::warning(mainForm.get(), QApplication::applicationName(), notice);
         app.exec();
     } catch (...) {
         platform::ShowException(platform::CurrentExceptionMessage());

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <chrono>
@@ -89,6 +90,13 @@ void OpenUrl(const QString& url) {
 
 void SetUrlOpener(std::function<void(const QString&)> opener) {
     UrlOpener() = std::move(opener);
+}
+
+QString ConfigHome() {
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (xdg.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(xdg);
+    return QDir::homePath() + QStringLiteral("/.config");
 }
 
 QString SiteHost() {

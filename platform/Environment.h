@@ -28,6 +28,10 @@ void SetMillisecondCounter(std::function<std::uint32_t()> counter);
 void OpenUrl(const QString& url);
 void SetUrlOpener(std::function<void(const QString&)> opener);
 
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config (no trailing '/').
+QString ConfigHome();
+
 // The maker's web host ("host" or "host:port"); KORVANE5_HOST replaces the default.
 QString SiteHost();
 

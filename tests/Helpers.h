@@ -5,8 +5,12 @@
 #include "platform/Environment.h"
 #include "platform/Errors.h"
 
+#include "platform/SettingsStore.h"
+
 #include <QStringList>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 inline TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
     TDateTime date = 0, time = 0;
@@ -17,10 +21,14 @@ inline TDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int 
 
 constexpr double Second = 1.0 / 86400.0;
 
-// Time stands still unless the test moves it; error boxes are collected, not shown.
+// Time stands still unless the test moves it; error boxes are collected, not shown; each
+// test has a configuration folder (settings store, autostart entries) of its own.
 class ClockTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ASSERT_TRUE(Config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(Config.path()));
+        platform::TSettingsStore::SetUserStorePath({});
         platform::SetNowSource([this] { return Now; });
         platform::SetExceptionReporter([this](const QString& m) { Errors << m; });
         platform::SetUrlOpener([this](const QString& url) { OpenedUrls << url; });
@@ -31,8 +39,12 @@ protected:
         platform::SetUrlOpener({});
         platform::SetProgramPath({});
         platform::SetMillisecondCounter({});
+        platform::TSettingsStore::SetUserStorePath({});
     }
 
+    QString ConfigPath(const QString& relative) const { return Config.filePath(relative); }
+
+    QTemporaryDir Config;
     TDateTime Now = At(2026, 3, 14, 10, 0, 0);
     QStringList Errors;
     QStringList OpenedUrls;

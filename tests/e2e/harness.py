@@ -171,3 +171,14 @@ def main():
     if result.testsRun and len(result.skipped) == result.testsRun:
         sys.exit(SKIP)
     sys.exit(0)
+
+
+def moment(days_from_now):
+    """A local date-time value (days since 30 December 1899) some days from now, as the
+    8 bytes the store keeps, in the settings tool's hex form."""
+    import datetime
+    import struct
+    now = datetime.datetime.now()
+    epoch = datetime.datetime(1899, 12, 30)
+    value = (now - epoch).total_seconds() / 86400.0 + days_from_now
+    return " ".join("%02x" % b for b in struct.pack("<d", value))

@@ -27,6 +27,22 @@ class Startup(unittest.TestCase):
         self.assertEqual((x, y), ((1024 - 250) // 2, (768 - 90) // 2), "not centred")
         self.assertEqual(harness.stop_clock(clock), 0)
 
+    def test_seconds_field_counts_down(self):
+        self.desk.settings("set", "Software\\Korvane5\\3", "CustomDateTime",
+                           "--binary", harness.moment(3.5))
+        clock = self.desk.start_clock(3)
+        win = self.desk.find_window("Korvane5", pid=clock.pid)
+        self.assertIsNotNone(win)
+        harness.wait_for(lambda: False, timeout=0.5)
+        first = self.desk.screenshot(win, "first")
+        harness.wait_for(lambda: False, timeout=1.5)
+        second = self.desk.screenshot(win, "second")
+        seconds_field = (196, 29, 52, 46)
+        days_field = (78, 29, 40, 46)  # left of where the hours field overlaps it
+        self.assertGreater(self.desk.differing_pixels(first, second, seconds_field), 20)
+        self.assertEqual(self.desk.differing_pixels(first, second, days_field), 0)
+        self.assertEqual(harness.stop_clock(clock), 0)
+
     def test_exit_status_is_zero_on_sigterm_and_sigint(self):
         for sig in ("TERM", "INT", "HUP"):
             clock = self.desk.start_clock()

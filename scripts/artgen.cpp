@@ -1,0 +1,27 @@
+// Draws the project's pictures: menu and tree images, the program icon, the about box
+// picture and the bundled skins. Run it from the build folder after changing a picture:
+//
+//   build/scripts/korvane5-artgen <source folder>
+//
+// and commit what it writes into resources/ and Skins/.
+
+#include "artgen.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: korvane5-artgen SOURCE-FOLDER\n");
+        return 2;
+    }
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    bool ok = artgen::MenuImages(root.filePath(QStringLiteral("resources/images")));
+    ok = artgen::TreeImages(root.filePath(QStringLiteral("resources/images"))) && ok;
+    ok = artgen::ProgramIcon(root.filePath(QStringLiteral("resources/images"))) && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The picture makers of korvane5-artgen; each writes its files and says whether it could.
+
+#include <QString>
+
+namespace artgen {
+bool MenuImages(const QString& folder);
+bool TreeImages(const QString& folder);
+bool ProgramIcon(const QString& folder);
+} // namespace artgen
