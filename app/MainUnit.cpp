@@ -2,12 +2,15 @@
 
 #include "app/Countdown.h"
 #include "app/PaintBox.h"
+#include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/Errors.h"
 #include "platform/Resources.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
+#include "skins/Skin.h"
+#include "skins/SkinChooserUnit.h"
 #include "ui_MainUnit.h"
 
 #include <QActionGroup>
@@ -98,6 +101,8 @@ TMainForm::~TMainForm() {
     SaveSettings();
     delete DateTimeDialog;
     DateTimeDialog = nullptr;
+    delete SkinChooser; // writes the clock's skin settings
+    SkinChooser = nullptr;
     ClockKey.clear();
 }
 
@@ -202,6 +207,10 @@ void TMainForm::ClockItemClick(QAction* item) {
     ClockIndex = item->data().toInt();
     ClockKey = QString::number(ClockIndex) + QLatin1Char('\\');
     LoadSettings();
+    delete SkinChooser;
+    SkinChooser = nullptr;
+    SkinChooser = new TSkinChooserForm(
+        this, this, QStringLiteral("Software\\Korvane5\\") + ClockKey, QStringLiteral("Default"));
     SecTimerTimer();
 }
 
@@ -261,18 +270,60 @@ void TMainForm::PaintTimePaint(TPaintBox* sender) {
 }
 
 void TMainForm::RandomTimerTimer() {
-    // The skin catalogue changes the skin here while its random entry is current.
+    if (!SkinChooser)
+        return;
+    const TSkinNode* current = SkinChooser->Catalogue.CurrentNode;
+    if (current && current->IsRandom())
+        SkinChooser->Catalogue.ChooseRandomSkin();
 }
 
-void TMainForm::CentreOnScreen() {
-    if (QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+namespace {
+// Font sizes in points become pixels at 96 dots per inch (18 points are 24 pixels),
+// rounded as MulDiv rounds; a size of 0 asks for the default height.
+int PointsToPixels(std::int32_t points) {
+    const qint64 scaled = qint64(points) * 96;
+    const qint64 rounded = scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72;
+    const qint64 pixels = rounded < 0 ? -rounded : rounded;
+    return pixels == 0 ? 16 : int(std::min<qint64>(pixels, 2000));
+}
+
+// Skin coordinates may lie outside the window, but not beyond what widgets can hold.
+int ClampCoordinate(qint64 v) {
+    return int(std::clamp<qint64>(v, -100000, 100000));
+}
+} // namespace
+
+void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
+    {
+        QPainter painter(&Back->Canvas());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, skin->Background);
+    }
+    Back->update();
+
+    QFont f = font();
+    f.setFamily(skin->FontName);
+    f.setPixelSize(PointsToPixels(skin->FontSize));
+    setFont(f);
+    QPalette pal = palette();
+    const std::uint32_t c = skin->FontColor;
+    pal.setColor(QPalette::WindowText,
+                 QColor(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff)));
+    setPalette(pal);
+
+    const std::pair<TPaintBox*, QPoint> fields[] = {{DaysPaint, skin->DaysPos},
+                                                    {HoursPaint, skin->HoursPos},
+                                                    {MinutesPaint, skin->MinutesPos},
+                                                    {SecondsPaint, skin->SecondsPos}};
+    for (const auto& [box, centre] : fields)
+        box->move(ClampCoordinate(qint64(centre.x()) - box->width() / 2),
+                  ClampCoordinate(qint64(centre.y()) - box->height() / 2));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!Shown && CentreOnShow)
-        CentreOnScreen();
+        platform::CentreOnScreen(this);
     Shown = true;
     platform::Guarded([this] { FormShow(); });
 }
@@ -369,7 +420,8 @@ void TMainForm::ChooseDateTimeClick() {
 }
 
 void TMainForm::ChooseSkin1Click() {
-    // The skin chooser is shown here by the skins subsystem.
+    SkinChooser->SetStayOnTop(StaysOnTop());
+    SkinChooser->exec();
 }
 
 void TMainForm::About1Click() {

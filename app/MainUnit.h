@@ -3,6 +3,7 @@
 // active clock's target, drawn in four fields over the skin's background.
 
 #include "platform/DateTime.h"
+#include "skins/SkinCatalogue.h"
 
 #include <QIcon>
 #include <QList>
@@ -18,6 +19,8 @@ class TMainForm;
 class TImage;
 class TPaintBox;
 class TDateTimePickForm;
+class TSkinChooserForm;
+class TSkin;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -27,7 +30,7 @@ class QTimer;
 // with an optional sign, clamped to 0..4; anything unreadable means clock 0.
 int ClockNumberFromArguments(const QStringList& arguments);
 
-class TMainForm : public QWidget {
+class TMainForm : public QWidget, public ISkinTarget {
     Q_OBJECT
 public:
     static constexpr int ClockCount = 5;
@@ -61,6 +64,7 @@ public:
     QTimer* RandomTimer;
 
     // Members the program adds.
+    TSkinChooserForm* SkinChooser = nullptr;
     TDateTimePickForm* DateTimeDialog = nullptr;
     std::int32_t DragX = -1, DragY = -1;
     TDateTime TargetDateTime = 0;
@@ -102,6 +106,9 @@ public:
     void LoadSettings();
     void SaveSettings();
 
+    // Puts a loaded skin on the window: background, font, field positions; takes it.
+    void ApplySkin(std::unique_ptr<TSkin> skin) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -119,7 +126,6 @@ private:
                       void (TMainForm::*handler)(QAction*));
     bool OnSomeScreen(const QPoint& topLeft) const;
     void UpdateBox(TPaintBox* box, std::int32_t value);
-    void CentreOnScreen();
 
     std::unique_ptr<Ui::TMainForm> ui;
     bool CentreOnShow = true; // placement: centred until a stored position moves it

@@ -10,6 +10,10 @@ std::function<void(const QString&)>& Reporter() {
     static std::function<void(const QString&)> reporter;
     return reporter;
 }
+std::function<void(const QString&)>& MessageReporter() {
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
 } // namespace
 
 EException::EException(const QString& message) : std::runtime_error(message.toStdString()) {}
@@ -26,6 +30,20 @@ void ShowException(const QString& message) {
 
 void SetExceptionReporter(std::function<void(const QString&)> reporter) {
     Reporter() = std::move(reporter);
+}
+
+void ShowMessage(const QString& message) {
+    if (MessageReporter()) {
+        MessageReporter()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void SetMessageReporter(std::function<void(const QString&)> reporter) {
+    MessageReporter() = std::move(reporter);
 }
 
 QString CurrentExceptionMessage() {

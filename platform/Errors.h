@@ -22,6 +22,11 @@ public:
 void ShowException(const QString& message);
 void SetExceptionReporter(std::function<void(const QString&)> reporter);
 
+// A plain message box with an OK button, captioned with the application's title. Tests
+// replace it to collect the messages.
+void ShowMessage(const QString& message);
+void SetMessageReporter(std::function<void(const QString&)> reporter);
+
 // The message of the exception being handled; empty for one that is not std::exception.
 QString CurrentExceptionMessage();
 

@@ -382,24 +382,25 @@ std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file
 
     try {
         TSettingsStore::Transaction t(store);
-        std::optional<TKeyId> current;
+        TKeyId current = 0; // none: the parser lets no value stand outside a key
         for (const TOp& op : ops) {
             if (const auto* k = std::get_if<TKeyOp>(&op)) {
                 if (k->Delete) {
                     store.DeleteKey(k->Path);
-                    current.reset();
+                    current = 0;
                 } else {
-                    current = store.CreateKey(k->Path);
-                    if (!current)
+                    const std::optional<TKeyId> key = store.CreateKey(k->Path);
+                    if (!key)
                         store.Fail("create key");
+                    current = *key;
                 }
             } else {
                 const auto& v = std::get<TValueOp>(op);
-                if (!current)
+                if (current == 0)
                     store.Fail("value outside a key");
                 if (v.Delete)
-                    store.DeleteValue(*current, v.Value.Name);
-                else if (!store.SetValue(*current, v.Value))
+                    store.DeleteValue(current, v.Value.Name);
+                else if (!store.SetValue(current, v.Value))
                     store.Fail("write value");
             }
         }

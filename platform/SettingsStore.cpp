@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <sqlite3.h>
 
 namespace platform {
@@ -90,7 +91,15 @@ void TSettingsStore::Open() {
         if (sqlite3_open_v2(QFile::encodeName(File).constData(), &Db,
                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK) {
             sqlite3_busy_timeout(Db, 10000);
-            result = InitSchema();
+            // Several clocks may open a new store at once; switching it to WAL can report
+            // "busy" without waiting, so the set-up is tried again for a while.
+            for (int wait = 0; wait < 500; ++wait) {
+                result = InitSchema();
+                const int code = sqlite3_errcode(Db) & 0xff;
+                if (result != TOpenResult::Failed || (code != SQLITE_BUSY && code != SQLITE_LOCKED))
+                    break;
+                QThread::msleep(20);
+            }
             if (result == TOpenResult::Ok)
                 return;
         }

@@ -1,10 +1,9 @@
 #include "presets/DateTimePick.h"
 
+#include "platform/Dialogs.h"
 #include "platform/Errors.h"
 #include "presets/Pickers.h"
 #include "ui_DateTimePick.h"
-
-#include <QScreen>
 
 namespace {
 TDateTime Moment(int y, int mo, int d, int h, int mi, int s) {
@@ -28,13 +27,7 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     Label3 = ui->Label3;
     PresetsBox = ui->PresetsBox;
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(281, 149);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    platform::SetupDialog(this, {281, 149}, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     DatePicker->SetKind(TDateTimePicker::TKind::Date);
     TimePicker->SetKind(TDateTimePicker::TKind::Time);
@@ -67,8 +60,7 @@ void TDateTimePickForm::SetStayOnTop(bool onTop) {
 }
 
 void TDateTimePickForm::showEvent(QShowEvent* event) {
-    if (QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::CentreOnScreen(this);
     QDialog::showEvent(event);
 }
 

@@ -7,4 +7,5 @@ namespace artgen {
 bool MenuImages(const QString& folder);
 bool TreeImages(const QString& folder);
 bool ProgramIcon(const QString& folder);
+bool Skins(const QString& root);
 } // namespace artgen

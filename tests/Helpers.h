@@ -31,11 +31,13 @@ protected:
         platform::TSettingsStore::SetUserStorePath({});
         platform::SetNowSource([this] { return Now; });
         platform::SetExceptionReporter([this](const QString& m) { Errors << m; });
+        platform::SetMessageReporter([this](const QString& m) { Messages << m; });
         platform::SetUrlOpener([this](const QString& url) { OpenedUrls << url; });
     }
     void TearDown() override {
         platform::SetNowSource({});
         platform::SetExceptionReporter({});
+        platform::SetMessageReporter({});
         platform::SetUrlOpener({});
         platform::SetProgramPath({});
         platform::SetMillisecondCounter({});
@@ -47,5 +49,6 @@ protected:
     QTemporaryDir Config;
     TDateTime Now = At(2026, 3, 14, 10, 0, 0);
     QStringList Errors;
+    QStringList Messages;
     QStringList OpenedUrls;
 };

@@ -18,6 +18,7 @@ BUILD = os.environ.get("KORVANE5_BUILD") or os.path.join(
 BINARY = os.path.join(BUILD, "korvane5")
 SETTINGS_TOOL = os.path.join(BUILD, "korvane5-settings")
 PROBE = os.path.join(BUILD, "tests", "korvane5-probe")
+RENDER = os.path.join(BUILD, "tests", "korvane5-render")
 
 SKIP = 77
 
@@ -48,7 +49,7 @@ class Desktop:
         read_fd, write_fd = os.pipe()
         xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
-             "%dx%dx24" % (width, height), "-nolisten", "tcp"],
+             "%dx%dx24" % (width, height), "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         self.procs.append(xvfb)
@@ -128,6 +129,14 @@ class Desktop:
     def screenshot(self, window, name):
         path = os.path.join(self.tmp, name + ".png")
         subprocess.run([PROBE, "grab", str(window), path], env=self.env, check=True)
+        return path
+
+    def render(self, skin_folder, name, numbers=(0, 0, 0, 0)):
+        """The window as the program's own code draws it offscreen with that skin."""
+        path = os.path.join(self.tmp, name + ".png")
+        subprocess.run([RENDER, skin_folder, path] + [str(n) for n in numbers],
+                       env=dict(self.env, QT_QPA_PLATFORM="offscreen"), check=True,
+                       capture_output=True)
         return path
 
     def differing_pixels(self, a, b, rect):

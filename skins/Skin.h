@@ -1,0 +1,45 @@
+#pragma once
+// One skin as loaded from its folder: the background picture, the font of the numbers and
+// the centre of each of the four number fields.
+
+#include <QByteArray>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+
+class TSkin {
+public:
+    TSkin() { SetDefaults(); }
+    ~TSkin() { SetDefaults(); }
+    TSkin(const TSkin&) = delete;
+    TSkin& operator=(const TSkin&) = delete;
+
+    QImage Background;
+    QString FontName;
+    std::int32_t FontSize = 18;           // points; 18 points are 24 pixels at 96 dots per inch
+    std::uint32_t FontColor = 0x00FFFFFF; // 0x00BBGGRR
+    QPoint DaysPos, HoursPos, MinutesPos, SecondsPos;
+
+    // Frees the background and puts every other member back to its default.
+    void SetDefaults();
+    // base: the skin folder with a trailing separator, followed by "Back".
+    bool LoadBackground(const QString& base);
+    // folder: the skin folder without a trailing separator. True: a complete skin.
+    bool LoadFromFolder(const QString& folder);
+
+    // Pictures larger than this on either side are refused before they are decoded.
+    static constexpr int MaxPictureSide = 16384;
+};
+
+// Reads the text of a "Custom.txt" into the skin: the face name on the first line, then
+// twelve integers read as formatted input reads them. False when the text is empty or
+// an item is missing or not a number; every item is attempted all the same.
+bool ParseCustomText(const QByteArray& text, TSkin& skin);
+
+// The file of that name in the folder: the exact name first, else one that differs only
+// in letter case (skins made where names ignore case). Empty when there is none.
+QString FindSkinFile(const QString& folder, const QString& name);
+
+// Decodes a JPEG file at full size in 24-bit colour; a null image when it cannot.
+QImage DecodeJpeg(const QString& path);

@@ -1,0 +1,265 @@
+#include "skins/SkinCatalogue.h"
+
+#include "platform/Environment.h"
+#include "platform/Registry.h"
+#include "skins/Skin.h"
+
+#include <QCollator>
+#include <QFile>
+#include <algorithm>
+#include <dirent.h>
+#include <functional>
+#include <sys/stat.h>
+
+const QString TSkinCatalogue::RandomCaption = QStringLiteral("* RANDOM *");
+
+namespace {
+
+bool DirectoryId(const QString& path, std::pair<std::uint64_t, std::uint64_t>& id) {
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
+    return true;
+}
+
+void SortLevel(std::vector<std::unique_ptr<TSkinNode>>& level) {
+    std::stable_sort(level.begin(), level.end(), [](const auto& a, const auto& b) {
+        return TSkinCatalogue::CompareNodes(a.get(), b.get()) < 0;
+    });
+    for (auto& node : level)
+        SortLevel(node->Children);
+}
+
+} // namespace
+
+TSkinCatalogue::TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view, const QString& settingsKey,
+                               const QString& defaultSkin, const QString& skinsPath)
+    : OwnerForm(owner), SettingsKey(settingsKey), SkinsPath(skinsPath), DefaultSkin(defaultSkin),
+      View(view) {}
+
+TSkinNode* TSkinCatalogue::AddNode(TSkinNode* parent, TSkinNode::TKind kind,
+                                   const QString& caption) {
+    auto node = std::make_unique<TSkinNode>();
+    node->Kind = kind;
+    node->Caption = caption;
+    node->Parent = parent;
+    TSkinNode* raw = node.get();
+    (parent ? parent->Children : RootNodes).push_back(std::move(node));
+    View->NodeAdded(raw);
+    return raw;
+}
+
+void TSkinCatalogue::FillTree() {
+    RotationNodes.clear();
+    RotationNames.clear();
+    Updating = false;
+    CurrentNode = ShownNode = nullptr;
+    ReadSkinSettings();
+    View->CatalogueCleared();
+    RootNodes.clear();
+    ScannedFolders.clear();
+
+    TSkinNode* random = AddNode(nullptr, TSkinNode::TKind::Random, RandomCaption);
+    if (CurrentName == RandomCaption)
+        View->SelectNode(random);
+
+    std::pair<std::uint64_t, std::uint64_t> rootId;
+    if (DirectoryId(SkinsPath, rootId))
+        ScannedFolders.insert(rootId);
+    if (!ScanFolder(SkinsPath, nullptr))
+        View->ShowSearchError();
+
+    SortLevel(RootNodes);
+    View->CatalogueSorted();
+    if (CurrentNode && CurrentNode->IsRandom())
+        ChooseRandomSkin();
+    if (!CurrentNode)
+        ChooseFirstSkin();
+    View->FocusTree();
+}
+
+bool TSkinCatalogue::ScanFolder(const QString& path, TSkinNode* parent) {
+    DIR* dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return false;
+    const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        // Hidden entries (and "." and "..") begin with a dot on this platform.
+        if (name.startsWith(QLatin1Char('.')))
+            continue;
+        const QString full = path + name;
+        std::pair<std::uint64_t, std::uint64_t> id;
+        if (!DirectoryId(full, id))
+            continue;
+        // A folder reached a second time (a link back to an ancestor, or to a folder
+        // already listed) is left out, so a loop cannot make the scan endless.
+        if (!ScannedFolders.insert(id).second)
+            continue;
+        TSkinNode* node = AddNode(parent, TSkinNode::TKind::Skin, name);
+        if (!ScanFolder(full + QLatin1Char('/'), node))
+            return false;
+        if (!node->Children.empty()) {
+            node->Kind = TSkinNode::TKind::Category;
+            node->MarkedIn = false;
+            View->NodeChanged(node);
+            continue;
+        }
+        const QString rel = NodePath(node);
+        if (RotationNames.count(rel.toCaseFolded())) {
+            node->InRotation = true;
+            RotationNodes.push_back(node);
+            View->NodeChanged(node);
+        }
+        if (!CurrentNode && rel == CurrentName)
+            ActivateNode(node, false);
+    }
+    return true;
+}
+
+QString TSkinCatalogue::NodePath(const TSkinNode* node) {
+    QString path = node->Caption;
+    for (const TSkinNode* p = node->Parent; p; p = p->Parent)
+        path = p->Caption + QLatin1Char('\\') + path;
+    return path;
+}
+
+QString TSkinCatalogue::FolderOf(const TSkinNode* node) const {
+    QString path = node->Caption;
+    for (const TSkinNode* p = node->Parent; p; p = p->Parent)
+        path = p->Caption + QLatin1Char('/') + path;
+    return SkinsPath + path;
+}
+
+int TSkinCatalogue::CompareNodes(const TSkinNode* a, const TSkinNode* b) {
+    const bool aHasChildren = !a->Children.empty(), bHasChildren = !b->Children.empty();
+    if (aHasChildren != bHasChildren)
+        return aHasChildren ? 1 : -1;
+    if (!aHasChildren && a->IsSkin() != b->IsSkin())
+        return a->IsSkin() ? 1 : -1;
+    static const QCollator collator = [] {
+        QCollator c;
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator.compare(a->Caption, b->Caption);
+}
+
+void TSkinCatalogue::SetInRotation(TSkinNode* skin, bool in) {
+    skin->InRotation = in;
+    const auto it = std::find(RotationNodes.begin(), RotationNodes.end(), skin);
+    if (in && it == RotationNodes.end())
+        RotationNodes.push_back(skin);
+    else if (!in && it != RotationNodes.end())
+        RotationNodes.erase(it);
+    View->NodeChanged(skin);
+}
+
+bool TSkinCatalogue::ActivateNode(TSkinNode* node, bool quiet) {
+    if (node->IsCategory())
+        return false;
+    if (node->IsSkin()) {
+        auto skin = std::make_unique<TSkin>();
+        if (!skin->LoadFromFolder(FolderOf(node))) {
+            node->Broken = true;
+            SetInRotation(node, false);
+            return false;
+        }
+        OwnerForm->ApplySkin(std::move(skin));
+        if (quiet)
+            return true;
+        Updating = true;
+        View->SelectNode(node);
+        Updating = false;
+        CurrentNode = node;
+        return true;
+    }
+    if (!quiet)
+        CurrentNode = node;
+    return true;
+}
+
+void TSkinCatalogue::ChooseRandomSkin() {
+    Random.Seed(platform::MillisecondCounter());
+    while (!RotationNodes.empty()) {
+        const std::size_t i = std::size_t(Random.Next()) % RotationNodes.size();
+        if (ActivateNode(RotationNodes[i], true))
+            break;
+    }
+    if (RotationNodes.empty())
+        ChooseFirstSkin();
+}
+
+void TSkinCatalogue::ChooseFirstSkin() {
+    const std::function<bool(const std::vector<std::unique_ptr<TSkinNode>>&)> visit =
+        [&](const std::vector<std::unique_ptr<TSkinNode>>& level) {
+            for (const auto& node : level) {
+                if (node->IsSkin() && ActivateNode(node.get(), false))
+                    return true;
+                if (visit(node->Children))
+                    return true;
+            }
+            return false;
+        };
+    visit(RootNodes);
+}
+
+void TSkinCatalogue::SetSubtreeRotation(TSkinNode* category, bool include) {
+    for (const auto& child : category->Children) {
+        if (child->IsSkin()) {
+            SetInRotation(child.get(), include);
+        } else if (child->IsCategory()) {
+            child->MarkedIn = include;
+            View->NodeChanged(child.get());
+            SetSubtreeRotation(child.get(), include);
+        }
+    }
+}
+
+void TSkinCatalogue::SelectionChanging(TSkinNode* node) {
+    if (!Updating && node)
+        ActivateNode(node, false);
+}
+
+void TSkinCatalogue::ToggleRotation(TSkinNode* node) {
+    if (!node || node->Broken || node->IsRandom())
+        return;
+    if (node->IsSkin()) {
+        SetInRotation(node, !node->InRotation);
+        return;
+    }
+    node->MarkedIn = !node->MarkedIn;
+    View->NodeChanged(node);
+    SetSubtreeRotation(node, node->MarkedIn);
+}
+
+void TSkinCatalogue::ReadSkinSettings() {
+    CurrentName = DefaultSkin;
+    RotationNames.clear();
+    platform::TRegistry reg;
+    if (!reg.OpenKeyReadOnly(SettingsKey + QStringLiteral("Skins\\")))
+        return;
+    ReadStringIfPresent(reg, QStringLiteral("Current"), CurrentName);
+    if (reg.OpenKeyReadOnly(SettingsKey + QStringLiteral("Skins\\Random\\")))
+        for (const QString& name : reg.GetValueNames())
+            RotationNames.insert(name.toCaseFolded());
+}
+
+void TSkinCatalogue::WriteSkinSettings() {
+    // The rotation set is replaced as a whole: the delete and the rewrite land together.
+    try {
+        platform::TRegistry reg;
+        platform::TSettingsStore::Transaction group(reg.Store());
+        reg.DeleteKey(SettingsKey + QStringLiteral("Skins\\Random\\"));
+        if (!reg.OpenKey(SettingsKey + QStringLiteral("Skins\\"), true))
+            return;
+        if (CurrentNode)
+            reg.WriteString(QStringLiteral("Current"), NodePath(CurrentNode));
+        if (reg.OpenKey(SettingsKey + QStringLiteral("Skins\\Random\\"), true))
+            for (const TSkinNode* node : RotationNodes)
+                reg.WriteString(NodePath(node), QString());
+        group.Commit();
+    } catch (...) {
+    }
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The catalogue of installed skins: the tree of skin folders below the skins root, headed
+// by the random entry, with the current entry and the set of skins in random rotation,
+// both remembered per clock in the settings store. It decides what the clock shows.
+//
+// The catalogue needs no window: it tells its view (the chooser's tree) what changed,
+// and the view reports selections back through SelectionChanging.
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+class TSkin;
+
+struct TSkinNode {
+    enum class TKind { Random, Category, Skin };
+
+    TKind Kind = TKind::Skin;
+    QString Caption;
+    TSkinNode* Parent = nullptr;
+    std::vector<std::unique_ptr<TSkinNode>> Children;
+    bool InRotation = false; // skins: member of the rotation set
+    bool MarkedIn = false;   // categories: the rotation mark
+    bool Broken = false;     // skins: a load failed since the tree was built
+
+    bool IsSkin() const { return Kind == TKind::Skin; }
+    bool IsCategory() const { return Kind == TKind::Category; }
+    bool IsRandom() const { return Kind == TKind::Random; }
+};
+
+// Where a loaded skin goes: the clock window.
+class ISkinTarget {
+public:
+    virtual ~ISkinTarget() = default;
+    virtual void ApplySkin(std::unique_ptr<TSkin> skin) = 0;
+};
+
+// What shows the catalogue: the chooser's tree view.
+class ICatalogueView {
+public:
+    virtual ~ICatalogueView() = default;
+    virtual void CatalogueCleared() = 0;
+    virtual void NodeAdded(TSkinNode* node) = 0;
+    virtual void NodeChanged(TSkinNode* node) = 0;
+    virtual void CatalogueSorted() = 0;
+    // Selects the node's entry (none: clears the selection). The view calls
+    // SelectionChanging synchronously when the selection changes.
+    virtual void SelectNode(TSkinNode* node) = 0;
+    virtual void FocusTree() = 0;
+    virtual void ShowSearchError() = 0;
+};
+
+// The generator of the random choice: a 32-bit linear congruential state.
+class TSkinRandom {
+public:
+    void Seed(std::uint32_t seed) {
+        State = seed;
+        Next();
+    }
+    // Bits 16 to 30 of the next state: 0 to 32767.
+    int Next() {
+        State = State * 22695477u + 1u;
+        return int((State >> 16) & 0x7fff);
+    }
+
+private:
+    std::uint32_t State = 0;
+};
+
+class TSkinCatalogue {
+public:
+    static const QString RandomCaption; // "* RANDOM *"
+
+    TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view, const QString& settingsKey,
+                   const QString& defaultSkin, const QString& skinsPath);
+
+    ISkinTarget* OwnerForm;
+    TSkinNode* ShownNode = nullptr;
+    TSkinNode* CurrentNode = nullptr;
+    std::vector<TSkinNode*> RotationNodes;
+    QString SettingsKey;
+    bool Updating = false;
+    QString SkinsPath;               // with a trailing '/'
+    std::set<QString> RotationNames; // case-folded
+    QString CurrentName;
+    QString DefaultSkin;
+
+    const std::vector<std::unique_ptr<TSkinNode>>& Roots() const { return RootNodes; }
+
+    void FillTree();
+    bool ScanFolder(const QString& path, TSkinNode* parent);
+    static QString NodePath(const TSkinNode* node);
+    bool ActivateNode(TSkinNode* node, bool quiet);
+    void ChooseRandomSkin();
+    void ChooseFirstSkin();
+    void SetSubtreeRotation(TSkinNode* category, bool include);
+    void ReadSkinSettings();
+    void WriteSkinSettings();
+    static int CompareNodes(const TSkinNode* a, const TSkinNode* b);
+
+    // The view's selection is about to move to node: the dialog's TreeViewChanging rule.
+    void SelectionChanging(TSkinNode* node);
+    // A press on an entry's rotation mark: the dialog's TreeViewMouseDown rule.
+    void ToggleRotation(TSkinNode* node);
+
+    // The skin folder of an entry.
+    QString FolderOf(const TSkinNode* node) const;
+
+private:
+    void SetInRotation(TSkinNode* skin, bool in);
+    TSkinNode* AddNode(TSkinNode* parent, TSkinNode::TKind kind, const QString& caption);
+
+    ICatalogueView* View;
+    std::vector<std::unique_ptr<TSkinNode>> RootNodes;
+    std::set<std::pair<std::uint64_t, std::uint64_t>> ScannedFolders; // device, inode
+    TSkinRandom Random;
+};
