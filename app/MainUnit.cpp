@@ -330,7 +330,9 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
-    // Closing the main window ends the program, also with a dialog still open.
+    // Closing the main window ends the program, also with a dialog still open; a preset
+    // fetch under way ends first, so nothing is destroyed under it.
+    DateTimeDialog->AbortFetch();
     QCoreApplication::quit();
 }
 

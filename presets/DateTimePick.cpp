@@ -1,8 +1,13 @@
 #include "presets/DateTimePick.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Environment.h"
 #include "platform/Errors.h"
+#include "presets/AntiFreeze.h"
+#include "presets/HttpClient.h"
 #include "presets/Pickers.h"
+#include "presets/PresetDocument.h"
+#include "presets/SiteUrls.h"
 #include "ui_DateTimePick.h"
 
 namespace {
@@ -12,10 +17,21 @@ TDateTime Moment(int y, int mo, int d, int h, int mi, int s) {
     platform::TryEncodeTime(h, mi, s, 0, time);
     return platform::CombineDateTime(date, time);
 }
+
+// Every leading and trailing byte up to 0x20.
+std::string TrimBody(const std::string& body) {
+    std::size_t b = 0, e = body.size();
+    while (b < e && static_cast<unsigned char>(body[b]) <= 0x20)
+        ++b;
+    while (e > b && static_cast<unsigned char>(body[e - 1]) <= 0x20)
+        --e;
+    return body.substr(b, e - b);
+}
 } // namespace
 
 TDateTimePickForm::TDateTimePickForm(QWidget* owner)
-    : QDialog(owner), ui(std::make_unique<Ui::TDateTimePickForm>()) {
+    : QDialog(owner), HTTP(std::make_unique<THttpClient>()),
+      AntiFreeze(std::make_unique<TAntiFreeze>()), ui(std::make_unique<Ui::TDateTimePickForm>()) {
     ui->setupUi(this);
     DatePicker = ui->DatePicker;
     Label1 = ui->Label1;
@@ -39,6 +55,9 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     PresetsBox->addItem(QStringLiteral("Click to get dates..."));
     PresetsBox->setCurrentIndex(0);
     PresetsBox->OnDropDown = [this] {
+        // An opening while a fetch waits is ignored; the list opens when that one ends.
+        if (FetchRunning)
+            return false;
         PresetsBoxDropDown();
         return true;
     };
@@ -64,10 +83,64 @@ void TDateTimePickForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void TDateTimePickForm::done(int result) {
+    // A fetch waiting in the pump ends first; the dialog's own loop ends after it.
+    AbortFetch();
+    QDialog::done(result);
+}
+
+void TDateTimePickForm::AbortFetch() {
+    if (FetchRunning)
+        HTTP->Abort();
+}
+
+void TDateTimePickForm::ShowSingleItem(const QString& text) {
+    PresetsBox->clear();
+    PresetsBox->addItem(text);
+    PresetsBox->setCurrentIndex(0);
+}
+
 void TDateTimePickForm::PresetsBoxDropDown() {
-    if (PresetsLoaded)
+    if (PresetsLoaded || FetchRunning)
         return;
-    // The preset download is wired here by the presets subsystem.
+    struct TRunning {
+        bool& Flag;
+        ~TRunning() { Flag = false; }
+    } running{FetchRunning};
+    FetchRunning = true;
+
+    PresetDates.clear();
+    ShowSingleItem(QStringLiteral("Connecting..."));
+    QString failure;
+    try {
+        const std::string body = HTTP->Get(site::BaseUrl() + site::DatesFileName);
+        if (!LoadPresets(TrimBody(body)))
+            failure = QStringLiteral("Unrecognized response format!");
+    } catch (const SocketError&) {
+        failure = QStringLiteral("Error connecting!");
+    } catch (const NetworkError&) {
+        failure = QStringLiteral("Error downloading!");
+    }
+    if (!failure.isEmpty()) {
+        PresetDates.clear();
+        ShowSingleItem(failure);
+        return;
+    }
+    PresetsLoaded = true;
+}
+
+bool TDateTimePickForm::LoadPresets(const std::string& text) {
+    PresetsBox->clear();
+    PresetDates.clear();
+    const TDateTime now = platform::Now();
+    auto list = presets::ReadPresetDocument(
+        text, [] { return platform::Now(); }, presets::TDateTimeContext::System(now));
+    if (!list)
+        return false;
+    PresetsBox->addItems(list->Labels);
+    PresetDates = std::move(list->Dates);
+    PresetsBox->setCurrentIndex(-1);
+    return true;
 }
 
 void TDateTimePickForm::PresetsBoxChange() {

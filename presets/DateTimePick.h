@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace Ui {
@@ -17,6 +18,8 @@ class TComboBox;
 class QLabel;
 class QPushButton;
 class QFrame;
+class THttpClient;
+class TAntiFreeze;
 
 class TDateTimePickForm : public QDialog {
     Q_OBJECT
@@ -30,6 +33,11 @@ public:
 
     void PresetsBoxDropDown();
     void PresetsBoxChange();
+    // Fills the list from a preset document; false when the document is not recognised.
+    bool LoadPresets(const std::string& text);
+    // Ends a fetch under way (the program is closing); it fails like a lost connection.
+    void AbortFetch();
+    bool Fetching() const { return FetchRunning; }
 
     TDateTimePicker* DatePicker;
     QLabel* Label1;
@@ -43,10 +51,17 @@ public:
 
     bool PresetsLoaded = false;
     std::vector<TDateTime> PresetDates;
+    std::unique_ptr<THttpClient> HTTP;
+    std::unique_ptr<TAntiFreeze> AntiFreeze;
+
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void ShowSingleItem(const QString& text);
+
+    bool FetchRunning = false;
     std::unique_ptr<Ui::TDateTimePickForm> ui;
 };

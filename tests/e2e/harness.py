@@ -106,7 +106,7 @@ class Desktop:
         def look():
             argv = ["xdotool", "search", "--onlyvisible", "--name", "^%s$" % name]
             if pid is not None:
-                argv[2:2] = ["--pid", str(pid)]
+                argv[2:2] = ["--all", "--pid", str(pid)]
             ids = self.run(argv).split()
             return ids[0] if ids else None
         return wait_for(look, timeout)
