@@ -6,6 +6,7 @@
 #include "platform/Autostart.h"
 #include "platform/Environment.h"
 #include "platform/Registry.h"
+#include "shell/TrayIcon.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -56,8 +57,14 @@ void TMainForm::LoadSettings() {
         AlwaysOnTopClick();
     if (StickToDesktop->isChecked() != stick)
         StickToDesktopClick();
-    if (HideTrayIcon->isChecked() != hideTray)
-        HideTrayIconClick();
+    if (HideTrayIcon->isChecked() != hideTray) {
+        // A missing or restarting notification area never stops a clock from loading;
+        // only the user's own command reports it.
+        try {
+            HideTrayIconClick();
+        } catch (const ETrayIconError&) {
+        }
+    }
     // A position on no screen any more (a monitor was removed) would lose the window:
     // it then stays where it is, centred at start-up.
     if ((left != x() || top != y()) && OnSomeScreen(QPoint(left, top))) {

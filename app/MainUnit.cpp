@@ -9,6 +9,8 @@
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
+#include "shell/AboutUnit.h"
+#include "shell/TrayIcon.h"
 #include "skins/Skin.h"
 #include "skins/SkinChooserUnit.h"
 #include "ui_MainUnit.h"
@@ -49,7 +51,20 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     MinutesPaint = ui->MinutesPaint;
     SecondsPaint = ui->SecondsPaint;
 
+    // The tray icon as the layout gives it: shown at once, the menu on the right button's
+    // release, no mouse action restoring the window. A desktop without a notification
+    // area does not stop the clock: Qt docks the icon when one comes up.
+    TrayIcon = new TTrayIcon(this);
+    try {
+        TrayIcon->SetVisible(true);
+    } catch (const ETrayIconError&) {
+    }
+    TrayIcon->Hide = true;
+    TrayIcon->RestoreOn = imNone;
+    TrayIcon->PopupMenuOn = imRightClickUp;
+
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowIcon(ProgramIcon());
     setFixedSize(250, 90);
     move(204, 134); // the design position; placement centres it unless a stored one differs
     QFont font(QStringLiteral("Times New Roman"));
@@ -90,6 +105,8 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     DateTimeDialog = new TDateTimePickForm(this);
 
     BuildPopupMenu();
+    TrayIcon->PopupMenu = PopupMenu;
+    TrayIcon->Loaded();
     SecTimer->start();
     RandomTimer->start();
 
@@ -206,6 +223,7 @@ void TMainForm::ClockItemClick(QAction* item) {
     item->setChecked(true);
     ClockIndex = item->data().toInt();
     ClockKey = QString::number(ClockIndex) + QLatin1Char('\\');
+    TrayIcon->SetHint(QStringLiteral("Clock %1").arg(ClockIndex + 1));
     LoadSettings();
     delete SkinChooser;
     SkinChooser = nullptr;
@@ -391,6 +409,7 @@ void TMainForm::StickToDesktopClick() {
 
 void TMainForm::HideTrayIconClick() {
     HideTrayIcon->setChecked(!HideTrayIcon->isChecked());
+    TrayIcon->SetVisible(!HideTrayIcon->isChecked());
 }
 
 void TMainForm::RunStartupClick() {
@@ -427,5 +446,6 @@ void TMainForm::ChooseSkin1Click() {
 }
 
 void TMainForm::About1Click() {
-    // The about box is shown here by the shell subsystem.
+    if (AboutForm)
+        AboutForm->ShowModal();
 }

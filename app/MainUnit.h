@@ -21,6 +21,7 @@ class TPaintBox;
 class TDateTimePickForm;
 class TSkinChooserForm;
 class TSkin;
+class TTrayIcon;
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -62,6 +63,7 @@ public:
     QList<QIcon> ImageList; // the five menu images
     QTimer* SecTimer;
     QTimer* RandomTimer;
+    TTrayIcon* TrayIcon;
 
     // Members the program adds.
     TSkinChooserForm* SkinChooser = nullptr;

@@ -4,6 +4,8 @@
 #include "platform/Errors.h"
 #include "platform/QuitSignals.h"
 #include "platform/SettingsStore.h"
+#include "shell/AboutUnit.h"
+#include "shell/TrayIcon.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));
+    QApplication::setWindowIcon(ProgramIcon());
     try {
         std::unique_ptr<TMainForm> mainForm;
         platform::QuitSignals quitSignals([&mainForm] {
@@ -24,6 +27,8 @@ int main(int argc, char** argv) {
                 QCoreApplication::quit();
         });
         mainForm = std::make_unique<TMainForm>(QApplication::arguments().mid(1));
+        const auto aboutForm = std::make_unique<TAboutForm>();
+        AboutForm = aboutForm.get();
         mainForm->show();
         const QString notice = platform::TSettingsStore::User().TakeNotice();
         if (!notice.isEmpty())

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     bool ok = artgen::MenuImages(root.filePath(QStringLiteral("resources/images")));
     ok = artgen::TreeImages(root.filePath(QStringLiteral("resources/images"))) && ok;
     ok = artgen::ProgramIcon(root.filePath(QStringLiteral("resources/images"))) && ok;
+    ok = artgen::AboutPicture(root.filePath(QStringLiteral("resources/images"))) && ok;
     ok = artgen::Skins(root.filePath(QStringLiteral("Skins"))) && ok;
     return ok ? 0 : 1;
 }

@@ -7,5 +7,6 @@ namespace artgen {
 bool MenuImages(const QString& folder);
 bool TreeImages(const QString& folder);
 bool ProgramIcon(const QString& folder);
+bool AboutPicture(const QString& folder);
 bool Skins(const QString& root);
 } // namespace artgen

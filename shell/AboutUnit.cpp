@@ -1,0 +1,64 @@
+#include "shell/AboutUnit.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Environment.h"
+#include "platform/Errors.h"
+#include "platform/Resources.h"
+#include "presets/SiteUrls.h"
+#include "ui_AboutUnit.h"
+
+#include <QMouseEvent>
+
+TAboutForm* AboutForm = nullptr;
+
+TClickSurface::TClickSurface(QWidget* parent) : QWidget(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void TClickSurface::mousePressEvent(QMouseEvent* event) {
+    Pressed = event->button() == Qt::LeftButton;
+}
+
+void TClickSurface::mouseReleaseEvent(QMouseEvent* event) {
+    // A click is a left press and its release both on the strip.
+    const bool click = Pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    Pressed = false;
+    if (click)
+        emit Clicked();
+}
+
+TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutForm>()) {
+    platform::InitResources();
+    ui->setupUi(this);
+    Image = ui->Image;
+    URLClick = ui->URLClick;
+    platform::SetupDialog(this, {360, 206}, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    connect(URLClick, &TClickSurface::Clicked, this,
+            [this] { platform::Guarded([this] { URLClickClick(); }); });
+}
+
+TAboutForm::~TAboutForm() {
+    if (AboutForm == this)
+        AboutForm = nullptr;
+}
+
+int TAboutForm::ShowModal() {
+    exec();
+    return 2;
+}
+
+void TAboutForm::URLClickClick() {
+    // The outcome is not examined: without a browser the box still closes.
+    platform::OpenUrl(site::AboutUrl());
+    reject();
+}
+
+void TAboutForm::showEvent(QShowEvent* event) {
+    platform::CentreOnScreen(this);
+    QDialog::showEvent(event);
+}
