@@ -1,8 +1,19 @@
-// Benchmarks run on the offscreen platform with a private settings folder.
+// Benchmarks run on the offscreen platform with a private settings folder, as the built
+// program beside the bundled skins; a message box would stop a run, so none is shown.
+
+#include "BenchEnv.h"
+#include "platform/Environment.h"
+#include "platform/Errors.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+void UseBuiltProgram() {
+    platform::SetProgramPath(QStringLiteral(KORVANE5_BINARY_DIR "/korvane5"));
+    platform::SetMessageReporter([](const QString&) {});
+    platform::SetExceptionReporter([](const QString&) {});
+}
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -11,6 +22,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));
+    UseBuiltProgram();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,7 @@
 // The catalogue over a large skins folder, and the cost of one skin switch (load, decode,
 // apply) for the picture sizes skins come in.
 
+#include "BenchEnv.h"
 #include "app/MainUnit.h"
 #include "platform/Environment.h"
 #include "platform/Errors.h"
@@ -36,8 +37,7 @@ struct Program {
         platform::TSettingsStore::SetUserStorePath(Dir.filePath("settings.db"));
     }
     ~Program() {
-        platform::SetProgramPath({});
-        platform::SetMessageReporter({});
+        UseBuiltProgram();
         platform::TSettingsStore::SetUserStorePath({});
     }
     QString Skins() const { return Dir.filePath("Skins"); }

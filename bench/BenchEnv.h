@@ -1,0 +1,4 @@
+#pragma once
+// What every benchmark runs under: the built program's folder (with the bundled skins)
+// and no message boxes, which would stop a run.
+void UseBuiltProgram();
