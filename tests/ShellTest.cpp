@@ -3,6 +3,7 @@
 #include "platform/Registry.h"
 #include "shell/AboutUnit.h"
 #include "shell/TrayIcon.h"
+#include "skins/SkinChooserUnit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -281,4 +282,19 @@ TEST_F(AboutTest, TheMenuShowsTheOneAboutBoxModally) {
     Form.reset();
     EXPECT_EQ(AboutForm, nullptr);
     main->About1->trigger(); // no box: nothing happens
+}
+
+TEST_F(TrayFormTest, WhileADialogRunsTheIconBringsItForwardInsteadOfTheMenu) {
+    auto form = Start();
+    bool menuOpened = true;
+    QTimer::singleShot(0, form.get(), [&] {
+        form->TrayIcon->MouseMessage(TTrayMouse::RightUp);
+        menuOpened = form->PopupMenu->isVisible();
+        form->SkinChooser->reject();
+    });
+    form->ChooseSkin1->trigger();
+    EXPECT_FALSE(menuOpened) << "a clock switch from the menu would replace the open chooser";
+    form->TrayIcon->MouseMessage(TTrayMouse::RightUp);
+    EXPECT_TRUE(form->PopupMenu->isVisible());
+    form->PopupMenu->hide();
 }

@@ -1,6 +1,6 @@
 // Saves one clock's settings over and over, as a clock process does at each loss of
-// activation. Each save k writes Left = Top = k and the target k, so a reader can tell a
-// whole group from a torn one.
+// activation. Each save k writes Left = Top = the target = k (counting 1 to 1000 and
+// round again), so a reader can tell a whole group from a torn one.
 //
 //   korvane5-store-hammer CLOCK COUNT     COUNT saves (0: until killed); prints "ready"
 //                                         after the first and "done" at the end
@@ -21,8 +21,9 @@ int main(int argc, char** argv) {
     platform::SetMessageReporter([](const QString&) {});
     TMainForm form({QString::fromLatin1(argv[1])});
     for (int k = 1; count == 0 || k <= count; ++k) {
-        form.move(k % 1000, k % 1000);
-        form.TargetDateTime = k % 1000;
+        const int v = 1 + (k - 1) % 1000; // never 0, which a reader takes for "not saved"
+        form.move(v, v);
+        form.TargetDateTime = v;
         form.SaveSettings();
         if (k == 1) {
             std::puts("ready");
