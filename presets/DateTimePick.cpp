@@ -56,7 +56,7 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     PresetsBox->setCurrentIndex(0);
     PresetsBox->OnDropDown = [this] {
         // An opening while a fetch waits is ignored; the list opens when that one ends.
-        if (FetchRunning)
+        if (HTTP->Busy())
             return false;
         PresetsBoxDropDown();
         return true;
@@ -90,7 +90,7 @@ void TDateTimePickForm::done(int result) {
 }
 
 void TDateTimePickForm::AbortFetch() {
-    if (FetchRunning)
+    if (HTTP->Busy())
         HTTP->Abort();
 }
 
@@ -101,14 +101,8 @@ void TDateTimePickForm::ShowSingleItem(const QString& text) {
 }
 
 void TDateTimePickForm::PresetsBoxDropDown() {
-    if (PresetsLoaded || FetchRunning)
+    if (PresetsLoaded || HTTP->Busy())
         return;
-    struct TRunning {
-        bool& Flag;
-        ~TRunning() { Flag = false; }
-    } running{FetchRunning};
-    FetchRunning = true;
-
     PresetDates.clear();
     ShowSingleItem(QStringLiteral("Connecting..."));
     QString failure;
@@ -122,7 +116,6 @@ void TDateTimePickForm::PresetsBoxDropDown() {
         failure = QStringLiteral("Error downloading!");
     }
     if (!failure.isEmpty()) {
-        PresetDates.clear();
         ShowSingleItem(failure);
         return;
     }

@@ -37,7 +37,6 @@ public:
     bool LoadPresets(const std::string& text);
     // Ends a fetch under way (the program is closing); it fails like a lost connection.
     void AbortFetch();
-    bool Fetching() const { return FetchRunning; }
 
     TDateTimePicker* DatePicker;
     QLabel* Label1;
@@ -62,6 +61,5 @@ protected:
 private:
     void ShowSingleItem(const QString& text);
 
-    bool FetchRunning = false;
     std::unique_ptr<Ui::TDateTimePickForm> ui;
 };
