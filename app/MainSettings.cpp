@@ -35,7 +35,8 @@ bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
 
 void TMainForm::LoadSettings() {
     bool stick = false, onTop = false, hideTray = false;
-    std::int32_t left = x(), top = y();
+    const QPoint current = SyncPosition();
+    std::int32_t left = current.x(), top = current.y();
     TargetDateTime = 0;
     std::int32_t interval = NoInterval;
     std::int32_t opacity = 255;
@@ -67,7 +68,7 @@ void TMainForm::LoadSettings() {
     }
     // A position on no screen any more (a monitor was removed) would lose the window:
     // it then stays where it is, centred at start-up.
-    if ((left != x() || top != y()) && OnSomeScreen(QPoint(left, top))) {
+    if ((left != current.x() || top != current.y()) && OnSomeScreen(QPoint(left, top))) {
         CentreOnShow = false;
         move(left, y());
         move(left, top);
@@ -94,8 +95,9 @@ void TMainForm::SaveSettings() {
             reg.WriteBool(QStringLiteral("StickToDesktop"), StickToDesktop->isChecked());
             reg.WriteBool(QStringLiteral("AlwaysOnTop"), AlwaysOnTop->isChecked());
             reg.WriteBool(QStringLiteral("HideTray"), HideTrayIcon->isChecked());
-            reg.WriteInteger(QStringLiteral("Left"), x());
-            reg.WriteInteger(QStringLiteral("Top"), y());
+            const QPoint position = WindowPosition();
+            reg.WriteInteger(QStringLiteral("Left"), position.x());
+            reg.WriteInteger(QStringLiteral("Top"), position.y());
             reg.WriteFloat(QStringLiteral("CustomDateTime"), TargetDateTime);
             reg.WriteInteger(QStringLiteral("RandomTime"), RandomTimer->interval() / 60000);
             reg.WriteInteger(QStringLiteral("Opacity"), AlphaBlendValue());

@@ -97,9 +97,8 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
                     platform::Guarded([this] { ApplicationEvents1Deactivate(); });
             });
 
-    // The window is created now, before it is mapped, so that task bars see the
-    // skip-taskbar state from the start.
-    winId();
+    // The native window is made at the first show, with the options the stored settings
+    // give it; the skip-taskbar state goes on it before it is mapped.
     platform::SetSkipTaskbar(this);
 
     DateTimeDialog = new TDateTimePickForm(this);
@@ -348,6 +347,9 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
+    // The native window goes with the close, so the save at destruction reads Qt's record
+    // of the position: it is made right while the X server can still be asked.
+    SyncPosition();
     // Closing the main window ends the program, also with a dialog still open; a preset
     // fetch under way ends first, so nothing is destroyed under it.
     DateTimeDialog->AbortFetch();
@@ -375,6 +377,7 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
     if (button == Qt::LeftButton && !StickToDesktop->isChecked()) {
+        SyncPosition(); // the moves of the drag start from where the window really is
         DragX = x;
         DragY = y;
     }
@@ -396,10 +399,20 @@ bool TMainForm::StaysOnTop() const {
     return AlwaysOnTop->isChecked();
 }
 
+QPoint TMainForm::WindowPosition() const {
+    return platform::ClientOrigin(this);
+}
+
+QPoint TMainForm::SyncPosition() {
+    const QPoint real = WindowPosition();
+    if (real != pos())
+        move(real); // asks the window manager to keep it there, and Qt records it
+    return real;
+}
+
 void TMainForm::AlwaysOnTopClick() {
     AlwaysOnTop->setChecked(!AlwaysOnTop->isChecked());
-    // Through the QWindow: changing the widget's flags would re-create the X window.
-    windowHandle()->setFlag(Qt::WindowStaysOnTopHint, AlwaysOnTop->isChecked());
+    platform::SetStaysOnTop(this, AlwaysOnTop->isChecked());
 }
 
 void TMainForm::StickToDesktopClick() {

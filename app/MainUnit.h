@@ -79,6 +79,8 @@ public:
     int AlphaBlendValue() const { return AlphaValue; }
     bool AlphaBlend() const { return AlphaValue < 255; }
     bool StaysOnTop() const;
+    // Where the window really is on the screen: the top-left corner of its client area.
+    QPoint WindowPosition() const;
 
     // Handlers. Those a user command reaches run under the shared error guard; called
     // directly (as at start-up) they let errors through to the caller.
@@ -127,6 +129,8 @@ private:
     QAction* AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, int tag,
                       void (TMainForm::*handler)(QAction*));
     bool OnSomeScreen(const QPoint& topLeft) const;
+    // WindowPosition, with Qt's own record of it brought in line when they differ.
+    QPoint SyncPosition();
     void UpdateBox(TPaintBox* box, std::int32_t value);
 
     std::unique_ptr<Ui::TMainForm> ui;

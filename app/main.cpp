@@ -1,6 +1,7 @@
 // Program entry: one clock window, chosen by the first command-line argument.
 
 #include "app/MainUnit.h"
+#include "platform/Display.h"
 #include "platform/Errors.h"
 #include "platform/QuitSignals.h"
 #include "platform/SettingsStore.h"
@@ -9,12 +10,18 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char** argv) {
     // Skins are pixel pictures: the window must not be scaled for the display's density.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // Without a display there is no window to show a message in: one line says why.
+    if (const QString problem = platform::PrepareDisplay(); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));
     QApplication::setWindowIcon(ProgramIcon());

@@ -1,10 +1,12 @@
 #include "platform/X11Window.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -17,12 +19,15 @@ xcb_connection_t* Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
+struct FreeReply {
+    void operator()(void* p) const { std::free(p); }
+};
+template <class T> using Reply = std::unique_ptr<T, FreeReply>;
+
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, std::uint16_t(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 xcb_window_t RootOf(xcb_connection_t* c) {
@@ -31,32 +36,40 @@ xcb_window_t RootOf(xcb_connection_t* c) {
     return it.data ? it.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
-} // namespace
-
-bool IsX11() {
-    return Connection() != nullptr;
+// The X window the widget has now. The QWindow is asked, not the widget: the widget keeps
+// the first id it was given even after Qt replaced the native window.
+xcb_window_t NativeWindow(const QWidget* widget) {
+    if (!widget || !widget->testAttribute(Qt::WA_WState_Created))
+        return XCB_WINDOW_NONE;
+    const QWindow* handle = widget->windowHandle();
+    return handle ? xcb_window_t(handle->winId()) : xcb_window_t(XCB_WINDOW_NONE);
 }
 
-void SetSkipTaskbar(QWidget* window) {
+bool IsMapped(xcb_connection_t* c, xcb_window_t win) {
+    const Reply<xcb_get_window_attributes_reply_t> reply(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, win), nullptr));
+    return reply && reply->map_state != XCB_MAP_STATE_UNMAPPED;
+}
+
+void ApplySkipTaskbar(QWidget* window) {
     xcb_connection_t* c = Connection();
-    if (!c || !window)
+    const xcb_window_t win = NativeWindow(window);
+    if (!c || win == XCB_WINDOW_NONE)
         return;
-    const auto win = xcb_window_t(window->winId());
     const xcb_atom_t state = Atom(c, "_NET_WM_STATE");
     const xcb_atom_t skip = Atom(c, "_NET_WM_STATE_SKIP_TASKBAR");
     if (state == XCB_ATOM_NONE || skip == XCB_ATOM_NONE)
         return;
 
-    if (!window->isVisible()) {
-        // Unmapped: merge into the property, which Qt also merges into when it maps.
+    if (!IsMapped(c, win)) {
+        // Not managed yet: merge into the property, which Qt also merges into when it maps.
         std::vector<xcb_atom_t> atoms;
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            c, xcb_get_property(c, 0, win, state, XCB_ATOM_ATOM, 0, 1024), nullptr);
+        const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            c, xcb_get_property(c, 0, win, state, XCB_ATOM_ATOM, 0, 1024), nullptr));
         if (reply && reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
-            const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-            atoms.assign(data, data + xcb_get_property_value_length(reply) / 4);
+            const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+            atoms.assign(data, data + xcb_get_property_value_length(reply.get()) / 4);
         }
-        std::free(reply);
         for (xcb_atom_t a : atoms)
             if (a == skip)
                 return;
@@ -64,6 +77,7 @@ void SetSkipTaskbar(QWidget* window) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, state, XCB_ATOM_ATOM, 32,
                             std::uint32_t(atoms.size()), atoms.data());
     } else {
+        // Managed: the window manager owns the property and takes requests.
         xcb_client_message_event_t ev;
         std::memset(&ev, 0, sizeof ev);
         ev.response_type = XCB_CLIENT_MESSAGE;
@@ -77,6 +91,79 @@ void SetSkipTaskbar(QWidget* window) {
                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char*>(&ev));
     }
+    xcb_flush(c);
+}
+
+// Re-applies the state to each native window the widget is given.
+class TSkipTaskbarKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WinIdChange)
+            ApplySkipTaskbar(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+} // namespace
+
+bool IsX11() {
+    return Connection() != nullptr;
+}
+
+void SetSkipTaskbar(QWidget* window) {
+    if (!window)
+        return;
+    static const QString keeperName = QStringLiteral("korvane5-skip-taskbar");
+    if (!window->findChild<QObject*>(keeperName, Qt::FindDirectChildrenOnly)) {
+        auto* keeper = new TSkipTaskbarKeeper(window);
+        keeper->setObjectName(keeperName);
+        window->installEventFilter(keeper);
+    }
+    ApplySkipTaskbar(window);
+}
+
+void SetStaysOnTop(QWidget* window, bool onTop) {
+    QWindow* handle = window->windowHandle();
+    if (window->isVisible() && handle) {
+        handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+        return;
+    }
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+QPoint ClientOrigin(const QWidget* window) {
+    xcb_connection_t* c = Connection();
+    const xcb_window_t win = NativeWindow(window);
+    if (c && win != XCB_WINDOW_NONE) {
+        const Reply<xcb_translate_coordinates_reply_t> reply(xcb_translate_coordinates_reply(
+            c, xcb_translate_coordinates(c, win, RootOf(c), 0, 0), nullptr));
+        if (reply)
+            return QPoint(reply->dst_x, reply->dst_y);
+    }
+    return window->geometry().topLeft();
+}
+
+void SetDialogDecorations(QWidget* dialog, bool closeBox) {
+    xcb_connection_t* c = Connection();
+    const xcb_window_t win = NativeWindow(dialog);
+    if (!c || win == XCB_WINDOW_NONE)
+        return;
+    const xcb_atom_t hints = Atom(c, "_MOTIF_WM_HINTS");
+    if (hints == XCB_ATOM_NONE)
+        return;
+    enum : std::uint32_t {
+        HintFunctions = 1,
+        HintDecorations = 2,
+        FuncMove = 4,
+        FuncClose = 32,
+        DecorBorder = 2,
+        DecorTitle = 8,
+    };
+    const std::uint32_t data[5] = {HintFunctions | HintDecorations,
+                                   FuncMove | (closeBox ? FuncClose : 0u), DecorBorder | DecorTitle,
+                                   0, 0};
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, hints, hints, 32, 5, data);
     xcb_flush(c);
 }
 

@@ -1,6 +1,10 @@
 #pragma once
-// The few window-manager requests Qt does not offer. On a platform other than X11 (the
-// offscreen platform of the tests, or Wayland) these do nothing.
+// The few window-manager requests Qt does not offer, and the window's real place as the X
+// server has it. On a platform other than X11 (the offscreen platform of the tests, or
+// Wayland) the requests do nothing and the place is Qt's own.
+
+#include <QPoint>
+#include <cstdint>
 
 class QWidget;
 
@@ -9,9 +13,26 @@ namespace platform {
 // True when the application runs on an X11 display.
 bool IsX11();
 
-// Asks task bars not to list the window (_NET_WM_STATE_SKIP_TASKBAR). Before the window
-// is mapped the state is written into its property; after, it goes to the window manager.
+// Keeps the window off task bars (_NET_WM_STATE_SKIP_TASKBAR) for the rest of its life:
+// applied now, and again to every native window Qt makes for the widget later.
 void SetSkipTaskbar(QWidget* window);
+
+// Stay-on-top or normal stacking. A shown window is told through the window manager; a
+// window not shown yet keeps the flag for the native window its first show makes. (Qt
+// replaces a native window made earlier whose flag changed, at its show, and every state
+// set on the old one is lost: so the clock makes its native window only when shown.)
+void SetStaysOnTop(QWidget* window, bool onTop);
+
+// The top-left corner of the client area in root-window coordinates, asked of the X
+// server. Qt's record can be wrong under a window manager that reparents: it answers a
+// late configure event with a position read while the window sat in a frame not yet
+// placed, and the window manager says nothing when it then places the frame. Without a
+// native window (closed, or not made yet) Qt's record is all there is.
+QPoint ClientOrigin(const QWidget* window);
+
+// What the window manager may offer on a dialog's title bar (_MOTIF_WM_HINTS): moving
+// always, closing only when asked, never resizing, minimising or maximising.
+void SetDialogDecorations(QWidget* dialog, bool closeBox);
 
 // Sends queued requests to the X server now (window opacity waits for the next traffic).
 void FlushDisplay();

@@ -43,7 +43,7 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     Label3 = ui->Label3;
     PresetsBox = ui->PresetsBox;
 
-    platform::SetupDialog(this, {281, 149}, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    platform::SetupDialog(this, {281, 149}, platform::TTitleButtons::CloseBox);
 
     DatePicker->SetKind(TDateTimePicker::TKind::Date);
     TimePicker->SetKind(TDateTimePicker::TKind::Time);
@@ -76,11 +76,6 @@ int TDateTimePickForm::ShowModal() {
 void TDateTimePickForm::SetStayOnTop(bool onTop) {
     if (bool(windowFlags() & Qt::WindowStaysOnTopHint) != onTop)
         setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-}
-
-void TDateTimePickForm::showEvent(QShowEvent* event) {
-    platform::CentreOnScreen(this);
-    QDialog::showEvent(event);
 }
 
 void TDateTimePickForm::done(int result) {

@@ -55,9 +55,6 @@ public:
 
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void ShowSingleItem(const QString& text);
 

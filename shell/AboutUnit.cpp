@@ -33,7 +33,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     ui->setupUi(this);
     Image = ui->Image;
     URLClick = ui->URLClick;
-    platform::SetupDialog(this, {360, 206}, Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    platform::SetupDialog(this, {360, 206}, platform::TTitleButtons::CloseBox);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -56,9 +56,4 @@ void TAboutForm::URLClickClick() {
     // The outcome is not examined: without a browser the box still closes.
     platform::OpenUrl(site::AboutUrl());
     reject();
-}
-
-void TAboutForm::showEvent(QShowEvent* event) {
-    platform::CentreOnScreen(this);
-    QDialog::showEvent(event);
 }

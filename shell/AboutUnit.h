@@ -41,9 +41,6 @@ public:
     int ShowModal();
     void URLClickClick();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     std::unique_ptr<Ui::TAboutForm> ui;
 };

@@ -82,7 +82,7 @@ TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QS
     RefreshButton = ui->RefreshButton;
     GetSkins = ui->GetSkins;
 
-    platform::SetupDialog(this, {351, 248});
+    platform::SetupDialog(this, {351, 248}, platform::TTitleButtons::None);
 
     for (int i = 0; i < 9; ++i)
         ImageList << QPixmap(QStringLiteral(":/images/tree%1.png").arg(i));
@@ -247,7 +247,6 @@ bool TSkinChooserForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSkinChooserForm::showEvent(QShowEvent* event) {
-    platform::CentreOnScreen(this);
     QDialog::showEvent(event);
     platform::Guarded([this] { FormShow(); });
 }

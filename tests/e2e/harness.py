@@ -147,6 +147,50 @@ class Desktop:
     def xdotool(self, *args):
         return self.run(["xdotool"] + [str(a) for a in args], check=True)
 
+    def menus(self, pid):
+        """Mapped override-redirect windows of the clock larger than an icon: its menus."""
+        ids = self.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                        "--class", "korvane5"]).split()
+        menus = []
+        for win in ids:
+            info = self.run(["xwininfo", "-id", win])
+            if "Override Redirect State: yes" in info:
+                _, _, w, h = self.geometry(win)
+                if w > 100 and h > 100:
+                    menus.append(win)
+        return menus
+
+    def menu_command(self, win, pid, key):
+        """Opens the clock's menu with a right click on its window and presses an access
+        key; a key the menu did not take (it can lose the first) is pressed again."""
+        x, y, _, _ = self.geometry(win)
+        # A right click close in time and place to the one before can open nothing.
+        for attempt in range(4):
+            self.xdotool("mousemove", x + 40 + 9 * attempt, y + 20)
+            self.xdotool("click", "3")
+            if wait_for(lambda: self.menus(pid), timeout=1.5):
+                break
+        else:
+            raise AssertionError("the menu did not open")
+        before = len(self.menus(pid))
+        for _ in range(3):
+            self.xdotool("key", key)
+            if wait_for(lambda: len(self.menus(pid)) != before, timeout=1.0):
+                return
+        raise AssertionError("the menu did not take the key %s" % key)
+
+    def stored_position(self, clock):
+        """The stored (Left, Top) of a clock, or None when it has none."""
+        def value(name):
+            out = subprocess.run([SETTINGS_TOOL, "get", "Software\\Korvane5\\%d" % clock, name],
+                                 env=self.env, capture_output=True, text=True)
+            if out.returncode != 0:
+                return None
+            raw = int(out.stdout.strip().split(":")[1], 16)
+            return raw - (1 << 32) if raw & (1 << 31) else raw
+        left, top = value("Left"), value("Top")
+        return None if left is None or top is None else (left, top)
+
     def close(self):
         for proc in self.clocks:
             if proc.poll() is None:

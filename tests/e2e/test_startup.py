@@ -2,6 +2,7 @@
 entry that counts down, and a clean exit on SIGTERM."""
 
 import os
+import subprocess
 import sys
 import unittest
 
@@ -49,6 +50,25 @@ class Startup(unittest.TestCase):
             self.assertIsNotNone(self.desk.find_window("Korvane5", pid=clock.pid))
             clock.send_signal(getattr(__import__("signal"), "SIG" + sig))
             self.assertEqual(clock.wait(10), 0, sig)
+
+
+class NoDisplay(unittest.TestCase):
+    def test_one_line_and_exit_code_zero_without_an_x_display(self):
+        env = dict(os.environ, ASAN_OPTIONS="detect_leaks=0")
+        for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
+            env.pop(name, None)
+        for display in (None, ":4242"):  # unset, and a server that does not answer
+            if display is None:
+                env.pop("DISPLAY", None)
+            else:
+                env["DISPLAY"] = display
+            result = subprocess.run([harness.BINARY, "2"], env=env, capture_output=True,
+                                    text=True, timeout=20)
+            self.assertEqual(result.returncode, 0, result.stderr)
+            lines = result.stderr.splitlines()
+            self.assertEqual(len(lines), 1, result.stderr)
+            self.assertIn("X11 display", lines[0])
+            self.assertIn(display or "DISPLAY is not set", lines[0])
 
 
 if __name__ == "__main__":

@@ -53,19 +53,6 @@ class Tray(unittest.TestCase):
                 found.append((x, y, w, h))
         return found
 
-    def menus(self, pid):
-        """Mapped override-redirect windows of the clock larger than an icon: its menu."""
-        ids = self.desk.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
-                             str(pid), "--class", "korvane5"]).split()
-        menus = []
-        for win in ids:
-            info = self.desk.run(["xwininfo", "-id", win])
-            if "Override Redirect State: yes" in info:
-                _, _, w, h = self.desk.geometry(win)
-                if w > 100 and h > 100:
-                    menus.append(win)
-        return menus
-
     def start_clock_window(self, *args):
         clock = self.desk.start_clock(*args)
         win = self.desk.find_window("Korvane5", pid=clock.pid)
@@ -85,9 +72,9 @@ class Tray(unittest.TestCase):
         self.desk.xdotool("click", "2")
         self.desk.xdotool("mousedown", "3")
         harness.wait_for(lambda: False, timeout=0.5)
-        self.assertEqual(self.menus(clock.pid), [], "a menu opened before the release")
+        self.assertEqual(self.desk.menus(clock.pid), [], "a menu opened before the release")
         self.desk.xdotool("mouseup", "3")
-        self.assertTrue(harness.wait_for(lambda: self.menus(clock.pid), timeout=5),
+        self.assertTrue(harness.wait_for(lambda: self.desk.menus(clock.pid), timeout=5),
                         "releasing the right button opened no menu")
 
         # "&Hide Tray Icon" by its access key takes the icon away; the clock stays.
