@@ -43,6 +43,17 @@ bool BitmapDataComplete(const QString& path) {
     return qint64(u32(10)) + rowBytes * height <= file.size();
 }
 
+// A background is an opaque picture: a fourth byte or alpha mask in the file, often zero
+// as many tools write it, is not transparency.
+QImage Opaque(QImage image) {
+    if (!image.hasAlphaChannel())
+        return image;
+    if (image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_ARGB32);
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    return image;
+}
+
 QImage ReadBitmap(const QString& path) {
     if (!BitmapDataComplete(path))
         return {};
@@ -55,7 +66,7 @@ QImage ReadBitmap(const QString& path) {
     QImage image = reader.read();
     if (image.isNull() || !AcceptableSize(image.width(), image.height()))
         return {};
-    return image;
+    return Opaque(std::move(image));
 }
 
 // Single-byte text from a settings file: UTF-8 when it is valid UTF-8, else Latin-1.

@@ -58,7 +58,7 @@ void TSkinCatalogue::FillTree() {
     ReadSkinSettings();
     View->CatalogueCleared();
     RootNodes.clear();
-    ScannedFolders.clear();
+    ScanChain.clear();
 
     TSkinNode* random = AddNode(nullptr, TSkinNode::TKind::Random, RandomCaption);
     if (CurrentName == RandomCaption)
@@ -66,9 +66,10 @@ void TSkinCatalogue::FillTree() {
 
     std::pair<std::uint64_t, std::uint64_t> rootId;
     if (DirectoryId(SkinsPath, rootId))
-        ScannedFolders.insert(rootId);
+        ScanChain.push_back(rootId);
     if (!ScanFolder(SkinsPath, nullptr))
         View->ShowSearchError();
+    ScanChain.clear();
 
     SortLevel(RootNodes);
     View->CatalogueSorted();
@@ -93,12 +94,15 @@ bool TSkinCatalogue::ScanFolder(const QString& path, TSkinNode* parent) {
         std::pair<std::uint64_t, std::uint64_t> id;
         if (!DirectoryId(full, id))
             continue;
-        // A folder reached a second time (a link back to an ancestor, or to a folder
-        // already listed) is left out, so a loop cannot make the scan endless.
-        if (!ScannedFolders.insert(id).second)
+        // Only a link back to a folder being listed is left out, so a loop cannot make the
+        // scan endless; any other name of a folder is an entry of its own.
+        if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
             continue;
         TSkinNode* node = AddNode(parent, TSkinNode::TKind::Skin, name);
-        if (!ScanFolder(full + QLatin1Char('/'), node))
+        ScanChain.push_back(id);
+        const bool listed = ScanFolder(full + QLatin1Char('/'), node);
+        ScanChain.pop_back();
+        if (!listed)
             return false;
         if (!node->Children.empty()) {
             node->Kind = TSkinNode::TKind::Category;

@@ -115,6 +115,8 @@ private:
 
     ICatalogueView* View;
     std::vector<std::unique_ptr<TSkinNode>> RootNodes;
-    std::set<std::pair<std::uint64_t, std::uint64_t>> ScannedFolders; // device, inode
+    // The folders being listed, from the root down (device, inode): a name leading back to
+    // one of them is a loop.
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> ScanChain;
     TSkinRandom Random;
 };

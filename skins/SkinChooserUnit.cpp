@@ -141,7 +141,7 @@ int TSkinChooserForm::StateIconOf(const TSkinNode* node) {
         return -1;
     if (node->IsCategory())
         return node->MarkedIn ? 7 : 8;
-    return node->InRotation && !node->Broken ? 5 : 6;
+    return node->InRotation ? 5 : 6; // a broken skin its category put back is in rotation
 }
 
 QTreeWidgetItem* TSkinChooserForm::ItemOf(const TSkinNode* node) const {

@@ -173,6 +173,7 @@ TEST_F(ChooserTest, StateIconsToggleRotation) {
         EXPECT_EQ(TSkinChooserForm::StateIconOf(Node("Seasons\\Summer")), 5);
         EXPECT_EQ(TSkinChooserForm::StateIconOf(Node("Seasons\\Winter\\Snow")), 5);
         EXPECT_TRUE(Node("Seasons\\Winter\\Empty")->InRotation); // its category put it back
+        EXPECT_EQ(TSkinChooserForm::StateIconOf(Node("Seasons\\Winter\\Empty")), 5);
         EXPECT_EQ(TSkinChooserForm::IconOf(Node("Seasons\\Winter\\Empty")), 4);
         // A press beside the state icon toggles nothing.
         const QRect r = Chooser().TreeView->visualItemRect(Item("Alpha"));

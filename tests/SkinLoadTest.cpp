@@ -172,6 +172,35 @@ TEST_F(SkinLoadTest, HugeJpegIsRefusedBeforeDecoding) {
 
 class ApplySkinTest : public SkinLoadTest {};
 
+TEST_F(ApplySkinTest, BackgroundsAreOpaqueWhateverTheirAlpha) {
+    // A 32-bit bitmap with a version 5 header whose alpha mask is set and every alpha byte 0.
+    QByteArray bmp(14 + 124, '\0');
+    const int w = 250, h = 90;
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian<quint32>(14 + 124 + w * h * 4, bmp.data() + 2);
+    qToLittleEndian<quint32>(14 + 124, bmp.data() + 10);
+    char* info = bmp.data() + 14;
+    qToLittleEndian<quint32>(124, info);
+    qToLittleEndian<qint32>(w, info + 4);
+    qToLittleEndian<qint32>(h, info + 8);
+    qToLittleEndian<quint16>(1, info + 12);
+    qToLittleEndian<quint16>(32, info + 14);
+    qToLittleEndian<quint32>(3, info + 16); // bit fields
+    const quint32 masks[] = {0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000};
+    for (int i = 0; i < 4; ++i)
+        qToLittleEndian<quint32>(masks[i], info + 40 + 4 * i);
+    for (int i = 0; i < w * h; ++i)
+        bmp.append("\x1e\xc8\x0a\x00", 4); // blue 30, green 200, red 10, alpha 0
+    MakeSkin("Alpha", Qt::red);
+    WriteFile("Alpha/Back.bmp", bmp);
+    TMainForm form({});
+    auto skin = std::make_unique<TSkin>();
+    ASSERT_TRUE(skin->LoadFromFolder(Folder("Alpha")));
+    form.ApplySkin(std::move(skin));
+    EXPECT_EQ(form.Back->Canvas().pixelColor(125, 45), QColor(10, 200, 30));
+}
+
 TEST_F(ApplySkinTest, FieldsAreCentredOnTheSkinsPoints) {
     TMainForm form({});
     MakeSkin("P");
