@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace platform::autostart {
 
@@ -57,9 +58,15 @@ QString EscapeValue(const QString& value) {
 } // namespace
 
 QString ExecLine(const QString& program, const QStringList& arguments) {
+    // The characters a desktop entry reserves, which a bare argument must not hold.
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`%");
     QStringList parts{QuoteExecArgument(program)};
-    for (const QString& a : arguments)
-        parts << QuoteExecArgument(a);
+    for (const QString& a : arguments) {
+        const bool plain = !a.isEmpty() && std::none_of(a.begin(), a.end(), [](QChar c) {
+            return reserved.contains(c) || c.unicode() < 0x20;
+        });
+        parts << (plain ? a : QuoteExecArgument(a));
+    }
     return EscapeValue(parts.join(QLatin1Char(' ')));
 }
 

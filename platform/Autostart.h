@@ -20,7 +20,8 @@ bool Remove(const QString& name);
 
 // One argument of an Exec line, quoted and escaped so that any text stands for itself.
 QString QuoteExecArgument(const QString& argument);
-// The Exec line as it is stored in the file (with the string escapes of the format).
+// The Exec line as it is stored in the file (with the string escapes of the format): the
+// program quoted, each argument bare unless it holds a character that needs quoting.
 QString ExecLine(const QString& program, const QStringList& arguments);
 
 } // namespace platform::autostart

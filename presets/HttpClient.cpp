@@ -47,6 +47,23 @@ long long Decimal(const std::string& s) {
     return std::stoll(s);
 }
 
+// The number of a chunk-size line: the text before its first space as hexadecimal, of any
+// length and with any leading zeros; text that is not hexadecimal counts as 0. A value
+// beyond limit comes back as limit + 1, so no size can wrap around.
+std::size_t ChunkSize(const std::string& line, std::size_t limit) {
+    const std::string text = line.substr(0, line.find(' '));
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c); }))
+        return 0;
+    std::size_t n = 0;
+    for (const unsigned char c : text) {
+        n = n * 16 + std::size_t(std::isdigit(c) ? c - '0' : std::tolower(c) - 'a' + 10);
+        if (n > limit)
+            return limit + 1;
+    }
+    return n;
+}
+
 [[noreturn]] void ThrowSocket(const char* what, int code) {
     throw SocketError(std::string(what) + ": " + std::strerror(code), code);
 }
@@ -412,13 +429,7 @@ std::string THttpClient::ReadBody(const TResponse& response, int timeoutMs) {
             std::string line;
             if (!ReadLine(line, timeoutMs) && line.empty())
                 break;
-            const std::string size = line.substr(0, line.find(' '));
-            unsigned long long n = 0;
-            const bool hex = !size.empty() && size.size() <= 16 &&
-                             std::all_of(size.begin(), size.end(),
-                                         [](unsigned char c) { return std::isxdigit(c); });
-            if (hex)
-                n = std::stoull(size, nullptr, 16); // unreadable text counts as 0
+            const std::size_t n = ChunkSize(line, MaxBodySize);
             if (n > MaxBodySize - body.size())
                 throw NetworkError("a chunk beyond the 8 MiB limit");
             if (n == 0)

@@ -86,6 +86,12 @@ TEST(HttpResponse, BodiesOfEveryFraming) {
         {"closed before the length", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort",
          "short"},
         {"bare LF lines", "HTTP/1.1 200 OK\nContent-Length: 2\n\nhi", "hi"},
+        {"chunk sizes with leading zeros",
+         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+         "0000000000000000000003\r\nabc\r\n00000000000000000000\r\n\r\n",
+         "abc"},
+        {"a chunk size that is no number ends the body",
+         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nab\r\n2x\r\ncd\r\n", "ab"},
     };
     for (const TCase& c : cases) {
         TLoopbackServer server(Replies({c.Reply}));
@@ -131,6 +137,11 @@ TEST(HttpResponse, HostileSizesEndTheFetchWithoutExhaustingMemory) {
         {"9 MiB announced", "HTTP/1.1 200 OK\r\nContent-Length: 9437184\r\n\r\nabc"},
         {"absurd length", "HTTP/1.1 200 OK\r\nContent-Length: 99999999999999999999\r\n\r\n"},
         {"huge chunk", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nFFFFFFFFFF\r\n"},
+        {"chunk size past 64 bits",
+         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10000000000000000\r\n"},
+        {"chunks adding up past the limit",
+         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n400000\r\n" +
+             std::string(0x400000, 'a') + "\r\n400001\r\n"},
     };
     for (const auto& [name, reply] : heads) {
         TLoopbackServer server(Replies({reply}));
