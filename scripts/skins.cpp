@@ -21,8 +21,9 @@ struct TLayout {
     int Width[4];
 };
 
-// The design positions of the four fields.
-const TLayout Standard{{{111, 52}, {150, 52}, {186, 52}, {222, 52}}, {44, 30, 30, 30}};
+// Wells right of a title, wide enough for three-digit days and two-digit hours, minutes
+// and seconds with a margin on both sides.
+const TLayout Standard{{{102, 52}, {148, 52}, {185, 52}, {222, 52}}, {52, 34, 34, 34}};
 // Evenly spread fields, for skins with their title elsewhere.
 const TLayout Spread{{{52, 46}, {111, 46}, {163, 46}, {215, 46}}, {66, 46, 46, 46}};
 
@@ -283,7 +284,7 @@ QList<TStyle> Styles() {
     styles << TStyle{QStringLiteral("Seasons/Winter/Snow"),
                      false,
                      QStringLiteral("Arial"),
-                     18,
+                     17,
                      QColor(0x14, 0x34, 0x6c),
                      &Standard,
                      [](QPainter& p) {
