@@ -13,7 +13,12 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <benchmark/benchmark.h>
+#include <cstring>
+#include <sys/resource.h>
+
+#include "tests/support/JpegWriter.h"
 
 namespace {
 
@@ -78,5 +83,60 @@ BENCHMARK_CAPTURE(SkinSwitch, Bmp250x90, QSize(250, 90), "BMP", "Back.bmp")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(SkinSwitch, Jpeg1920x1080, QSize(1920, 1080), "JPG", "Back.jpg")
     ->Unit(benchmark::kMillisecond);
+
+long PeakKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Files that declare far more than the window shows. Run each alone to read its memory:
+//   korvane5_bench --benchmark_filter=Hostile/JpegBaseline10000
+// peak_extra_MiB is how far the process's peak rose while applying it.
+void Hostile(benchmark::State& state, const char* kind) {
+    Program program;
+    const QString folder = program.Skins() + "/H";
+    QDir().mkpath(folder);
+    QByteArray bytes;
+    QString file = "/Back.jpg";
+    if (std::strcmp(kind, "baseline") == 0) {
+        bytes = EncodeJpeg(10000, 10000);
+    } else if (std::strcmp(kind, "progressive") == 0) {
+        bytes = EncodeJpeg(16, 16, true);
+        const qsizetype sof = bytes.indexOf("\xff\xc2");
+        qToBigEndian<quint16>(10000, bytes.data() + sof + 5);
+        qToBigEndian<quint16>(10000, bytes.data() + sof + 7);
+    } else { // a run-length bitmap of 30000 x 30000 that ends at once
+        file = "/Back.bmp";
+        QByteArray info(40, '\0');
+        qToLittleEndian<quint32>(40, info.data());
+        qToLittleEndian<qint32>(30000, info.data() + 4);
+        qToLittleEndian<qint32>(30000, info.data() + 8);
+        qToLittleEndian<quint16>(1, info.data() + 12);
+        qToLittleEndian<quint16>(8, info.data() + 14);
+        qToLittleEndian<quint32>(1, info.data() + 16);
+        bytes = QByteArray("BM\0\0\0\0\0\0\0\0", 10);
+        bytes.append(QByteArray(4, '\0'));
+        qToLittleEndian<quint32>(14 + 40 + 1024, bytes.data() + 10);
+        bytes += info + QByteArray(1024, '\x40') + QByteArray("\0\1", 2);
+    }
+    QFile out(folder + file);
+    if (!out.open(QIODevice::WriteOnly))
+        state.SkipWithError("cannot write the picture");
+    out.write(bytes);
+    out.close();
+    TMainForm form({});
+    const long before = PeakKiB();
+    for (auto _ : state) {
+        auto skin = std::make_unique<TSkin>();
+        if (skin->LoadFromFolder(folder))
+            form.ApplySkin(std::move(skin));
+    }
+    state.counters["peak_extra_MiB"] = double(PeakKiB() - before) / 1024.0;
+    state.counters["file_KiB"] = double(bytes.size()) / 1024.0;
+}
+BENCHMARK_CAPTURE(Hostile, JpegBaseline10000, "baseline")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Hostile, JpegProgressive10000, "progressive")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Hostile, Rle30000, "rle")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,80 +1,20 @@
 #include "skins/Skin.h"
 
-#include <QDir>
+#include "platform/RegularFile.h"
+#include "skins/Pictures.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
-#include <QStringDecoder>
-#include <QtEndian>
-#include <csetjmp>
-#include <cstdio>
-#include <jerror.h>
-#include <jpeglib.h>
+#include <algorithm>
+#include <dirent.h>
 #include <limits>
+#include <memory>
+#include <strings.h>
+#include <sys/stat.h>
 
 namespace {
 
-// A picture this big would take hundreds of megabytes; no skin needs it.
-constexpr qint64 MaxPicturePixels = 100'000'000;
-
-bool AcceptableSize(int width, int height) {
-    return width > 0 && height > 0 && width <= TSkin::MaxPictureSide &&
-           height <= TSkin::MaxPictureSide && qint64(width) * height <= MaxPicturePixels;
-}
-
-// An uncompressed bitmap whose header promises more rows than the file holds would be
-// read with made-up pixels; such a file is as broken as an unreadable one.
-bool BitmapDataComplete(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    char head[54];
-    if (file.read(head, sizeof head) != qint64(sizeof head) || head[0] != 'B' || head[1] != 'M')
-        return true; // not a Windows bitmap header: the reader judges it
-    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(head + at); };
-    const auto s32 = [&](int at) { return qFromLittleEndian<qint32>(head + at); };
-    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(head + at); };
-    const quint32 headerSize = u32(14);
-    const quint32 compression = headerSize >= 40 ? u32(30) : 0;
-    if (headerSize < 40 || (compression != 0 && compression != 3))
-        return true;
-    const qint64 width = s32(18), height = std::abs(qint64(s32(22)));
-    const qint64 rowBytes = (width * u16(28) + 31) / 32 * 4;
-    return qint64(u32(10)) + rowBytes * height <= file.size();
-}
-
-// A background is an opaque picture: a fourth byte or alpha mask in the file, often zero
-// as many tools write it, is not transparency.
-QImage Opaque(QImage image) {
-    if (!image.hasAlphaChannel())
-        return image;
-    if (image.format() != QImage::Format_ARGB32)
-        image = image.convertToFormat(QImage::Format_ARGB32);
-    image.reinterpretAsFormat(QImage::Format_RGB32);
-    return image;
-}
-
-QImage ReadBitmap(const QString& path) {
-    if (!BitmapDataComplete(path))
-        return {};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)));
-    const QSize size = reader.size();
-    if (size.isValid() && !AcceptableSize(size.width(), size.height()))
-        return {};
-    QImage image = reader.read();
-    if (image.isNull() || !AcceptableSize(image.width(), image.height()))
-        return {};
-    return Opaque(std::move(image));
-}
-
-// Single-byte text from a settings file: UTF-8 when it is valid UTF-8, else Latin-1.
-QString TextOf(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
-}
+// A settings file is a few lines; anything beyond this is not read.
+constexpr qint64 MaxCustomText = 64 * 1024;
 
 // Formatted input over a byte buffer, with the rules of the scanf family.
 class TScanner {
@@ -135,91 +75,22 @@ private:
     qsizetype Pos = 0;
 };
 
-struct TJpegError {
-    jpeg_error_mgr Manager;
-    std::jmp_buf Escape;
-    bool Truncated = false;
-};
-
-void JpegFail(j_common_ptr cinfo) {
-    std::longjmp(reinterpret_cast<TJpegError*>(cinfo->err)->Escape, 1);
-}
-
-void JpegMessage(j_common_ptr cinfo, int level) {
-    // A file that ends early decodes as grey padding; such a picture counts as broken.
-    auto* err = reinterpret_cast<TJpegError*>(cinfo->err);
-    if (level < 0 && err->Manager.msg_code == JWRN_JPEG_EOF)
-        err->Truncated = true;
-}
-
 } // namespace
 
-namespace {
-
-// The decoder reports fatal errors by a long jump back here. Everything it may touch
-// lives in the caller's frame and is reached through pointers that never change after
-// setjmp, so nothing is indeterminate after the jump.
-bool DecodeInto(const QByteArray* data, jpeg_decompress_struct* cinfo, TJpegError* err,
-                QImage* out) {
-    if (setjmp(err->Escape)) {
-        jpeg_destroy_decompress(cinfo);
-        return false;
-    }
-    jpeg_create_decompress(cinfo);
-    jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(data->constData()),
-                 static_cast<unsigned long>(data->size()));
-    jpeg_read_header(cinfo, TRUE);
-    if (!AcceptableSize(int(std::min<JDIMENSION>(cinfo->image_width, 1 << 30)),
-                        int(std::min<JDIMENSION>(cinfo->image_height, 1 << 30)))) {
-        jpeg_destroy_decompress(cinfo);
-        return false;
-    }
-    cinfo->out_color_space = JCS_RGB; // 24-bit colour, whatever the file holds
-    cinfo->scale_num = cinfo->scale_denom = 1;
-    jpeg_start_decompress(cinfo);
-    *out = QImage(int(cinfo->output_width), int(cinfo->output_height), QImage::Format_RGB888);
-    if (out->isNull() || cinfo->output_components != 3) {
-        jpeg_destroy_decompress(cinfo);
-        return false;
-    }
-    while (cinfo->output_scanline < cinfo->output_height) {
-        JSAMPROW row = out->scanLine(int(cinfo->output_scanline));
-        jpeg_read_scanlines(cinfo, &row, 1);
-    }
-    jpeg_finish_decompress(cinfo);
-    jpeg_destroy_decompress(cinfo);
-    return !err->Truncated;
-}
-
-} // namespace
-
-QImage DecodeJpeg(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+QByteArray FindSkinFile(const QByteArray& folder, const QByteArray& name) {
+    const auto isEntry = [](const QByteArray& path) {
+        struct stat st;
+        return ::stat(path.constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+    };
+    if (isEntry(folder + name))
+        return folder + name;
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
         return {};
-    const QByteArray data = file.readAll();
-    if (data.isEmpty())
-        return {};
-    jpeg_decompress_struct cinfo;
-    TJpegError err;
-    cinfo.err = jpeg_std_error(&err.Manager);
-    err.Manager.error_exit = JpegFail;
-    err.Manager.emit_message = JpegMessage;
-    QImage image;
-    if (!DecodeInto(&data, &cinfo, &err, &image))
-        return {};
-    return image;
-}
-
-QString FindSkinFile(const QString& folder, const QString& name) {
-    const QString exact = folder + name;
-    if (QFileInfo(exact).isFile())
-        return exact;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return folder + entry;
+    const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
+    while (const dirent* entry = ::readdir(dir))
+        if (::strcasecmp(entry->d_name, name.constData()) == 0 && isEntry(folder + entry->d_name))
+            return folder + entry->d_name;
     return {};
 }
 
@@ -237,7 +108,7 @@ bool ParseCustomText(const QByteArray& raw, TSkin& skin) {
             ++begin;
         while (end > begin && quint8(line[end - 1]) <= 32)
             --end;
-        skin.FontName = TextOf(line.mid(begin, end - begin));
+        skin.FontName = platform::TextOfName(line.mid(begin, end - begin));
     } else {
         failed = true;
     }
@@ -272,37 +143,40 @@ void TSkin::SetDefaults() {
     SecondsPos = QPoint(222, 52);
 }
 
-bool TSkin::LoadBackground(const QString& base) {
-    const qsizetype slash = base.lastIndexOf(QLatin1Char('/'));
-    const QString folder = base.left(slash + 1);
-    const QString name = base.mid(slash + 1);
+bool TSkin::LoadBackground(const QByteArray& base) {
+    const qsizetype slash = base.lastIndexOf('/');
+    const QByteArray folder = base.left(slash + 1);
+    const QByteArray name = base.mid(slash + 1);
     // A bitmap that exists wins, even when it cannot be decoded.
-    const QString bmp = FindSkinFile(folder, name + QStringLiteral(".bmp"));
-    if (!bmp.isEmpty()) {
-        Background = ReadBitmap(bmp);
-        return !Background.isNull();
-    }
-    const QString jpg = FindSkinFile(folder, name + QStringLiteral(".jpg"));
-    if (!jpg.isEmpty()) {
-        Background = DecodeJpeg(jpg);
-        return !Background.isNull();
-    }
-    return false;
+    const QByteArray bmp = FindSkinFile(folder, name + ".bmp");
+    const QByteArray path = !bmp.isEmpty() ? bmp : FindSkinFile(folder, name + ".jpg");
+    if (path.isEmpty())
+        return false;
+    platform::TRegularFile file(path, pictures::MaxFileSize);
+    if (!file.IsOpen())
+        return false;
+    Background = !bmp.isEmpty() ? pictures::DecodeBitmap(file) : pictures::DecodeJpeg(file);
+    return !Background.isNull();
+}
+
+bool TSkin::LoadFromFolder(const QByteArray& folder) {
+    SetDefaults();
+    const QByteArray dir = folder + '/';
+    struct stat st;
+    if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    if (!LoadBackground(dir + "Back"))
+        return false;
+    const QByteArray custom = FindSkinFile(dir, "Custom.txt");
+    if (custom.isEmpty())
+        return true;
+    // A settings file that is a pipe or a device is no settings file: the skin is broken.
+    platform::TRegularFile file(custom, std::numeric_limits<qint64>::max());
+    if (!file.IsOpen())
+        return file.Refusal() == platform::TRegularFile::TRefusal::CannotOpen;
+    return ParseCustomText(file.Read(MaxCustomText), *this);
 }
 
 bool TSkin::LoadFromFolder(const QString& folder) {
-    SetDefaults();
-    const QString dir = folder + QLatin1Char('/');
-    if (!QFileInfo(dir).isDir())
-        return false;
-    if (!LoadBackground(dir + QStringLiteral("Back")))
-        return false;
-    const QString custom = FindSkinFile(dir, QStringLiteral("Custom.txt"));
-    if (custom.isEmpty())
-        return true;
-    QFile file(custom);
-    if (!file.open(QIODevice::ReadOnly))
-        return true;
-    // A settings file is a few lines; anything beyond 64 KiB is not one.
-    return ParseCustomText(file.read(65536), *this);
+    return LoadFromFolder(QFile::encodeName(folder));
 }

@@ -23,13 +23,12 @@ public:
 
     // Frees the background and puts every other member back to its default.
     void SetDefaults();
-    // base: the skin folder with a trailing separator, followed by "Back".
-    bool LoadBackground(const QString& base);
+    // base: the skin folder with a trailing separator, followed by "Back". Paths are the
+    // file system's bytes, so folder names that are not valid UTF-8 load too.
+    bool LoadBackground(const QByteArray& base);
     // folder: the skin folder without a trailing separator. True: a complete skin.
+    bool LoadFromFolder(const QByteArray& folder);
     bool LoadFromFolder(const QString& folder);
-
-    // Pictures larger than this on either side are refused before they are decoded.
-    static constexpr int MaxPictureSide = 16384;
 };
 
 // Reads the text of a "Custom.txt" into the skin: the face name on the first line, then
@@ -37,9 +36,7 @@ public:
 // an item is missing or not a number; every item is attempted all the same.
 bool ParseCustomText(const QByteArray& text, TSkin& skin);
 
-// The file of that name in the folder: the exact name first, else one that differs only
-// in letter case (skins made where names ignore case). Empty when there is none.
-QString FindSkinFile(const QString& folder, const QString& name);
-
-// Decodes a JPEG file at full size in 24-bit colour; a null image when it cannot.
-QImage DecodeJpeg(const QString& path);
+// The entry of that name in the folder (with a trailing separator): the exact name first,
+// else one that differs only in letter case (skins made where names ignore case). Empty
+// when there is none.
+QByteArray FindSkinFile(const QByteArray& folder, const QByteArray& name);

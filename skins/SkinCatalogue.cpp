@@ -2,6 +2,7 @@
 
 #include "platform/Environment.h"
 #include "platform/Registry.h"
+#include "platform/RegularFile.h"
 #include "skins/Skin.h"
 
 #include <QCollator>
@@ -15,9 +16,9 @@ const QString TSkinCatalogue::RandomCaption = QStringLiteral("* RANDOM *");
 
 namespace {
 
-bool DirectoryId(const QString& path, std::pair<std::uint64_t, std::uint64_t>& id) {
+bool DirectoryId(const QByteArray& path, std::pair<std::uint64_t, std::uint64_t>& id) {
     struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+    if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
         return false;
     id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
     return true;
@@ -39,10 +40,11 @@ TSkinCatalogue::TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view, const Q
       View(view) {}
 
 TSkinNode* TSkinCatalogue::AddNode(TSkinNode* parent, TSkinNode::TKind kind,
-                                   const QString& caption) {
+                                   const QByteArray& fileName) {
     auto node = std::make_unique<TSkinNode>();
     node->Kind = kind;
-    node->Caption = caption;
+    node->FileName = fileName;
+    node->Caption = platform::TextOfName(fileName);
     node->Parent = parent;
     TSkinNode* raw = node.get();
     (parent ? parent->Children : RootNodes).push_back(std::move(node));
@@ -60,14 +62,16 @@ void TSkinCatalogue::FillTree() {
     RootNodes.clear();
     ScanChain.clear();
 
-    TSkinNode* random = AddNode(nullptr, TSkinNode::TKind::Random, RandomCaption);
+    TSkinNode* random = AddNode(nullptr, TSkinNode::TKind::Random, {});
+    random->Caption = RandomCaption;
     if (CurrentName == RandomCaption)
         View->SelectNode(random);
 
+    const QByteArray root = QFile::encodeName(SkinsPath);
     std::pair<std::uint64_t, std::uint64_t> rootId;
-    if (DirectoryId(SkinsPath, rootId))
+    if (DirectoryId(root, rootId))
         ScanChain.push_back(rootId);
-    if (!ScanFolder(SkinsPath, nullptr))
+    if (!ScanFolder(root, nullptr))
         View->ShowSearchError();
     ScanChain.clear();
 
@@ -80,17 +84,17 @@ void TSkinCatalogue::FillTree() {
     View->FocusTree();
 }
 
-bool TSkinCatalogue::ScanFolder(const QString& path, TSkinNode* parent) {
-    DIR* dir = ::opendir(QFile::encodeName(path).constData());
+bool TSkinCatalogue::ScanFolder(const QByteArray& path, TSkinNode* parent) {
+    DIR* dir = ::opendir(path.constData());
     if (!dir)
         return false;
     const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
     while (const dirent* entry = ::readdir(dir)) {
-        const QString name = QFile::decodeName(entry->d_name);
+        const QByteArray name(entry->d_name);
         // Hidden entries (and "." and "..") begin with a dot on this platform.
-        if (name.startsWith(QLatin1Char('.')))
+        if (name.startsWith('.'))
             continue;
-        const QString full = path + name;
+        const QByteArray full = path + name;
         std::pair<std::uint64_t, std::uint64_t> id;
         if (!DirectoryId(full, id))
             continue;
@@ -100,7 +104,7 @@ bool TSkinCatalogue::ScanFolder(const QString& path, TSkinNode* parent) {
             continue;
         TSkinNode* node = AddNode(parent, TSkinNode::TKind::Skin, name);
         ScanChain.push_back(id);
-        const bool listed = ScanFolder(full + QLatin1Char('/'), node);
+        const bool listed = ScanFolder(full + '/', node);
         ScanChain.pop_back();
         if (!listed)
             return false;
@@ -129,11 +133,11 @@ QString TSkinCatalogue::NodePath(const TSkinNode* node) {
     return path;
 }
 
-QString TSkinCatalogue::FolderOf(const TSkinNode* node) const {
-    QString path = node->Caption;
+QByteArray TSkinCatalogue::FolderOf(const TSkinNode* node) const {
+    QByteArray path = node->FileName;
     for (const TSkinNode* p = node->Parent; p; p = p->Parent)
-        path = p->Caption + QLatin1Char('/') + path;
-    return SkinsPath + path;
+        path = p->FileName + '/' + path;
+    return QFile::encodeName(SkinsPath) + path;
 }
 
 int TSkinCatalogue::CompareNodes(const TSkinNode* a, const TSkinNode* b) {

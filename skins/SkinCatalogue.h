@@ -19,7 +19,8 @@ struct TSkinNode {
     enum class TKind { Random, Category, Skin };
 
     TKind Kind = TKind::Skin;
-    QString Caption;
+    QString Caption;     // the folder's name as text
+    QByteArray FileName; // the folder's name as the file system has it
     TSkinNode* Parent = nullptr;
     std::vector<std::unique_ptr<TSkinNode>> Children;
     bool InRotation = false; // skins: member of the rotation set
@@ -91,7 +92,8 @@ public:
     const std::vector<std::unique_ptr<TSkinNode>>& Roots() const { return RootNodes; }
 
     void FillTree();
-    bool ScanFolder(const QString& path, TSkinNode* parent);
+    // path: the folder as the file system names it, with a trailing separator.
+    bool ScanFolder(const QByteArray& path, TSkinNode* parent);
     static QString NodePath(const TSkinNode* node);
     bool ActivateNode(TSkinNode* node, bool quiet);
     void ChooseRandomSkin();
@@ -106,12 +108,12 @@ public:
     // A press on an entry's rotation mark: the dialog's TreeViewMouseDown rule.
     void ToggleRotation(TSkinNode* node);
 
-    // The skin folder of an entry.
-    QString FolderOf(const TSkinNode* node) const;
+    // The skin folder of an entry, as the file system names it.
+    QByteArray FolderOf(const TSkinNode* node) const;
 
 private:
     void SetInRotation(TSkinNode* skin, bool in);
-    TSkinNode* AddNode(TSkinNode* parent, TSkinNode::TKind kind, const QString& caption);
+    TSkinNode* AddNode(TSkinNode* parent, TSkinNode::TKind kind, const QByteArray& fileName);
 
     ICatalogueView* View;
     std::vector<std::unique_ptr<TSkinNode>> RootNodes;

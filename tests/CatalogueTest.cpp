@@ -239,6 +239,22 @@ TEST_F(CatalogueTest, OnlyALinkBackToAnAncestorIsLeftOut) {
     EXPECT_FALSE(View.Events.contains("error"));
 }
 
+TEST_F(CatalogueTest, AFolderNameThatIsNotUtf8LoadsAndIsFoundAgain) {
+    MakeSkin("Plain");
+    // "Café" in Latin-1, as an old archive unpacks it.
+    ASSERT_EQ(::rename(QFile::encodeName(Folder("Plain")).constData(),
+                       (QFile::encodeName(SkinsRoot()) + "/Caf\xe9").constData()),
+              0);
+    StoreSkins(QStringLiteral("Caf\u00e9"), {QStringLiteral("Caf\u00e9")});
+    TSkinCatalogue& c = Fill();
+    ASSERT_NE(Find(QStringLiteral("Caf\u00e9")), nullptr);
+    EXPECT_EQ(c.CurrentNode, Find(QStringLiteral("Caf\u00e9")));
+    EXPECT_EQ(View.Applied, QStringList{Face("Plain")});
+    EXPECT_EQ(c.RotationNodes.size(), 1u);
+    c.WriteSkinSettings();
+    EXPECT_EQ(StoredCurrent(), QStringLiteral("Caf\u00e9"));
+}
+
 TEST_F(CatalogueTest, MissingSkinsRootIsReported) {
     QDir(SkinsRoot()).removeRecursively();
     TSkinCatalogue& c = Fill();

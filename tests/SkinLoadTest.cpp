@@ -4,6 +4,9 @@
 #include "skins/Skin.h"
 
 #include <QtEndian>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class SkinLoadTest : public SkinTest {
 protected:
@@ -168,6 +171,26 @@ TEST_F(SkinLoadTest, HugeJpegIsRefusedBeforeDecoding) {
     qToBigEndian<quint16>(20000, bytes.data() + sof + 7);
     WriteFile("Huge/Back.jpg", bytes);
     EXPECT_FALSE(Load("Huge"));
+}
+
+TEST_F(SkinLoadTest, OnlyRegularFilesAreRead) {
+    // A named pipe as the background or the settings, a background linked to a device:
+    // each makes the skin broken at once, never a wait or an endless read.
+    const auto pipe = [](const QString& path) { return ::mkfifo(QFile::encodeName(path), 0600); };
+    const auto device = [](const QString& path) {
+        return ::symlink("/dev/zero", QFile::encodeName(path).constData());
+    };
+    const struct {
+        const char* File;
+        std::function<int(const QString&)> Make;
+    } cases[] = {{"Back.bmp", pipe}, {"Custom.txt", pipe}, {"Back.bmp", device}};
+    for (const auto& c : cases) {
+        MakeSkin("Odd");
+        ASSERT_TRUE(QFile::remove(Folder("Odd/") + c.File));
+        ASSERT_EQ(c.Make(Folder("Odd/") + c.File), 0);
+        EXPECT_FALSE(Load("Odd")) << c.File;
+        QDir(Folder("Odd")).removeRecursively();
+    }
 }
 
 class ApplySkinTest : public SkinLoadTest {};

@@ -1,0 +1,82 @@
+#include "platform/RegularFile.h"
+
+#include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+qint64 TMemoryBytes::ReadAt(qint64 offset, char* buffer, qint64 length) {
+    if (offset < 0 || offset >= Bytes.size() || length <= 0)
+        return 0;
+    const qint64 n = std::min(length, Bytes.size() - offset);
+    std::memcpy(buffer, Bytes.constData() + offset, size_t(n));
+    return n;
+}
+
+TRegularFile::TRegularFile(const QByteArray& path, qint64 maxSize) {
+    // O_NONBLOCK: a named pipe without a writer is refused below instead of waited on.
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        Refused = TRefusal::CannotOpen;
+        Why = QString::fromLocal8Bit(std::strerror(errno));
+        return;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        Refused = TRefusal::NotRegular;
+        Why = QStringLiteral("not a regular file");
+        ::close(fd);
+        return;
+    }
+    if (st.st_size > maxSize) {
+        Refused = TRefusal::TooLarge;
+        Why = QStringLiteral("larger than %1 bytes").arg(maxSize);
+        ::close(fd);
+        return;
+    }
+    Fd = fd;
+    FileSize = st.st_size;
+}
+
+TRegularFile::~TRegularFile() {
+    if (Fd >= 0)
+        ::close(Fd);
+}
+
+qint64 TRegularFile::ReadAt(qint64 offset, char* buffer, qint64 length) {
+    if (Fd < 0 || offset < 0 || length <= 0)
+        return 0;
+    for (;;) {
+        const ssize_t n = ::pread(Fd, buffer, size_t(length), off_t(offset));
+        if (n >= 0)
+            return n;
+        if (errno != EINTR)
+            return 0;
+    }
+}
+
+QByteArray TRegularFile::Read(qint64 maxBytes) {
+    const qint64 wanted = maxBytes < 0 ? FileSize : std::min(maxBytes, FileSize);
+    QByteArray bytes(wanted, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < wanted) {
+        const qint64 n = ReadAt(got, bytes.data() + got, wanted - got);
+        if (n <= 0)
+            break; // the file shrank meanwhile
+        got += n;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
+
+QString TextOfName(const QByteArray& name) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(name);
+    return utf8.hasError() ? QString::fromLatin1(name) : text;
+}
+
+} // namespace platform

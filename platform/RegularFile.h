@@ -1,0 +1,61 @@
+#pragma once
+// Files from outside the program (a skin's pictures and settings, a registry file) are read
+// only when they are regular files, and only up to a bound: a named pipe would block the
+// program, and a device or a link to one (/dev/zero) would never end. Paths are the file
+// system's own bytes, so names that are not valid UTF-8 still reach their files.
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Bytes that can be read at any offset: a file, or memory (the fuzz targets, the tests).
+class IByteSource {
+public:
+    virtual ~IByteSource() = default;
+    virtual qint64 Size() const = 0;
+    // Up to length bytes from offset into buffer; the number read, 0 at the end.
+    virtual qint64 ReadAt(qint64 offset, char* buffer, qint64 length) = 0;
+};
+
+class TMemoryBytes final : public IByteSource {
+public:
+    explicit TMemoryBytes(QByteArray bytes) : Bytes(std::move(bytes)) {}
+    qint64 Size() const override { return Bytes.size(); }
+    qint64 ReadAt(qint64 offset, char* buffer, qint64 length) override;
+
+private:
+    QByteArray Bytes;
+};
+
+class TRegularFile final : public IByteSource {
+public:
+    // Opens path for reading without ever blocking; refused (IsOpen false, Error says why)
+    // when it is not a regular file or is larger than maxSize bytes.
+    TRegularFile(const QByteArray& path, qint64 maxSize);
+    ~TRegularFile() override;
+    TRegularFile(const TRegularFile&) = delete;
+    TRegularFile& operator=(const TRegularFile&) = delete;
+
+    enum class TRefusal { None, CannotOpen, NotRegular, TooLarge };
+
+    bool IsOpen() const { return Fd >= 0; }
+    TRefusal Refusal() const { return Refused; }
+    const QString& Error() const { return Why; }
+    qint64 Size() const override { return FileSize; }
+    qint64 ReadAt(qint64 offset, char* buffer, qint64 length) override;
+    // The first maxBytes bytes (all of them when negative).
+    QByteArray Read(qint64 maxBytes = -1);
+
+private:
+    int Fd = -1;
+    qint64 FileSize = 0;
+    TRefusal Refused = TRefusal::None;
+    QString Why;
+};
+
+// What a file-system name says as text: UTF-8 when it is valid UTF-8, else single-byte
+// Latin-1, as the program reads all single-byte text.
+QString TextOfName(const QByteArray& name);
+
+} // namespace platform
