@@ -223,9 +223,13 @@ bool ParsePresetDateTime(QStringView text, const TDateTimeContext& context, TDat
 std::optional<TPresetList> ReadPresetDocument(const std::string& body,
                                               const std::function<TDateTime()>& now,
                                               const TDateTimeContext& context) {
-    // The document is text: it ends at the first zero byte, as the parser reads it.
-    const std::string text = body.substr(0, body.find('\0'));
-    const bool singleByte = DeclaresSingleByteEncoding(text);
+    // The document is text: it ends at the first zero byte, as the parser reads it. The
+    // parser takes a multi-byte sequence whole even where the text ends inside one, so it
+    // gets zero bytes to spare beyond the end.
+    std::string text = body.substr(0, body.find('\0'));
+    const std::size_t length = text.size();
+    text.append(8, '\0');
+    const bool singleByte = DeclaresSingleByteEncoding(text.substr(0, length));
     TiXmlDocument doc;
     doc.Parse(text.c_str(), nullptr, singleByte ? TIXML_ENCODING_LEGACY : TIXML_ENCODING_UTF8);
     if (doc.Error())

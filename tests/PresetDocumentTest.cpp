@@ -155,6 +155,9 @@ TEST(PresetDocument, UnrecognisedDocumentsAreRejected) {
              Items(tenThenBroken + "<item datetime=\"2026-07-01\">B</itm>"),
              Items(one) + "<unclosed",
              std::string("\0", 1) + Items(one),
+             // Ending inside a multi-byte sequence: the parser must not read past the end.
+             std::string("<korvane5xml version=\"1\">\xF2"),
+             std::string("<korvane5xml version=\"1\"><item datetime=\"\xF4"),
          }) {
         EXPECT_FALSE(Doc(bad).has_value()) << bad;
     }
