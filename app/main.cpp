@@ -22,7 +22,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         return 0;
     }
-    QApplication app(argc, argv);
+    // The command line is the program's alone: Qt sees none of it, so "-platform 3" or
+    // "-reverse 3" means what any other first argument means. Qt takes its settings from
+    // the environment.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));
     QApplication::setWindowIcon(ProgramIcon());
     try {
@@ -30,17 +37,20 @@ int main(int argc, char** argv) {
         platform::QuitSignals quitSignals([&mainForm] {
             if (mainForm)
                 mainForm->close();
-            else
-                QCoreApplication::quit();
         });
-        mainForm = std::make_unique<TMainForm>(QApplication::arguments().mid(1));
+        mainForm = std::make_unique<TMainForm>(arguments);
+        // A signal that came during a message box of the start-up ends the program here;
+        // the main window's destruction saves as the close path does.
+        if (quitSignals.Requested())
+            return 0;
         const auto aboutForm = std::make_unique<TAboutForm>();
         AboutForm = aboutForm.get();
         mainForm->show();
         const QString notice = platform::TSettingsStore::User().TakeNotice();
         if (!notice.isEmpty())
             QMessageBox::warning(mainForm.get(), QApplication::applicationName(), notice);
-        app.exec();
+        if (!quitSignals.Requested())
+            app.exec();
     } catch (...) {
         platform::ShowException(platform::CurrentExceptionMessage());
     }

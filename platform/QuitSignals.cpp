@@ -1,5 +1,6 @@
 #include "platform/QuitSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
 #include <fcntl.h>
@@ -30,8 +31,11 @@ QuitSignals::QuitSignals(std::function<void()> onQuit, QObject* parent)
     connect(Notifier, &QSocketNotifier::activated, this, [this] {
         char buf[16];
         [[maybe_unused]] ssize_t n = ::read(Pipe[0], buf, sizeof buf);
+        FRequested = true;
         if (OnQuit)
             OnQuit();
+        // Before the main loop runs, quit() would do nothing: exit() ends every loop.
+        QCoreApplication::exit(0);
     });
     struct sigaction sa = {};
     sa.sa_handler = OnSignal;

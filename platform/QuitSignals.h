@@ -1,6 +1,8 @@
 #pragma once
 // Turns the signals that end a desktop program (SIGTERM, SIGINT, SIGHUP) into a call on
-// the event loop, so the program leaves through its normal close path and saves.
+// the event loop, so the program leaves through its normal close path and saves. Every
+// event loop running then ends, a message box's or a dialog's included, and Requested()
+// tells the program not to start a new one.
 
 #include <QObject>
 #include <functional>
@@ -14,9 +16,12 @@ public:
     explicit QuitSignals(std::function<void()> onQuit, QObject* parent = nullptr);
     ~QuitSignals() override;
 
+    bool Requested() const { return FRequested; }
+
 private:
     std::function<void()> OnQuit;
     QSocketNotifier* Notifier = nullptr;
+    bool FRequested = false;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 entry that counts down, and a clean exit on SIGTERM."""
 
 import os
+import shutil
 import subprocess
 import sys
 import unittest
@@ -51,6 +52,36 @@ class Startup(unittest.TestCase):
             clock.send_signal(getattr(__import__("signal"), "SIG" + sig))
             self.assertEqual(clock.wait(10), 0, sig)
 
+    def test_qt_options_are_ordinary_arguments(self):
+        for argv in (["-platform", "3"], ["-reverse", "3"]):
+            self.desk.run([harness.SETTINGS_TOOL, "delete", "Software\\Korvane5\\0"])
+            clock = self.desk.start_clock(*argv)
+            self.assertIsNotNone(self.desk.find_window("Korvane5", pid=clock.pid), argv)
+            self.assertEqual(harness.stop_clock(clock), 0)
+            self.assertIsNotNone(self.desk.stored_position(0), "%s did not start clock 0" % argv)
+            self.assertIsNone(self.desk.stored_position(3), argv)
+
+    def test_a_signal_ends_the_program_from_a_start_up_message_box(self):
+        # The damaged-store notice, shown after the clock; then "Error searching for
+        # skins.", shown before it by a program without skins beside it.
+        store = os.path.join(self.desk.config, "korvane5")
+        os.makedirs(store)
+        with open(os.path.join(store, "settings.db"), "w") as damaged:
+            damaged.write("not a database\n" * 100)
+        lonely = os.path.join(self.desk.tmp, "lonely")
+        os.makedirs(lonely)
+        shutil.copy(harness.BINARY, lonely)
+        for binary, windows in ((harness.BINARY, 2), (os.path.join(lonely, "korvane5"), 1)):
+            clock = subprocess.Popen([binary], env=self.desk.env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+            self.desk.clocks.append(clock)
+            shown = harness.wait_for(lambda: len(self.desk.run(
+                ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(clock.pid),
+                 "--name", "^Korvane5$"]).split()) >= windows)
+            self.assertTrue(shown, "%s: no message box" % binary)
+            self.assertEqual(harness.stop_clock(clock, timeout=10), 0, binary)
+        self.assertIsNotNone(self.desk.stored_position(0), "the close path did not save")
+
 
 class NoDisplay(unittest.TestCase):
     def test_one_line_and_exit_code_zero_without_an_x_display(self):
@@ -69,6 +100,41 @@ class NoDisplay(unittest.TestCase):
             self.assertEqual(len(lines), 1, result.stderr)
             self.assertIn("X11 display", lines[0])
             self.assertIn(display or "DISPLAY is not set", lines[0])
+
+
+class ReadOnlyStore(unittest.TestCase):
+    """A store on a file system mounted read-only is read, by the clock and by the tool."""
+
+    def setUp(self):
+        if os.geteuid() != 0 or not shutil.which("mount"):
+            self.skipTest("mounting needs root")
+        self.desk = harness.Desktop()
+        self.addCleanup(self.desk.close)
+        self.mount = os.path.join(self.desk.tmp, "ro")
+        os.makedirs(self.mount)
+        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", self.mount],
+                          capture_output=True).returncode != 0:
+            self.skipTest("this machine does not allow mounting")
+        self.addCleanup(subprocess.run, ["umount", "-l", self.mount])
+        self.desk.env["XDG_CONFIG_HOME"] = self.mount
+
+    def test_stored_settings_are_shown_and_a_change_is_refused(self):
+        key = "Software\\Korvane5\\0"
+        self.desk.settings("set", key, "Left", "--dword", "123")
+        self.desk.settings("set", key, "Top", "--dword", "45")
+        subprocess.run(["mount", "-o", "remount,ro", self.mount], check=True)
+        clock = self.desk.start_clock()
+        win = self.desk.find_window("Korvane5", pid=clock.pid)
+        self.assertIsNotNone(win)
+        self.assertEqual(self.desk.geometry(win)[:2], (123, 45))
+        self.assertEqual(harness.stop_clock(clock), 0)
+        self.assertIn("dword:0000007b", self.desk.settings("get", key, "Left"))
+        self.assertIn("[HKEY_CURRENT_USER\\Software\\Korvane5\\0]",
+                      self.desk.settings("export"))
+        refused = subprocess.run([harness.SETTINGS_TOOL, "set", key, "Left", "--dword", "1"],
+                                 env=self.desk.env, capture_output=True, text=True)
+        self.assertEqual(refused.returncode, 1)
+        self.assertIn("can only be read", refused.stderr)
 
 
 if __name__ == "__main__":
