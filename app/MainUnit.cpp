@@ -6,6 +6,7 @@
 #include "platform/Environment.h"
 #include "platform/Errors.h"
 #include "platform/Resources.h"
+#include "platform/SettingsStore.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
@@ -82,6 +83,11 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     SecTimer->setInterval(1000);
     connect(SecTimer, &QTimer::timeout, this,
             [this] { platform::Guarded([this] { SecTimerTimer(); }); });
+    SaveRetry = new QTimer(this);
+    SaveRetry->setSingleShot(true);
+    SaveRetry->setInterval(100);
+    connect(SaveRetry, &QTimer::timeout, this,
+            [this] { platform::Guarded([this] { SaveRetryTimer(); }); });
     RandomTimer = new QTimer(this);
     RandomTimer->setInterval(300000);
     RandomTimer->setTimerType(Qt::PreciseTimer); // a restart must really start the full wait
@@ -241,7 +247,25 @@ void TMainForm::ExitClick() {
 }
 
 void TMainForm::ApplicationEvents1Deactivate() {
+    // Never a wait here for another process that holds the store: the interface goes on,
+    // the save is tried again between events for a second, then left to the next moment.
+    platform::TSettingsStore& store = platform::TSettingsStore::User();
+    const platform::TSettingsStore::TWriteWait noWait(store, 0);
     SaveSettings();
+    if (store.Busy() && SaveRetries == 0) {
+        SaveRetries = 10;
+        SaveRetry->start();
+    }
+}
+
+void TMainForm::SaveRetryTimer() {
+    platform::TSettingsStore& store = platform::TSettingsStore::User();
+    const platform::TSettingsStore::TWriteWait noWait(store, 0);
+    SaveSettings();
+    if (store.Busy() && --SaveRetries > 0)
+        SaveRetry->start();
+    else
+        SaveRetries = 0;
 }
 
 void TMainForm::SecTimerTimer() {
@@ -353,7 +377,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the program, also with a dialog still open; a preset
     // fetch under way ends first, so nothing is destroyed under it.
     DateTimeDialog->AbortFetch();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0); // every loop ends, a modal dialog's included
 }
 
 void TMainForm::contextMenuEvent(QContextMenuEvent* event) {

@@ -123,6 +123,7 @@ protected:
 
 private:
     void BuildPopupMenu();
+    void SaveRetryTimer();
     static constexpr int NoImage = -1, OptionItem = -2; // image: an index, or one of these
     QAction* AddItem(QMenu* menu, const QString& caption, void (TMainForm::*handler)(),
                      int image = NoImage);
@@ -135,6 +136,8 @@ private:
 
     std::unique_ptr<Ui::TMainForm> ui;
     bool CentreOnShow = true; // placement: centred until a stored position moves it
+    QTimer* SaveRetry;        // a save at loss of activation that found the store held
+    int SaveRetries = 0;
     bool Shown = false;
     bool ApplicationActive = false;
     int AlphaValue = 255;

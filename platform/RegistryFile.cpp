@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 #include <QtEndian>
+#include <algorithm>
 #include <functional>
 #include <variant>
 #include <vector>
@@ -16,12 +17,25 @@ const QString Hive = QStringLiteral("HKEY_CURRENT_USER");
 const QString Header5 = QStringLiteral("Windows Registry Editor Version 5.00");
 const QString Header4 = QStringLiteral("REGEDIT4");
 
+// A quoted name or text. Beyond the escapes of registry editors (a backslash before a
+// backslash or a quote), control characters are written as \n, \r, \t or \xHH, so that
+// a name with a line break still fits on its line and reads back.
 QString Quote(const QString& text) {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
+        const char16_t u = c.unicode();
         if (c == QLatin1Char('\\') || c == QLatin1Char('"'))
             out += QLatin1Char('\\');
-        out += c;
+        if (u == '\n')
+            out += QStringLiteral("\\n");
+        else if (u == '\r')
+            out += QStringLiteral("\\r");
+        else if (u == '\t')
+            out += QStringLiteral("\\t");
+        else if (u < 0x20 || u == 0x7f)
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            out += c;
     }
     return out + QLatin1Char('"');
 }
@@ -41,7 +55,12 @@ QString FromUtf16Le(const QByteArray& bytes) {
     QString text;
     for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
         text += QChar(char16_t(quint8(bytes[i]) | (quint8(bytes[i + 1]) << 8)));
-    while (text.endsWith(QChar(0)))
+    return text;
+}
+
+// Text data ends in one terminating zero; zeros before it are the value's own.
+QString WithoutTerminator(QString text) {
+    if (text.endsWith(QChar(0)))
         text.chop(1);
     return text;
 }
@@ -139,7 +158,20 @@ std::optional<QString> ReadQuoted(const QString& text, qsizetype& pos) {
     for (qsizetype i = pos + 1; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c == QLatin1Char('\\') && i + 1 < text.size()) {
-            out += text[++i];
+            const QChar e = text[++i];
+            bool hex = false;
+            const uint code = e == QLatin1Char('x') ? text.mid(i + 1, 2).toUInt(&hex, 16) : 0;
+            if (e == QLatin1Char('n'))
+                out += QLatin1Char('\n');
+            else if (e == QLatin1Char('r'))
+                out += QLatin1Char('\r');
+            else if (e == QLatin1Char('t'))
+                out += QLatin1Char('\t');
+            else if (hex && text.mid(i + 1, 2).size() == 2) {
+                out += QChar(char16_t(code));
+                i += 2;
+            } else
+                out += e;
         } else if (c == QLatin1Char('"')) {
             pos = i + 1;
             return out;
@@ -259,10 +291,7 @@ std::optional<TStoredValue> ParseData(const QString& data, bool unicode, QString
         v.Data = *bytes;
         if (type == vtString || type == vtExpandString) {
             // Text values hold UTF-16 in version 5 files and single-byte text in REGEDIT4.
-            QString text = unicode ? FromUtf16Le(v.Data) : FromBytes(v.Data);
-            while (text.endsWith(QChar(0)))
-                text.chop(1);
-            v.Data = text.toUtf8();
+            v.Data = WithoutTerminator(unicode ? FromUtf16Le(v.Data) : FromBytes(v.Data)).toUtf8();
         } else if (type == vtMultiString && !unicode) {
             v.Data = Utf16Le(QString::fromLatin1(v.Data), false);
         }
@@ -276,6 +305,8 @@ std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file
     QString text;
     if (file.startsWith("\xff\xfe")) {
         text = FromUtf16Le(file.mid(2));
+        while (text.endsWith(QChar(0))) // padding after the last line
+            text.chop(1);
     } else if (file.startsWith("\xef\xbb\xbf")) {
         text = QString::fromUtf8(file.mid(3));
     } else {
@@ -343,6 +374,8 @@ std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file
             if (parts.isEmpty() || parts.first().compare(Hive, Qt::CaseInsensitive) != 0)
                 return fail(number, QStringLiteral("only keys below HKEY_CURRENT_USER can be "
                                                    "imported"));
+            if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
+                return fail(number, QStringLiteral("a key name cannot hold control characters"));
             const QString relative = parts.mid(1).join(QLatin1Char('\\'));
             if (remove && relative.isEmpty())
                 return fail(number, QStringLiteral("the whole hive cannot be deleted"));

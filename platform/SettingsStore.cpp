@@ -5,10 +5,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <QUrl>
+#include <algorithm>
 #include <sqlite3.h>
+#include <string>
 
 namespace platform {
 
@@ -78,45 +82,117 @@ TSettingsStore::TSettingsStore(const QString& file) : File(file) {
 }
 
 TSettingsStore::~TSettingsStore() {
+    Close();
+}
+
+void TSettingsStore::Close() {
     for (auto& [sql, st] : Statements)
         sqlite3_finalize(st);
+    Statements.clear();
     if (Db)
         sqlite3_close(Db);
+    Db = nullptr;
+}
+
+QString& TSettingsStore::VfsOverride() {
+    static QString name;
+    return name;
+}
+
+void TSettingsStore::SetVfs(const QString& name) {
+    VfsOverride() = name;
 }
 
 void TSettingsStore::Open() {
     QDir().mkpath(QFileInfo(File).absolutePath());
+    // Reading never needs writing: a store that cannot be written (a read-only file,
+    // folder or file system, a full disk) is opened for reading, and only a file that is
+    // no valid store is kept aside.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        TOpenResult result = TOpenResult::Failed;
-        if (sqlite3_open_v2(QFile::encodeName(File).constData(), &Db,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK) {
-            sqlite3_busy_timeout(Db, 10000);
-            // Several clocks may open a new store at once; switching it to WAL can report
-            // "busy" without waiting, so the set-up is tried again for a while.
-            for (int wait = 0; wait < 500; ++wait) {
-                result = InitSchema();
-                const int code = sqlite3_errcode(Db) & 0xff;
-                if (result != TOpenResult::Failed || (code != SQLITE_BUSY && code != SQLITE_LOCKED))
-                    break;
-                QThread::msleep(20);
-            }
-            if (result == TOpenResult::Ok)
-                return;
+        TOpenResult result = OpenAs(TMode::Write);
+        if (result == TOpenResult::Failed) {
+            FReadOnlyReason = LastError;
+            result = OpenAs(TMode::Read);
+            if (result == TOpenResult::Failed)
+                result = OpenAs(TMode::ReadUnchanging);
+            ReadOnly = true;
         }
-        sqlite3_close(Db);
-        Db = nullptr;
+        if (result == TOpenResult::Ok)
+            return;
         if (result != TOpenResult::Damaged)
-            return; // no store this run (an unwritable folder, say): defaults apply
+            return; // no store this run: defaults apply
         KeepAside();
     }
 }
 
-TSettingsStore::TOpenResult TSettingsStore::InitSchema() {
+TSettingsStore::TOpenResult TSettingsStore::OpenAs(TMode mode) {
+    Close();
+    const QByteArray vfs = VfsOverride().toUtf8();
+    QByteArray name = QFile::encodeName(File);
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    if (mode != TMode::Write) {
+        // A WAL store on a read-only file system cannot be read normally (its shared-memory
+        // file cannot be made); as unchanging media it can, and nobody can change it there.
+        QByteArray uri = QUrl::fromLocalFile(File).toEncoded();
+        uri += mode == TMode::Read ? "?mode=ro" : "?immutable=1";
+        name = uri;
+        flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+    }
+    if (sqlite3_open_v2(name.constData(), &Db, flags, vfs.isEmpty() ? nullptr : vfs.constData()) !=
+        SQLITE_OK) {
+        LastError = Db ? QString::fromUtf8(sqlite3_errmsg(Db)) : QStringLiteral("out of memory");
+        Close();
+        return TOpenResult::Failed;
+    }
+    const TOpenResult result = InitSchema(mode == TMode::Write);
+    if (result == TOpenResult::Ok && mode == TMode::Write && sqlite3_db_readonly(Db, "main") == 1) {
+        // SQLite opened a file it may not write for reading by itself.
+        ReadOnly = true;
+        FReadOnlyReason = QStringLiteral("the file cannot be written");
+    }
+    if (result != TOpenResult::Ok) {
+        LastError = QString::fromUtf8(sqlite3_errmsg(Db));
+        Close();
+    }
+    return result;
+}
+
+bool TSettingsStore::Step(const char* sql, std::string* firstColumn) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(Db, sql, -1, &st, nullptr) != SQLITE_OK)
+        return false;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+        if (firstColumn && firstColumn->empty() && sqlite3_column_text(st, 0))
+            *firstColumn = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    sqlite3_finalize(st);
+    return rc == SQLITE_DONE;
+}
+
+TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
+    if (!Step("PRAGMA foreign_keys=ON"))
+        return Outcome();
+    // Opening an existing store only reads, so another process that holds it locked for
+    // writing never makes the start-up wait.
+    std::string check;
+    if (!Step("PRAGMA quick_check", &check))
+        return Outcome();
+    if (check != "ok")
+        return TOpenResult::Damaged; // damaged pages in a readable file
+    std::string tables;
+    if (!Step("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN ('keys','vals')",
+              &tables))
+        return Outcome();
+    if (tables == "2")
+        return Step("PRAGMA synchronous=NORMAL") || !writable ? TOpenResult::Ok : Outcome();
+    if (!writable)
+        return TOpenResult::Failed; // nothing to read: the defaults stand
+    // A fresh store (a new file, or one cut to nothing). Several clocks may make it at
+    // once; switching it to WAL can report "busy" without waiting, so that is tried again
+    // for a while.
     static const char* const steps[] = {
         "PRAGMA journal_mode=WAL",
         "PRAGMA synchronous=NORMAL",
-        "PRAGMA foreign_keys=ON",
-        "PRAGMA quick_check",
         "CREATE TABLE IF NOT EXISTS keys(id INTEGER PRIMARY KEY,"
         " parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
         " name TEXT NOT NULL, folded TEXT NOT NULL)",
@@ -127,22 +203,16 @@ TSettingsStore::TOpenResult TSettingsStore::InitSchema() {
         " data BLOB NOT NULL, UNIQUE(key, folded))",
         "INSERT OR IGNORE INTO keys(id, parent, name, folded) VALUES(1, NULL, '', '')",
     };
+    sqlite3_busy_timeout(Db, 100);
+    QElapsedTimer waited;
+    waited.start();
     for (const char* sql : steps) {
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(Db, sql, -1, &st, nullptr) != SQLITE_OK)
-            return Outcome();
-        int rc;
-        bool ok = true;
-        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
-            if (std::string_view(sql) == "PRAGMA quick_check" &&
-                std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))) != "ok")
-                ok = false;
+        while (!Step(sql)) {
+            const int code = sqlite3_errcode(Db) & 0xff;
+            if ((code != SQLITE_BUSY && code != SQLITE_LOCKED) || waited.hasExpired(2000))
+                return Outcome();
+            QThread::msleep(20);
         }
-        sqlite3_finalize(st);
-        if (rc != SQLITE_DONE)
-            return Outcome();
-        if (!ok)
-            return TOpenResult::Damaged; // damaged pages in a readable file
     }
     return TOpenResult::Ok;
 }
@@ -165,6 +235,15 @@ void TSettingsStore::KeepAside() {
     Notice = QStringLiteral("The settings store %1 could not be read. It was kept as %2 and "
                             "a fresh store was started.")
                  .arg(File, aside);
+}
+
+TSettingsStore::TWriteWait::TWriteWait(TSettingsStore& store, int ms)
+    : Store(store), Before(store.WriteWaitMs) {
+    Store.WriteWaitMs = ms;
+}
+
+TSettingsStore::TWriteWait::~TWriteWait() {
+    Store.WriteWaitMs = Before;
 }
 
 QString TSettingsStore::TakeNotice() {
@@ -200,7 +279,15 @@ void TSettingsStore::Exec(const char* sql) {
 
 TSettingsStore::Transaction::Transaction(TSettingsStore& store) : Store(store) {
     if (Store.Depth == 0) {
-        Store.Exec("BEGIN IMMEDIATE");
+        if (!Store.Db)
+            Store.Fail("begin");
+        // Another process may hold the store for writing: wait for it no longer than the
+        // caller allows.
+        sqlite3_busy_timeout(Store.Db, Store.WriteWaitMs);
+        const int rc = sqlite3_exec(Store.Db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        Store.FBusy = (rc & 0xff) == SQLITE_BUSY;
+        if (rc != SQLITE_OK)
+            Store.Fail("begin");
         Store.RollbackOnly = false;
     }
     ++Store.Depth;
@@ -255,9 +342,18 @@ std::optional<TKeyId> TSettingsStore::FindKey(const QString& path) {
     return id;
 }
 
+bool TSettingsStore::ValidKeyName(const QString& name) {
+    return std::none_of(name.begin(), name.end(),
+                        [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
+
 std::optional<TKeyId> TSettingsStore::CreateKey(const QString& path) {
     if (!Db)
         return std::nullopt;
+    for (const QString& part : SplitPath(path))
+        if (!ValidKeyName(part))
+            throw EException(QStringLiteral("a key name cannot hold line breaks or other control "
+                                            "characters"));
     Transaction t(*this);
     TKeyId id = RootKey;
     sqlite3_stmt* find = Prepare("SELECT id FROM keys WHERE parent=? AND folded=?");

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -50,7 +51,8 @@ public:
     static void SetUserStorePath(const QString& path);
 
     // Opens (or creates) the store in file. A file that is no valid database is kept
-    // aside under a new name and a fresh store is started; Notice() then says so.
+    // aside under a new name and a fresh store is started; Notice() then says so. A store
+    // that cannot be written is opened for reading.
     explicit TSettingsStore(const QString& file);
     ~TSettingsStore();
     TSettingsStore(const TSettingsStore&) = delete;
@@ -58,8 +60,26 @@ public:
 
     QString FilePath() const { return File; }
     bool IsOpen() const { return Db != nullptr; }
+    // Open for reading only, and why writing was not possible.
+    bool IsReadOnly() const { return Db && ReadOnly; }
+    QString ReadOnlyReason() const { return FReadOnlyReason; }
     // The message about a damaged store, given once; empty afterwards and normally.
     QString TakeNotice();
+
+    // How long a write waits for another process that holds the store (ms): a second
+    // unless a scope says otherwise; Busy() tells whether the last write found it held.
+    class TWriteWait {
+    public:
+        TWriteWait(TSettingsStore& store, int ms);
+        ~TWriteWait();
+        TWriteWait(const TWriteWait&) = delete;
+        TWriteWait& operator=(const TWriteWait&) = delete;
+
+    private:
+        TSettingsStore& Store;
+        int Before;
+    };
+    bool Busy() const { return FBusy; }
 
     // Groups writes: the outermost scope commits on Commit(), rolls back otherwise.
     class Transaction {
@@ -78,6 +98,8 @@ public:
     // Key paths are relative to the user's hive, components separated by backslashes;
     // leading, trailing and doubled backslashes are ignored.
     static QStringList SplitPath(const QString& path);
+    // Key names hold no control characters, so every key line of an export reads back.
+    static bool ValidKeyName(const QString& name);
 
     std::optional<TKeyId> FindKey(const QString& path);
     std::optional<TKeyId> CreateKey(const QString& path);
@@ -93,12 +115,21 @@ public:
     // Raises the store's error as an exception when the last step failed.
     [[noreturn]] void Fail(const char* what);
 
+    // Opens stores through another SQLite VFS (tests inject write failures); empty: the
+    // default.
+    static void SetVfs(const QString& name);
+
 private:
     enum class TOpenResult { Ok, Damaged, Failed };
+    enum class TMode { Write, Read, ReadUnchanging };
     void Open();
-    TOpenResult InitSchema();
+    TOpenResult OpenAs(TMode mode);
+    void Close();
+    TOpenResult InitSchema(bool writable);
+    bool Step(const char* sql, std::string* firstColumn = nullptr);
     TOpenResult Outcome() const;
     void KeepAside();
+    static QString& VfsOverride();
     sqlite3_stmt* Prepare(const char* sql);
     void Exec(const char* sql);
 
@@ -107,6 +138,11 @@ private:
     std::map<const char*, sqlite3_stmt*> Statements;
     int Depth = 0;
     bool RollbackOnly = false;
+    int WriteWaitMs = 1000;
+    bool FBusy = false;
+    bool ReadOnly = false;
+    QString FReadOnlyReason;
+    QString LastError;
     QString Notice;
 };
 

@@ -2,12 +2,14 @@
 
 #include "platform/Registry.h"
 #include "platform/RegistryFile.h"
+#include "platform/RegularFile.h"
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -82,6 +84,33 @@ std::optional<TStoredValue> ValueFromOptions(const QStringList& args, QString* e
     return std::nullopt;
 }
 
+// A registry file is text of a few kilobytes; more than this is not one.
+constexpr qint64 MaxImportFile = 16 * 1024 * 1024;
+
+// The whole file, or standard input for "-"; only a regular file is read, and no more
+// than the limit.
+std::optional<QByteArray> ReadImportFile(const QString& name, QString* why) {
+    if (name == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            *why = QStringLiteral("cannot read standard input");
+            return std::nullopt;
+        }
+        QByteArray bytes = in.read(MaxImportFile + 1);
+        if (bytes.size() > MaxImportFile) {
+            *why = QStringLiteral("more than %1 bytes").arg(MaxImportFile);
+            return std::nullopt;
+        }
+        return bytes;
+    }
+    platform::TRegularFile file(QFile::encodeName(name), MaxImportFile);
+    if (!file.IsOpen()) {
+        *why = file.Error();
+        return std::nullopt;
+    }
+    return file.Read();
+}
+
 int Run(const QStringList& args) {
     if (args.isEmpty())
         return UsageError(QStringLiteral("no command given"));
@@ -92,6 +121,12 @@ int Run(const QStringList& args) {
     const QString notice = store.TakeNotice();
     if (!notice.isEmpty())
         std::fprintf(stderr, "korvane5-settings: %s\n", notice.toLocal8Bit().constData());
+    const bool changes = command == QLatin1String("import") || command == QLatin1String("set") ||
+                         command == QLatin1String("delete");
+    if (changes && store.IsReadOnly())
+        return Fail(QStringLiteral("the settings store %1 can only be read (%2); nothing was "
+                                   "changed")
+                        .arg(store.FilePath(), store.ReadOnlyReason()));
 
     if (command == QLatin1String("export")) {
         if (args.size() > 2)
@@ -108,13 +143,12 @@ int Run(const QStringList& args) {
     if (command == QLatin1String("import")) {
         if (args.size() != 2)
             return UsageError(QStringLiteral("import takes one file"));
-        QFile file;
-        const bool ok = args[1] == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(args[1]), file.open(QIODevice::ReadOnly));
-        if (!ok)
-            return Fail(QStringLiteral("cannot read %1").arg(args[1]));
-        const std::optional<regfile::TImportError> error = regfile::Import(store, file.readAll());
+        QString why;
+        const std::optional<QByteArray> bytes = ReadImportFile(args[1], &why);
+        if (!bytes)
+            return Fail(
+                QStringLiteral("cannot read %1: %2 (nothing was changed)").arg(args[1], why));
+        const std::optional<regfile::TImportError> error = regfile::Import(store, *bytes);
         if (error) {
             const QString where = error->Line > 0
                                       ? QStringLiteral("%1:%2: ").arg(args[1]).arg(error->Line)
@@ -128,6 +162,10 @@ int Run(const QStringList& args) {
     const std::optional<QString> key = KeyArg(args[1]);
     if (!key)
         return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
+    const QStringList parts = TSettingsStore::SplitPath(*key);
+    if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
+        return Fail(QStringLiteral("a key name cannot hold line breaks or other control "
+                                   "characters"));
 
     TRegistry reg(store);
     if (command == QLatin1String("get")) {

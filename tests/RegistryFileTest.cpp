@@ -41,6 +41,11 @@ TEST_F(RegistryFileTest, ExportAndImportKeepEveryValueType) {
     reg.WriteInteger("Negative", -2);
     reg.WriteFloat("CustomDateTime", 46095.75);
     reg.WriteValue({"Big", vtBinary, QByteArray(100, '\x5a')});
+    // Names with line breaks and other control characters (skin folders may have them),
+    // and text that ends in zero bytes, come back exactly.
+    reg.WriteString("line\nbreak\r\tand\x01\x7f \\n", "x");
+    reg.WriteValue({"Zeros", vtString, QByteArray("ab\0\0", 4)});
+    reg.WriteValue({"Control", vtString, QByteArray("a\x02b")});
     const QString text = *regfile::Export(Store());
     EXPECT_TRUE(text.startsWith("Windows Registry Editor Version 5.00\n\n"));
     EXPECT_TRUE(text.contains("[HKEY_CURRENT_USER\\Software\\Korvane5\\0\\Skins]\n"));
@@ -123,6 +128,7 @@ TEST_F(RegistryFileTest, ABadLineIsNamedAndNothingChanges) {
         {"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"x=\"1\"\n", 3},
         {"Windows Registry Editor Version 4.00\n", 1},
         {"[HKEY_CURRENT_USER\\A]\n", 1},
+        {"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A\tB]\n", 2},
     };
     for (const auto& c : cases) {
         const auto error = regfile::Import(Store(), QByteArray(c.text));
@@ -150,6 +156,11 @@ TEST_F(RegistryFileTest, CommandLineToolReportsBadInputWithItsStatus) {
     EXPECT_EQ(run({"set", "Software\\Korvane5\\3", "Left", "--dword", "5000000000"}), 2);
     EXPECT_EQ(run({"set", "Software\\Korvane5\\3", "CustomDateTime", "--binary", "00 01 0"}), 2);
     EXPECT_EQ(run({"frobnicate"}), 2);
+    EXPECT_EQ(run({"set", "Software\\Korvane5\\3\nx", "Left", "--dword", "1"}, &out), 1);
+    EXPECT_TRUE(out.contains("control characters")) << out.toStdString();
+    // Only regular files are imported, and none without bound.
+    EXPECT_EQ(run({"import", "/dev/zero"}, &out), 1);
+    EXPECT_TRUE(out.contains("not a regular file")) << out.toStdString();
     EXPECT_EQ(run({"get", "Software\\Korvane5\\3", "Nothing"}, &out), 1);
     EXPECT_TRUE(out.contains("no value")) << out.toStdString();
     EXPECT_EQ(run({"export", "HKEY_LOCAL_MACHINE\\Software"}), 1);

@@ -7,11 +7,14 @@
 #include "presets/Pickers.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <cstring>
+#include <sqlite3.h>
 
 using namespace platform;
 
@@ -219,7 +222,7 @@ TEST(AutostartExec, AnyPathIsQuotedSoItStandsForItself) {
 TEST_F(SettingsTest, WronglyTypedLeftStopsStartUpWithItsMessage) {
     for (const auto& [text, message] : std::vector<std::pair<QString, QString>>{
              {"abc", "Invalid data type for 'Left'"}, {"abcd", "Failed to get data for 'Left'"}}) {
-        Store(0, [&](TRegistry& r) { r.WriteString("Left", text); });
+        Store(0, [&text = text](TRegistry& r) { r.WriteString("Left", text); });
         try {
             Start(0);
             ADD_FAILURE() << "start-up went on";
@@ -259,4 +262,44 @@ TEST_F(SettingsTest, ExitWritesTheActiveClock) {
 TEST_F(SettingsTest, StartUpSavesNothingBeforeTheFirstClockIsActive) {
     auto form = Start(3);
     EXPECT_FALSE(TSettingsStore::User().FindKey("Software\\Korvane5").has_value());
+}
+
+TEST_F(SettingsTest, AStoreHeldByAnotherProcessNeverStallsTheClock) {
+    Store(0, [](TRegistry& r) {
+        r.WriteInteger("Left", 300);
+        r.WriteInteger("Top", 200);
+    });
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(TSettingsStore::UserStorePath()), &other), SQLITE_OK);
+    const auto hold = [&] {
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    };
+    const auto stored = [](const char* name) {
+        TRegistry reg;
+        return reg.OpenKeyReadOnly(Key(0)) ? reg.ReadInteger(name) : -1;
+    };
+    hold();
+    TSettingsStore::SetUserStorePath({}); // the clock opens it anew, while it is held
+    QElapsedTimer waited;
+    waited.start();
+    auto form = Start(0);
+    EXPECT_LT(waited.elapsed(), 1000); // start-up reads past the writer
+    EXPECT_EQ(form->pos(), QPoint(300, 200));
+
+    // A loss of activation does not wait; the save lands once the store is free.
+    form->move(310, 210);
+    waited.restart();
+    form->ApplicationEvents1Deactivate();
+    EXPECT_LT(waited.elapsed(), 250);
+    EXPECT_EQ(stored("Left"), 300);
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stored("Left") == 310; }, 2000));
+
+    // Exit waits a bounded time, then goes without the save.
+    hold();
+    waited.restart();
+    form.reset();
+    EXPECT_LT(waited.elapsed(), 3000);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
 }

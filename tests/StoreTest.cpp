@@ -1,7 +1,9 @@
+#include "FaultyVfs.h"
 #include "Helpers.h"
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -154,6 +156,40 @@ TEST_F(StoreTest, DamagedFileIsKeptAsideAndAFreshStoreStarts) {
     QFile kept(ConfigPath("korvane5/" + aside.first()));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_TRUE(kept.readAll().startsWith("this is not a database"));
+}
+
+TEST_F(StoreTest, AStoreThatCannotBeWrittenIsStillReadAndNothingIsKeptAside) {
+    TFaultyVfs::Register();
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(Key, true));
+        reg.WriteInteger("Left", 42);
+    }
+    TSettingsStore::SetUserStorePath({}); // closes it
+    for (const auto fault : {TFaultyVfs::TFault::ReadOnlyFile, TFaultyVfs::TFault::FullDisk}) {
+        TFaultyVfs::Fault() = fault;
+        TSettingsStore::SetVfs("faulty");
+        TSettingsStore store(TSettingsStore::UserStorePath());
+        ASSERT_TRUE(store.IsOpen());
+        EXPECT_EQ(store.IsReadOnly(), fault == TFaultyVfs::TFault::ReadOnlyFile);
+        TRegistry reg(store);
+        ASSERT_TRUE(reg.OpenKeyReadOnly(Key));
+        EXPECT_EQ(reg.ReadInteger("Left"), 42);
+        EXPECT_FALSE(ErrorOf([&] {
+                         TSettingsStore::Transaction t(store);
+                         ASSERT_TRUE(reg.OpenKey(Key, true));
+                         reg.WriteInteger("Left", 7);
+                         t.Commit();
+                     }).isEmpty());
+        EXPECT_TRUE(store.TakeNotice().isEmpty());
+        TFaultyVfs::Fault() = TFaultyVfs::TFault::None;
+        TSettingsStore::SetVfs({});
+    }
+    EXPECT_TRUE(
+        QDir(ConfigPath("korvane5")).entryList({"settings.db.damaged-*"}, QDir::Files).isEmpty());
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(Key));
+    EXPECT_EQ(reg.ReadInteger("Left"), 42);
 }
 
 namespace {
