@@ -454,6 +454,14 @@ std::string THttpClient::ReadBody(const TResponse& response, int timeoutMs) {
 }
 
 std::string THttpClient::Get(const QString& url) {
+    return Fetch(url, -1);
+}
+
+std::string THttpClient::GetOver(int socket, const QString& url) {
+    return Fetch(url, socket);
+}
+
+std::string THttpClient::Fetch(const QString& url, int connected) {
     struct TInUse {
         bool& Flag;
         ~TInUse() { Flag = false; }
@@ -463,6 +471,12 @@ std::string THttpClient::Get(const QString& url) {
     const QUrl u(url);
     const std::string host = u.host().toStdString();
     const int port = u.port(80);
+    if (connected >= 0) {
+        Disconnect();
+        Socket = connected;
+        Host = host;
+        Port = port;
+    }
     // The connection survives an exchange whose end was read cleanly, unless the server
     // said it would close it.
     auto keepOrDrop = [this](const TResponse& response) {
@@ -472,7 +486,8 @@ std::string THttpClient::Get(const QString& url) {
             Disconnect();
     };
     try {
-        Connect(host, port);
+        if (connected < 0)
+            Connect(host, port);
         SendAll(RequestFor(url));
         const TResponse response = ReadResponseHead();
         const int kind = response.Code / 100;

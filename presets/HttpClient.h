@@ -46,6 +46,10 @@ public:
     // received. Throws SocketError or NetworkError.
     std::string Get(const QString& url);
 
+    // The same exchange over a socket already connected to the server, which the client
+    // takes over (the fuzz target hands it one end of a socket pair).
+    std::string GetOver(int socket, const QString& url);
+
     // The request bytes a GET of url sends.
     static std::string RequestFor(const QString& url);
 
@@ -63,6 +67,7 @@ private:
         bool Has(const std::string& name) const;
     };
 
+    std::string Fetch(const QString& url, int connected);
     void Connect(const std::string& host, int port);
     void Disconnect();
     bool ConnectionStillOpen();

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing, then configures and builds in build/.
-#   setup.sh app     what the clock needs (an optimised build)
-#   setup.sh tests   also what the tests need (a build with AddressSanitizer and UBSan)
+# Installs the Debian packages that are missing, then configures and builds.
+#   setup.sh app     what the clock needs: an optimised build in build/
+#   setup.sh tests   also what the tests need: a build with clang, AddressSanitizer, UBSan
+#                    and the fuzz targets in build-tests/
+# The two folders never share objects, so switching between them rebuilds nothing.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mode=${1:-app}
 
 packages=$(cat "$root/scripts/packages-build.txt")
-sanitize=OFF
 if [ "$mode" = tests ]; then
     packages="$packages $(cat "$root/scripts/packages-test.txt")"
-    sanitize=ON
 fi
 
 missing=()
@@ -25,5 +25,13 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get install -y "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE5_SANITIZE=$sanitize
-cmake --build "$root/build" -j"$(nproc)"
+if [ "$mode" = tests ]; then
+    CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$root/build-tests" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE5_SANITIZE=ON -DKORVANE5_FUZZ=ON \
+        -DKORVANE5_BENCH=OFF
+    cmake --build "$root/build-tests" -j"$(nproc)"
+else
+    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DKORVANE5_TESTS=OFF -DKORVANE5_BENCH=OFF
+    cmake --build "$root/build" -j"$(nproc)"
+fi

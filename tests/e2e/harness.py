@@ -14,7 +14,7 @@ import time
 import unittest
 
 BUILD = os.environ.get("KORVANE5_BUILD") or os.path.join(
-    os.path.dirname(__file__), "..", "..", "build")
+    os.path.dirname(__file__), "..", "..", "build-tests")
 BINARY = os.path.join(BUILD, "korvane5")
 SETTINGS_TOOL = os.path.join(BUILD, "korvane5-settings")
 PROBE = os.path.join(BUILD, "tests", "korvane5-probe")

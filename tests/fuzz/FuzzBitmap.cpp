@@ -1,0 +1,11 @@
+// A skin's Back.bmp: any bytes, whatever they declare.
+#include "skins/Pictures.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    platform::TMemoryBytes source(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    pictures::DecodeBitmap(source);
+    return 0;
+}

@@ -1,0 +1,11 @@
+// Custom.txt of a skin: any bytes.
+#include "skins/Skin.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TSkin skin;
+    ParseCustomText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)), skin);
+    return 0;
+}
