@@ -170,6 +170,9 @@ bool TSettingsStore::Step(const char* sql, std::string* firstColumn) {
 }
 
 TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
+    // Readers of a WAL store never wait on a writer; only a store another clock is making
+    // right now (still in its first journal mode) or recovering can keep them a moment.
+    sqlite3_busy_timeout(Db, 2000);
     if (!Step("PRAGMA foreign_keys=ON"))
         return Outcome();
     // Opening an existing store only reads, so another process that holds it locked for
@@ -203,7 +206,6 @@ TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
         " data BLOB NOT NULL, UNIQUE(key, folded))",
         "INSERT OR IGNORE INTO keys(id, parent, name, folded) VALUES(1, NULL, '', '')",
     };
-    sqlite3_busy_timeout(Db, 100);
     QElapsedTimer waited;
     waited.start();
     for (const char* sql : steps) {
