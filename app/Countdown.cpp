@@ -14,7 +14,7 @@ TCountdownParts SplitRemaining(TDateTime remaining) {
         parts.Days = std::numeric_limits<std::int32_t>::min();
     else
         parts.Days = std::int32_t(days);
-    const platform::TTimeParts t = platform::DecodeTime(remaining);
+    const common::TTimeParts t = common::DecodeTime(remaining);
     parts.Hours = t.Hour;
     parts.Minutes = t.Minute;
     parts.Seconds = t.Second;

@@ -1,7 +1,7 @@
 #pragma once
 // The split of a remaining time into the four numbers the clock shows.
 
-#include "platform/DateTime.h"
+#include "common/DateTime.h"
 
 #include <cstdint>
 

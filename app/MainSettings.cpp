@@ -5,25 +5,39 @@
 
 #include "platform/Autostart.h"
 #include "platform/Environment.h"
-#include "platform/Registry.h"
 #include "shell/TrayIcon.h"
+#include "store/Keys.h"
+#include "store/Registry.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 namespace {
-
-const QString SettingsRoot = QStringLiteral("Software\\Korvane5\\");
-constexpr std::int32_t NoInterval = -1; // matches the tag of no minute item
 
 QString StartupEntryName(int clock) {
     return QStringLiteral("Korvane5%1").arg(clock);
 }
 
 } // namespace
+
+// In the order LoadSettings reads them and SaveSettings writes them.
+const std::array<TClockValue, 8> TMainForm::StoredValues = {{
+    {"StickToDesktop", &TClockValues::StickToDesktop, {}, &TMainForm::ApplyStickToDesktop, 1},
+    {"AlwaysOnTop", &TClockValues::AlwaysOnTop, {}, &TMainForm::ApplyAlwaysOnTop, 0},
+    {"HideTray", &TClockValues::HideTray, {}, &TMainForm::ApplyHideTray, 2},
+    {"Left", &TClockValues::Left, {}, nullptr, -1},
+    {"Top", &TClockValues::Top, {}, &TMainForm::ApplyPosition, 3},
+    {"CustomDateTime", &TMainForm::TargetDateTime, {}, nullptr, -1},
+    {"RandomTime", &TClockValues::RandomTime, RandomTimes, &TMainForm::ApplyRandomTime, 4},
+    {"Opacity", &TClockValues::Opacity, Opacities, &TMainForm::ApplyOpacity, 5},
+}};
 
 bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
     const QRect window(topLeft, size());
@@ -34,73 +48,127 @@ bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
 }
 
 void TMainForm::LoadSettings() {
-    bool stick = false, onTop = false, hideTray = false;
+    TClockValues values;
     const QPoint current = SyncPosition();
-    std::int32_t left = current.x(), top = current.y();
+    values.Left = current.x();
+    values.Top = current.y();
     TargetDateTime = 0;
-    std::int32_t interval = NoInterval;
-    std::int32_t opacity = 255;
 
-    platform::TRegistry reg;
-    if (reg.OpenKeyReadOnly(SettingsRoot + ClockKey)) {
-        ReadBoolIfPresent(reg, QStringLiteral("StickToDesktop"), stick);
-        ReadBoolIfPresent(reg, QStringLiteral("AlwaysOnTop"), onTop);
-        ReadBoolIfPresent(reg, QStringLiteral("HideTray"), hideTray);
-        ReadIntegerIfPresent(reg, QStringLiteral("Left"), left);
-        ReadIntegerIfPresent(reg, QStringLiteral("Top"), top);
-        ReadFloatIfPresent(reg, QStringLiteral("CustomDateTime"), TargetDateTime);
-        ReadIntegerIfPresent(reg, QStringLiteral("RandomTime"), interval);
-        ReadIntegerIfPresent(reg, QStringLiteral("Opacity"), opacity);
+    store::TRegistry reg;
+    if (reg.OpenKeyReadOnly(store::keys::Clocks + ClockKey)) {
+        for (const TClockValue& v : StoredValues)
+            std::visit(
+                [&](auto field) {
+                    using TField = decltype(field);
+                    if constexpr (std::is_same_v<TField, bool TClockValues::*>)
+                        store::ReadBoolIfPresent(reg, QLatin1String(v.Name), values.*field);
+                    else if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
+                        store::ReadIntegerIfPresent(reg, QLatin1String(v.Name), values.*field);
+                    else
+                        store::ReadFloatIfPresent(reg, QLatin1String(v.Name), this->*field);
+                },
+                v.Field);
         reg.CloseKey();
     }
 
-    if (AlwaysOnTop->isChecked() != onTop)
-        AlwaysOnTopClick();
-    if (StickToDesktop->isChecked() != stick)
-        StickToDesktopClick();
-    if (HideTrayIcon->isChecked() != hideTray) {
-        // A missing or restarting notification area never stops a clock from loading;
-        // only the user's own command reports it.
-        try {
-            HideTrayIconClick();
-        } catch (const ETrayIconError&) {
-        }
-    }
-    // A position on no screen any more (a monitor was removed) would lose the window:
-    // it then stays where it is, centred at start-up.
-    if ((left != current.x() || top != current.y()) && OnSomeScreen(QPoint(left, top))) {
-        CentreOnShow = false;
-        move(left, y());
-        move(left, top);
-    }
-    for (QAction* item : RandomSkinChangeTime->actions())
-        if (item->data().toInt() == interval) {
-            RandomTimeChange(item);
-            break;
-        }
-    for (QAction* item : Opacity->actions())
-        if (item->data().toInt() == opacity) {
-            OpacityChange(item);
-            break;
-        }
+    static const std::vector<const TClockValue*> applyOrder = [] {
+        std::vector<const TClockValue*> order;
+        for (const TClockValue& v : StoredValues)
+            if (v.Apply)
+                order.push_back(&v);
+        std::sort(order.begin(), order.end(), [](const TClockValue* a, const TClockValue* b) {
+            return a->ApplyRank < b->ApplyRank;
+        });
+        return order;
+    }();
+    for (const TClockValue* v : applyOrder)
+        (this->*v->Apply)(values);
     RunStartup->setChecked(platform::autostart::Exists(StartupEntryName(ClockIndex)));
+}
+
+void TMainForm::ApplyAlwaysOnTop(const TClockValues& values) {
+    if (AlwaysOnTop->isChecked() != values.AlwaysOnTop)
+        AlwaysOnTopClick();
+}
+
+void TMainForm::ApplyStickToDesktop(const TClockValues& values) {
+    if (StickToDesktop->isChecked() != values.StickToDesktop)
+        StickToDesktopClick();
+}
+
+void TMainForm::ApplyHideTray(const TClockValues& values) {
+    if (HideTrayIcon->isChecked() == values.HideTray)
+        return;
+    // A missing or restarting notification area never stops a clock from loading; only
+    // the user's own command reports it.
+    try {
+        HideTrayIconClick();
+    } catch (const ETrayIconError&) {
+    }
+}
+
+void TMainForm::ApplyPosition(const TClockValues& values) {
+    // A position on no screen any more (a monitor was removed) would lose the window: it
+    // then stays where it is, centred at start-up.
+    const QPoint current = pos();
+    if ((values.Left != current.x() || values.Top != current.y()) &&
+        OnSomeScreen(QPoint(values.Left, values.Top))) {
+        CentreOnShow = false;
+        move(values.Left, y());
+        move(values.Left, values.Top);
+    }
+}
+
+// The first item of the menu whose tag is the value; none when no item has it.
+static QAction* ItemTagged(QMenu* menu, int value) {
+    for (QAction* item : menu->actions())
+        if (item->data().toInt() == value)
+            return item;
+    return nullptr;
+}
+
+void TMainForm::ApplyRandomTime(const TClockValues& values) {
+    if (QAction* item = ItemTagged(RandomSkinChangeTime, values.RandomTime))
+        RandomTimeChange(item);
+}
+
+void TMainForm::ApplyOpacity(const TClockValues& values) {
+    if (QAction* item = ItemTagged(Opacity, values.Opacity))
+        OpacityChange(item);
+}
+
+TClockValues TMainForm::CurrentValues() const {
+    TClockValues values;
+    values.StickToDesktop = StickToDesktop->isChecked();
+    values.AlwaysOnTop = AlwaysOnTop->isChecked();
+    values.HideTray = HideTrayIcon->isChecked();
+    const QPoint position = WindowPosition();
+    values.Left = position.x();
+    values.Top = position.y();
+    values.RandomTime = RandomTimer->interval() / 60000;
+    values.Opacity = AlphaBlendValue();
+    return values;
 }
 
 void TMainForm::SaveSettings() {
     // Each group lands whole or not at all; a failure is not reported.
     try {
-        platform::TRegistry reg;
-        platform::TSettingsStore::Transaction group(reg.Store());
-        if (reg.OpenKey(SettingsRoot + ClockKey, true)) {
-            reg.WriteBool(QStringLiteral("StickToDesktop"), StickToDesktop->isChecked());
-            reg.WriteBool(QStringLiteral("AlwaysOnTop"), AlwaysOnTop->isChecked());
-            reg.WriteBool(QStringLiteral("HideTray"), HideTrayIcon->isChecked());
-            const QPoint position = WindowPosition();
-            reg.WriteInteger(QStringLiteral("Left"), position.x());
-            reg.WriteInteger(QStringLiteral("Top"), position.y());
-            reg.WriteFloat(QStringLiteral("CustomDateTime"), TargetDateTime);
-            reg.WriteInteger(QStringLiteral("RandomTime"), RandomTimer->interval() / 60000);
-            reg.WriteInteger(QStringLiteral("Opacity"), AlphaBlendValue());
+        store::TRegistry reg;
+        store::TSettingsStore::Transaction group(reg.Store());
+        if (reg.OpenKey(store::keys::Clocks + ClockKey, true)) {
+            const TClockValues values = CurrentValues();
+            for (const TClockValue& v : StoredValues)
+                std::visit(
+                    [&](auto field) {
+                        using TField = decltype(field);
+                        if constexpr (std::is_same_v<TField, bool TClockValues::*>)
+                            reg.WriteBool(QLatin1String(v.Name), values.*field);
+                        else if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
+                            reg.WriteInteger(QLatin1String(v.Name), values.*field);
+                        else
+                            reg.WriteFloat(QLatin1String(v.Name), this->*field);
+                    },
+                    v.Field);
             reg.CloseKey();
             group.Commit();
         }

@@ -2,11 +2,7 @@
 
 #include "app/Countdown.h"
 #include "app/PaintBox.h"
-#include "platform/Dialogs.h"
 #include "platform/Environment.h"
-#include "platform/Errors.h"
-#include "platform/Resources.h"
-#include "platform/SettingsStore.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
@@ -14,7 +10,12 @@
 #include "shell/TrayIcon.h"
 #include "skins/Skin.h"
 #include "skins/SkinChooserUnit.h"
+#include "store/Keys.h"
+#include "store/SettingsStore.h"
 #include "ui_MainUnit.h"
+#include "widgets/DialogFrame.h"
+#include "widgets/ErrorGuard.h"
+#include "widgets/Resources.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -44,7 +45,7 @@ int ClockNumberFromArguments(const QStringList& arguments) {
 
 TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TMainForm>()) {
-    platform::InitResources();
+    widgets::InitResources();
     ui->setupUi(this);
     Back = ui->Back;
     DaysPaint = ui->DaysPaint;
@@ -82,17 +83,17 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     SecTimer = new QTimer(this);
     SecTimer->setInterval(1000);
     connect(SecTimer, &QTimer::timeout, this,
-            [this] { platform::Guarded([this] { SecTimerTimer(); }); });
+            [this] { widgets::Guarded([this] { SecTimerTimer(); }); });
     SaveRetry = new QTimer(this);
     SaveRetry->setSingleShot(true);
     SaveRetry->setInterval(100);
     connect(SaveRetry, &QTimer::timeout, this,
-            [this] { platform::Guarded([this] { SaveRetryTimer(); }); });
+            [this] { widgets::Guarded([this] { SaveRetryTimer(); }); });
     RandomTimer = new QTimer(this);
     RandomTimer->setInterval(300000);
     RandomTimer->setTimerType(Qt::PreciseTimer); // a restart must really start the full wait
     connect(RandomTimer, &QTimer::timeout, this,
-            [this] { platform::Guarded([this] { RandomTimerTimer(); }); });
+            [this] { widgets::Guarded([this] { RandomTimerTimer(); }); });
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -100,7 +101,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
                 const bool wasActive = ApplicationActive;
                 ApplicationActive = state == Qt::ApplicationActive;
                 if (wasActive && !ApplicationActive)
-                    platform::Guarded([this] { ApplicationEvents1Deactivate(); });
+                    widgets::Guarded([this] { ApplicationEvents1Deactivate(); });
             });
 
     // The native window is made at the first show, with the options the stored settings
@@ -141,7 +142,7 @@ QAction* TMainForm::AddItem(QMenu* menu, const QString& caption, void (TMainForm
                 [item](bool checked) { item->setChecked(!checked); });
     }
     connect(item, &QAction::triggered, this,
-            [this, handler] { platform::Guarded([this, handler] { (this->*handler)(); }); });
+            [this, handler] { widgets::Guarded([this, handler] { (this->*handler)(); }); });
     return item;
 }
 
@@ -152,9 +153,19 @@ QAction* TMainForm::AddRadio(QMenu* menu, QActionGroup* group, const QString& ca
     item->setCheckable(true);
     group->addAction(item);
     connect(item, &QAction::triggered, this, [this, item, handler] {
-        platform::Guarded([this, item, handler] { (this->*handler)(item); });
+        widgets::Guarded([this, item, handler] { (this->*handler)(item); });
     });
     return item;
+}
+
+QList<QAction*> TMainForm::AddRadioGroup(QMenu* menu, std::span<const int> tags,
+                                         const std::function<QString(int)>& caption,
+                                         void (TMainForm::*handler)(QAction*)) {
+    auto* group = new QActionGroup(menu);
+    QList<QAction*> items;
+    for (const int tag : tags)
+        items << AddRadio(menu, group, caption(tag), tag, handler);
+    return items;
 }
 
 void TMainForm::BuildPopupMenu() {
@@ -173,32 +184,28 @@ void TMainForm::BuildPopupMenu() {
     ChooseSkin1 =
         AddItem(PopupMenu, QStringLiteral("Choose &Skin..."), &TMainForm::ChooseSkin1Click, 1);
 
+    // The tags of the two radio choices are the values a clock's settings accept.
     RandomSkinChangeTime = PopupMenu->addMenu(QStringLiteral("R&andom Skin Change Time"));
-    auto* minutes = new QActionGroup(RandomSkinChangeTime);
-    N5Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&5 Minutes"), 5,
-                         &TMainForm::RandomTimeChange);
-    N10Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&10 Minutes"), 10,
-                          &TMainForm::RandomTimeChange);
-    N20Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&20 Minutes"), 20,
-                          &TMainForm::RandomTimeChange);
-    N30Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&30 Minutes"), 30,
-                          &TMainForm::RandomTimeChange);
-    N60Minutes = AddRadio(RandomSkinChangeTime, minutes, QStringLiteral("&60 Minutes"), 60,
-                          &TMainForm::RandomTimeChange);
+    const QList<QAction*> intervals = AddRadioGroup(
+        RandomSkinChangeTime, RandomTimes,
+        [](int m) { return QStringLiteral("&%1 Minutes").arg(m); }, &TMainForm::RandomTimeChange);
+    N5Minutes = intervals[0];
+    N10Minutes = intervals[1];
+    N20Minutes = intervals[2];
+    N30Minutes = intervals[3];
+    N60Minutes = intervals[4];
     N5Minutes->setChecked(true);
 
     Opacity = PopupMenu->addMenu(QStringLiteral("&Opacity"));
-    auto* alphas = new QActionGroup(Opacity);
-    N20Opacity =
-        AddRadio(Opacity, alphas, QStringLiteral("&20 Percent"), 51, &TMainForm::OpacityChange);
-    N40Opacity =
-        AddRadio(Opacity, alphas, QStringLiteral("&40 Percent"), 102, &TMainForm::OpacityChange);
-    N60Opacity =
-        AddRadio(Opacity, alphas, QStringLiteral("&60 Percent"), 153, &TMainForm::OpacityChange);
-    N80Opacity =
-        AddRadio(Opacity, alphas, QStringLiteral("&80 Percent"), 204, &TMainForm::OpacityChange);
-    N100Opacity =
-        AddRadio(Opacity, alphas, QStringLiteral("&100 Percent"), 255, &TMainForm::OpacityChange);
+    const QList<QAction*> percents = AddRadioGroup(
+        Opacity, Opacities,
+        [](int alpha) { return QStringLiteral("&%1 Percent").arg(alpha * 100 / 255); },
+        &TMainForm::OpacityChange);
+    N20Opacity = percents[0];
+    N40Opacity = percents[1];
+    N60Opacity = percents[2];
+    N80Opacity = percents[3];
+    N100Opacity = percents[4];
     N100Opacity->setChecked(true);
 
     PopupMenu->addSeparator();
@@ -227,13 +234,13 @@ void TMainForm::ClockItemClick(QAction* item) {
         SaveSettings();
     item->setChecked(true);
     ClockIndex = item->data().toInt();
-    ClockKey = QString::number(ClockIndex) + QLatin1Char('\\');
+    ClockKey = store::keys::ClockKey(ClockIndex);
     TrayIcon->SetHint(QStringLiteral("Clock %1").arg(ClockIndex + 1));
     LoadSettings();
     delete SkinChooser;
     SkinChooser = nullptr;
-    SkinChooser = new TSkinChooserForm(
-        this, this, QStringLiteral("Software\\Korvane5\\") + ClockKey, QStringLiteral("Default"));
+    SkinChooser =
+        new TSkinChooserForm(this, this, store::keys::Clocks + ClockKey, QStringLiteral("Default"));
     SecTimerTimer();
 }
 
@@ -249,8 +256,8 @@ void TMainForm::ExitClick() {
 void TMainForm::ApplicationEvents1Deactivate() {
     // Never a wait here for another process that holds the store: the interface goes on,
     // the save is tried again between events for a second, then left to the next moment.
-    platform::TSettingsStore& store = platform::TSettingsStore::User();
-    const platform::TSettingsStore::TWriteWait noWait(store, 0);
+    store::TSettingsStore& store = store::TSettingsStore::User();
+    const store::TSettingsStore::TWriteWait noWait(store, 0);
     SaveSettings();
     if (store.Busy() && SaveRetries == 0) {
         SaveRetries = 10;
@@ -259,8 +266,8 @@ void TMainForm::ApplicationEvents1Deactivate() {
 }
 
 void TMainForm::SaveRetryTimer() {
-    platform::TSettingsStore& store = platform::TSettingsStore::User();
-    const platform::TSettingsStore::TWriteWait noWait(store, 0);
+    store::TSettingsStore& store = store::TSettingsStore::User();
+    const store::TSettingsStore::TWriteWait noWait(store, 0);
     SaveSettings();
     if (store.Busy() && --SaveRetries > 0)
         SaveRetry->start();
@@ -364,9 +371,9 @@ void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!Shown && CentreOnShow)
-        platform::CentreOnScreen(this);
+        widgets::CentreOnScreen(this);
     Shown = true;
-    platform::Guarded([this] { FormShow(); });
+    widgets::Guarded([this] { FormShow(); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -386,17 +393,17 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    platform::Guarded([&] { FormMouseDown(event->button(), p.x(), p.y()); });
+    widgets::Guarded([&] { FormMouseDown(event->button(), p.x(), p.y()); });
 }
 
 void TMainForm::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    platform::Guarded([&] { FormMouseMove(p.x(), p.y()); });
+    widgets::Guarded([&] { FormMouseMove(p.x(), p.y()); });
 }
 
 void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    platform::Guarded([&] { FormMouseUp(event->button(), p.x(), p.y()); });
+    widgets::Guarded([&] { FormMouseUp(event->button(), p.x(), p.y()); });
 }
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {

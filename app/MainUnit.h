@@ -1,8 +1,17 @@
 #pragma once
 // The clock window: a borderless 250 x 90 window that counts down once a second to the
 // active clock's target, drawn in four fields over the skin's background.
+//
+// The class spans files:
+//   MainUnit.cpp      construction, clock activation, the tick and its drawing, ApplySkin,
+//                     the popup menu and every window behaviour
+//   MainSettings.cpp  the clock's stored values: LoadSettings and SaveSettings
+//   ClockValues.h     the table of those values
+//   PaintBox.h/.cpp   its display surfaces; Countdown.h/.cpp the split of a remaining time
+//   main.cpp          the program entry
 
-#include "platform/DateTime.h"
+#include "app/ClockValues.h"
+#include "common/DateTime.h"
 #include "skins/SkinCatalogue.h"
 
 #include <QIcon>
@@ -10,8 +19,11 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 
 namespace Ui {
 class TMainForm;
@@ -129,6 +141,20 @@ private:
                      int image = NoImage);
     QAction* AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, int tag,
                       void (TMainForm::*handler)(QAction*));
+    // One radio item per tag, in a group of their own.
+    QList<QAction*> AddRadioGroup(QMenu* menu, std::span<const int> tags,
+                                  const std::function<QString(int)>& caption,
+                                  void (TMainForm::*handler)(QAction*));
+    // The values a clock's key holds, how each is read, applied and written
+    // (MainSettings.cpp), and the steps of LoadSettings that apply them.
+    static const std::array<TClockValue, 8> StoredValues;
+    void ApplyAlwaysOnTop(const TClockValues& values);
+    void ApplyStickToDesktop(const TClockValues& values);
+    void ApplyHideTray(const TClockValues& values);
+    void ApplyPosition(const TClockValues& values);
+    void ApplyRandomTime(const TClockValues& values);
+    void ApplyOpacity(const TClockValues& values);
+    TClockValues CurrentValues() const;
     bool OnSomeScreen(const QPoint& topLeft) const;
     // WindowPosition, with Qt's own record of it brought in line when they differ.
     QPoint SyncPosition();

@@ -1,6 +1,6 @@
 #include "app/PaintBox.h"
 
-#include "platform/Errors.h"
+#include "widgets/ErrorGuard.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,7 +13,7 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
     ++PaintCount;
     LastPaintRect = event->rect();
     if (OnPaint)
-        platform::Guarded([this] { OnPaint(this); });
+        widgets::Guarded([this] { OnPaint(this); });
 }
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {

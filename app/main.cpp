@@ -2,11 +2,11 @@
 
 #include "app/MainUnit.h"
 #include "platform/Display.h"
-#include "platform/Errors.h"
 #include "platform/QuitSignals.h"
-#include "platform/SettingsStore.h"
 #include "shell/AboutUnit.h"
 #include "shell/TrayIcon.h"
+#include "store/SettingsStore.h"
+#include "widgets/ErrorGuard.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -46,13 +46,13 @@ int main(int argc, char** argv) {
         const auto aboutForm = std::make_unique<TAboutForm>();
         AboutForm = aboutForm.get();
         mainForm->show();
-        const QString notice = platform::TSettingsStore::User().TakeNotice();
+        const QString notice = store::TSettingsStore::User().TakeNotice();
         if (!notice.isEmpty())
             QMessageBox::warning(mainForm.get(), QApplication::applicationName(), notice);
         if (!quitSignals.Requested())
             app.exec();
     } catch (...) {
-        platform::ShowException(platform::CurrentExceptionMessage());
+        widgets::ShowException(common::CurrentExceptionMessage());
     }
     return 0;
 }

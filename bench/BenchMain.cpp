@@ -3,7 +3,7 @@
 
 #include "BenchEnv.h"
 #include "platform/Environment.h"
-#include "platform/Errors.h"
+#include "widgets/ErrorGuard.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -11,8 +11,8 @@
 
 void UseBuiltProgram() {
     platform::SetProgramPath(QStringLiteral(KORVANE5_BINARY_DIR "/korvane5"));
-    platform::SetMessageReporter([](const QString&) {});
-    platform::SetExceptionReporter([](const QString&) {});
+    widgets::SetMessageReporter([](const QString&) {});
+    widgets::SetExceptionReporter([](const QString&) {});
 }
 
 int main(int argc, char** argv) {

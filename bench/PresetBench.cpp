@@ -5,7 +5,7 @@
 #include "presets/DateTimePick.h"
 #include "presets/HttpClient.h"
 #include "presets/PresetDocument.h"
-#include "tests/LoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // clock switch, so they must stay well under a frame's time.
 
 #include "app/MainUnit.h"
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -11,7 +11,7 @@ namespace {
 
 void SaveSettings(benchmark::State& state) {
     QTemporaryDir dir;
-    platform::TSettingsStore::SetUserStorePath(dir.filePath("settings.db"));
+    store::TSettingsStore::SetUserStorePath(dir.filePath("settings.db"));
     {
         TMainForm form({});
         double k = 0;
@@ -20,20 +20,20 @@ void SaveSettings(benchmark::State& state) {
             form.SaveSettings();
         }
     }
-    platform::TSettingsStore::SetUserStorePath({});
+    store::TSettingsStore::SetUserStorePath({});
 }
 BENCHMARK(SaveSettings)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 void LoadSettings(benchmark::State& state) {
     QTemporaryDir dir;
-    platform::TSettingsStore::SetUserStorePath(dir.filePath("settings.db"));
+    store::TSettingsStore::SetUserStorePath(dir.filePath("settings.db"));
     {
         TMainForm form({});
         form.SaveSettings();
         for (auto _ : state)
             form.LoadSettings();
     }
-    platform::TSettingsStore::SetUserStorePath({});
+    store::TSettingsStore::SetUserStorePath({});
 }
 BENCHMARK(LoadSettings)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 

@@ -4,10 +4,10 @@
 #include "BenchEnv.h"
 #include "app/MainUnit.h"
 #include "platform/Environment.h"
-#include "platform/Errors.h"
-#include "platform/SettingsStore.h"
 #include "skins/Skin.h"
 #include "skins/SkinChooserUnit.h"
+#include "store/SettingsStore.h"
+#include "widgets/ErrorGuard.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,12 +38,12 @@ void WritePicture(const QString& path, QSize size, const char* format) {
 struct Program {
     Program() {
         platform::SetProgramPath(Dir.filePath("korvane5"));
-        platform::SetMessageReporter([](const QString&) {});
-        platform::TSettingsStore::SetUserStorePath(Dir.filePath("settings.db"));
+        widgets::SetMessageReporter([](const QString&) {});
+        store::TSettingsStore::SetUserStorePath(Dir.filePath("settings.db"));
     }
     ~Program() {
         UseBuiltProgram();
-        platform::TSettingsStore::SetUserStorePath({});
+        store::TSettingsStore::SetUserStorePath({});
     }
     QString Skins() const { return Dir.filePath("Skins"); }
     QTemporaryDir Dir;

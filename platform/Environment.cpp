@@ -45,7 +45,7 @@ QString RealExecutablePath() {
 TDateTime Now() {
     if (NowSource())
         return NowSource()();
-    return FromQDateTime(QDateTime::currentDateTime());
+    return common::FromQDateTime(QDateTime::currentDateTime());
 }
 
 void SetNowSource(std::function<TDateTime()> source) {
@@ -97,11 +97,6 @@ QString ConfigHome() {
     if (xdg.startsWith(QLatin1Char('/')))
         return QDir::cleanPath(xdg);
     return QDir::homePath() + QStringLiteral("/.config");
-}
-
-QString SiteHost() {
-    const QString host = qEnvironmentVariable("KORVANE5_HOST").trimmed();
-    return host.isEmpty() ? QStringLiteral("www.korvane5.example") : host;
 }
 
 } // namespace platform

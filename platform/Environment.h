@@ -3,7 +3,7 @@
 // the millisecond counter and the desktop's URL handler. Each has a hook so that tests
 // control time, the skins folder and what "opening a web page" does.
 
-#include "platform/DateTime.h"
+#include "common/DateTime.h"
 
 #include <QString>
 #include <cstdint>
@@ -31,8 +31,5 @@ void SetUrlOpener(std::function<void(const QString&)> opener);
 // The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
 // ~/.config (no trailing '/').
 QString ConfigHome();
-
-// The maker's web host ("host" or "host:port"); KORVANE5_HOST replaces the default.
-QString SiteHost();
 
 } // namespace platform

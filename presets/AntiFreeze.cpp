@@ -1,6 +1,6 @@
 #include "presets/AntiFreeze.h"
 
-#include "platform/Errors.h"
+#include "common/Errors.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -11,7 +11,7 @@ TAntiFreeze* Current = nullptr;
 
 TAntiFreeze::TAntiFreeze() {
     if (Current)
-        throw platform::EException(QStringLiteral("Only one responsiveness pump may exist"));
+        throw common::EException(QStringLiteral("Only one responsiveness pump may exist"));
     Current = this;
 }
 

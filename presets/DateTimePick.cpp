@@ -1,21 +1,21 @@
 #include "presets/DateTimePick.h"
 
-#include "platform/Dialogs.h"
+#include "common/Site.h"
 #include "platform/Environment.h"
-#include "platform/Errors.h"
 #include "presets/AntiFreeze.h"
 #include "presets/HttpClient.h"
 #include "presets/Pickers.h"
 #include "presets/PresetDocument.h"
-#include "presets/SiteUrls.h"
 #include "ui_DateTimePick.h"
+#include "widgets/DialogFrame.h"
+#include "widgets/ErrorGuard.h"
 
 namespace {
 TDateTime Moment(int y, int mo, int d, int h, int mi, int s) {
     TDateTime date = 0, time = 0;
-    platform::TryEncodeDate(y, mo, d, date);
-    platform::TryEncodeTime(h, mi, s, 0, time);
-    return platform::CombineDateTime(date, time);
+    common::TryEncodeDate(y, mo, d, date);
+    common::TryEncodeTime(h, mi, s, 0, time);
+    return common::CombineDateTime(date, time);
 }
 
 // Every leading and trailing byte up to 0x20.
@@ -43,7 +43,7 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     Label3 = ui->Label3;
     PresetsBox = ui->PresetsBox;
 
-    platform::SetupDialog(this, {281, 149}, platform::TTitleButtons::CloseBox);
+    widgets::SetupDialog(this, {281, 149}, widgets::TTitleButtons::CloseBox);
 
     DatePicker->SetKind(TDateTimePicker::TKind::Date);
     TimePicker->SetKind(TDateTimePicker::TKind::Time);
@@ -62,7 +62,7 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
         return true;
     };
     connect(PresetsBox, &QComboBox::activated, this,
-            [this] { platform::Guarded([this] { PresetsBoxChange(); }); });
+            [this] { widgets::Guarded([this] { PresetsBoxChange(); }); });
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -3,7 +3,7 @@
 // the "Preset:" list of coming events. It never changes the target itself: the owner
 // seeds the pickers before showing it and reads them back after OK.
 
-#include "platform/DateTime.h"
+#include "common/DateTime.h"
 
 #include <QDialog>
 #include <memory>

@@ -155,6 +155,18 @@ public:
 
 } // namespace
 
+namespace {
+int ConnectTimeOutSetting = 0;
+}
+
+int THttpClient::ConnectTimeOut() {
+    return ConnectTimeOutSetting > 0 ? ConnectTimeOutSetting : DefaultConnectTimeOut;
+}
+
+void THttpClient::SetConnectTimeOut(int ms) {
+    ConnectTimeOutSetting = ms;
+}
+
 std::string THttpClient::TResponse::Header(const std::string& name) const {
     const std::string key = Lower(name);
     for (const auto& [n, v] : Headers)
@@ -268,7 +280,7 @@ void THttpClient::Connect(const std::string& host, int port) {
 
     // Waits in steps, with the pump between them, for the worker or the time-out.
     const int step = std::min(ConnectStep, IdleTimeOut());
-    int remaining = ConnectTimeOut;
+    int remaining = ConnectTimeOut();
     bool finished = false;
     for (;;) {
         finished = job.WaitFor(step);
@@ -285,7 +297,7 @@ void THttpClient::Connect(const std::string& host, int port) {
         if (Aborted)
             throw NetworkError("the fetch was ended");
         throw NetworkError("no connection to " + host + " within " +
-                           std::to_string(ConnectTimeOut) + " ms");
+                           std::to_string(ConnectTimeOut()) + " ms");
     }
     join.Stop();
     if (job.Error != 0) {

@@ -33,8 +33,10 @@ public:
     THttpClient(const THttpClient&) = delete;
     THttpClient& operator=(const THttpClient&) = delete;
 
-    // Fixed settings of this client.
-    static constexpr int ConnectTimeOut = 5000;      // ms
+    // Fixed settings of this client. The connect time-out is 5000 ms; tests shorten it.
+    static constexpr int DefaultConnectTimeOut = 5000; // ms
+    static int ConnectTimeOut();
+    static void SetConnectTimeOut(int ms);           // 0: the default
     static constexpr int ConnectStep = 125;          // ms: the smaller of 125 and the pump's
     static constexpr int RedirectReadTimeOut = 2000; // ms, while a rejected body is drained
     static constexpr std::size_t MaxLineLength = 16384;

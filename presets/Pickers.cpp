@@ -1,6 +1,6 @@
 #include "presets/Pickers.h"
 
-#include "platform/Errors.h"
+#include "widgets/ErrorGuard.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -44,12 +44,12 @@ void TDateTimePicker::SetDateTime(TDateTime value) {
 }
 
 void TDateTimePicker::SetTime(TDateTime time) {
-    Value = platform::ReplaceTime(Value, time);
+    Value = common::ReplaceTime(Value, time);
     ShowValue();
 }
 
 void TDateTimePicker::ShowValue() {
-    const QDateTime shown = platform::ToQDateTime(Value);
+    const QDateTime shown = common::ToQDateTime(Value);
     if (!shown.isValid())
         return;
     Showing = true;
@@ -61,9 +61,9 @@ void TDateTimePicker::UserChanged(const QDateTime& shown) {
     if (Showing)
         return;
     if (Kind == TKind::Date)
-        Value = platform::ReplaceTime(platform::FromQDate(shown.date()), Value);
+        Value = common::ReplaceTime(common::FromQDate(shown.date()), Value);
     else
-        Value = platform::ReplaceTime(Value, platform::FromQTime(shown.time()));
+        Value = common::ReplaceTime(Value, common::FromQTime(shown.time()));
 }
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
@@ -72,7 +72,7 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
 
 void TComboBox::showPopup() {
     bool open = true;
-    if (OnDropDown && !platform::Guarded([&] { open = OnDropDown(); }))
+    if (OnDropDown && !widgets::Guarded([&] { open = OnDropDown(); }))
         open = false;
     // The handler may have run the event loop; the dialog may be gone from the screen.
     if (open && isVisible())

@@ -2,7 +2,7 @@
 // The date/time dialog's controls: pickers that hold a full date-time value, and a
 // drop-down list that reports when it is about to open.
 
-#include "platform/DateTime.h"
+#include "common/DateTime.h"
 
 #include <QComboBox>
 #include <QDateTimeEdit>

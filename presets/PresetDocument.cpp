@@ -106,7 +106,7 @@ public:
         }
         Char(QLatin1Char('-'));
         Blanks();
-        return platform::TryEncodeDate(y, m, d, date);
+        return common::TryEncodeDate(y, m, d, date);
     }
 
     bool Time(TDateTime& time) {
@@ -130,7 +130,7 @@ public:
             hour = (hour == 12 ? 0 : hour) + base;
         }
         Blanks();
-        return platform::TryEncodeTime(hour, minute, second, msec, time);
+        return common::TryEncodeTime(hour, minute, second, msec, time);
     }
 
 private:
@@ -193,7 +193,7 @@ bool IsVersionOne(const char* text) {
 TDateTimeContext TDateTimeContext::System(TDateTime now) {
     const QLocale locale = QLocale::system();
     TDateTimeContext ctx;
-    const QDate today = platform::DecodeDate(now);
+    const QDate today = common::DecodeDate(now);
     ctx.CurrentYear = today.isValid() ? today.year() : QDate::currentDate().year();
     ctx.DecimalSeparator = locale.decimalPoint();
     ctx.AmMarker = locale.amText();
@@ -206,7 +206,7 @@ bool ParsePresetDateTime(QStringView text, const TDateTimeContext& context, TDat
         TScan scan(text, context);
         TDateTime date = 0, time = 0;
         if (scan.Date(date) && (scan.AtEnd() || scan.Time(time))) {
-            out = platform::CombineDateTime(date, time);
+            out = common::CombineDateTime(date, time);
             return true;
         }
     }

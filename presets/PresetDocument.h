@@ -2,7 +2,7 @@
 // The preset list document ("korvane5dates.xml"): coming events, each with a label and a
 // moment, read into a list sorted by label with each moment kept beside its label.
 
-#include "platform/DateTime.h"
+#include "common/DateTime.h"
 
 #include <QString>
 #include <QStringList>

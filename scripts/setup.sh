@@ -28,7 +28,7 @@ fi
 if [ "$mode" = tests ]; then
     CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$root/build-tests" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE5_SANITIZE=ON -DKORVANE5_FUZZ=ON \
-        -DKORVANE5_BENCH=OFF
+        -DKORVANE5_BENCH=OFF -DKORVANE5_ARTGEN=ON -DKORVANE5_WERROR=ON
     cmake --build "$root/build-tests" -j"$(nproc)"
 else
     cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets up, builds (with sanitizers) and runs every test: unit, end-to-end and fuzz.
+# Sets up, builds (with sanitizers), checks the formatting and runs every test: unit,
+# end-to-end and fuzz.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" tests
+cmake --build "$root/build-tests" --target format-check
 cd "$root/build-tests"
 ctest --output-on-failure -j"$(nproc)" --timeout 600

@@ -1,11 +1,11 @@
 #include "shell/AboutUnit.h"
 
-#include "platform/Dialogs.h"
+#include "common/Site.h"
 #include "platform/Environment.h"
-#include "platform/Errors.h"
-#include "platform/Resources.h"
-#include "presets/SiteUrls.h"
 #include "ui_AboutUnit.h"
+#include "widgets/DialogFrame.h"
+#include "widgets/ErrorGuard.h"
+#include "widgets/Resources.h"
 
 #include <QMouseEvent>
 
@@ -29,17 +29,17 @@ void TClickSurface::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutForm>()) {
-    platform::InitResources();
+    widgets::InitResources();
     ui->setupUi(this);
     Image = ui->Image;
     URLClick = ui->URLClick;
-    platform::SetupDialog(this, {360, 206}, platform::TTitleButtons::CloseBox);
+    widgets::SetupDialog(this, {360, 206}, widgets::TTitleButtons::CloseBox);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
     connect(URLClick, &TClickSurface::Clicked, this,
-            [this] { platform::Guarded([this] { URLClickClick(); }); });
+            [this] { widgets::Guarded([this] { URLClickClick(); }); });
 }
 
 TAboutForm::~TAboutForm() {

@@ -1,6 +1,7 @@
 #include "shell/TrayIcon.h"
 
-#include "platform/Resources.h"
+#include "widgets/ErrorGuard.h"
+#include "widgets/Resources.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -113,7 +114,7 @@ private:
         Icon->setToolTip(data.Flags & TNotifyIconData::Tip ? data.TipText : QString());
     }
     void Report(TTrayMouse message) {
-        platform::Guarded([&] { Owner.MouseMessage(message); });
+        widgets::Guarded([&] { Owner.MouseMessage(message); });
     }
 
     TTrayIcon& Owner;
@@ -128,7 +129,7 @@ TTrayIcon::TShellFactory& Factory() {
 } // namespace
 
 QIcon ProgramIcon() {
-    platform::InitResources();
+    widgets::InitResources();
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/images/icon%1.png").arg(size), QSize(size, size));
@@ -287,9 +288,9 @@ bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
         const bool was = change->oldState() & Qt::WindowMinimized;
         const bool now = Window->isMinimized();
         if (!was && now)
-            platform::Guarded([this] { HideApplication(); });
+            widgets::Guarded([this] { HideApplication(); });
         else if (was && !now)
-            platform::Guarded([this] { ShowApplication(); });
+            widgets::Guarded([this] { ShowApplication(); });
     }
     return false;
 }

@@ -4,7 +4,7 @@
 // clock's menu. Desktops speak to it through Qt's system tray icon (the XEmbed tray
 // protocol or StatusNotifierItem); tests put a recording shell in its place.
 
-#include "platform/Errors.h"
+#include "common/Errors.h"
 
 #include <QIcon>
 #include <QObject>
@@ -63,9 +63,9 @@ public:
 };
 
 // The notification area refused to add or delete the icon.
-class ETrayIconError : public platform::EException {
+class ETrayIconError : public common::EException {
 public:
-    using platform::EException::EException;
+    using common::EException::EException;
 };
 
 class TTrayIcon : public QObject {

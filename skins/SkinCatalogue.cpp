@@ -1,9 +1,10 @@
 #include "skins/SkinCatalogue.h"
 
 #include "platform/Environment.h"
-#include "platform/Registry.h"
 #include "platform/RegularFile.h"
 #include "skins/Skin.h"
+#include "store/Keys.h"
+#include "store/Registry.h"
 
 #include <QCollator>
 #include <QFile>
@@ -245,11 +246,11 @@ void TSkinCatalogue::ToggleRotation(TSkinNode* node) {
 void TSkinCatalogue::ReadSkinSettings() {
     CurrentName = DefaultSkin;
     RotationNames.clear();
-    platform::TRegistry reg;
-    if (!reg.OpenKeyReadOnly(SettingsKey + QStringLiteral("Skins\\")))
+    store::TRegistry reg;
+    if (!reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins))
         return;
     ReadStringIfPresent(reg, QStringLiteral("Current"), CurrentName);
-    if (reg.OpenKeyReadOnly(SettingsKey + QStringLiteral("Skins\\Random\\")))
+    if (reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins + store::keys::Random))
         for (const QString& name : reg.GetValueNames())
             RotationNames.insert(name.toCaseFolded());
 }
@@ -257,14 +258,14 @@ void TSkinCatalogue::ReadSkinSettings() {
 void TSkinCatalogue::WriteSkinSettings() {
     // The rotation set is replaced as a whole: the delete and the rewrite land together.
     try {
-        platform::TRegistry reg;
-        platform::TSettingsStore::Transaction group(reg.Store());
-        reg.DeleteKey(SettingsKey + QStringLiteral("Skins\\Random\\"));
-        if (!reg.OpenKey(SettingsKey + QStringLiteral("Skins\\"), true))
+        store::TRegistry reg;
+        store::TSettingsStore::Transaction group(reg.Store());
+        reg.DeleteKey(SettingsKey + store::keys::Skins + store::keys::Random);
+        if (!reg.OpenKey(SettingsKey + store::keys::Skins, true))
             return;
         if (CurrentNode)
             reg.WriteString(QStringLiteral("Current"), NodePath(CurrentNode));
-        if (reg.OpenKey(SettingsKey + QStringLiteral("Skins\\Random\\"), true))
+        if (reg.OpenKey(SettingsKey + store::keys::Skins + store::keys::Random, true))
             for (const TSkinNode* node : RotationNodes)
                 reg.WriteString(NodePath(node), QString());
         group.Commit();

@@ -1,11 +1,11 @@
 #include "skins/SkinChooserUnit.h"
 
-#include "platform/Dialogs.h"
+#include "common/Site.h"
 #include "platform/Environment.h"
-#include "platform/Errors.h"
-#include "platform/Resources.h"
-#include "presets/SiteUrls.h"
 #include "ui_SkinChooserUnit.h"
+#include "widgets/DialogFrame.h"
+#include "widgets/ErrorGuard.h"
+#include "widgets/Resources.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -73,7 +73,7 @@ TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QS
     : QDialog(owner), Catalogue(target, this, settingsKey, defaultSkin,
                                 platform::ProgramDir() + QStringLiteral("Skins/")),
       ui(std::make_unique<Ui::TSkinChooserForm>()) {
-    platform::InitResources();
+    widgets::InitResources();
     ui->setupUi(this);
     TreeView = ui->TreeView;
     OKButton = ui->OKButton;
@@ -82,7 +82,7 @@ TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QS
     RefreshButton = ui->RefreshButton;
     GetSkins = ui->GetSkins;
 
-    platform::SetupDialog(this, {351, 248}, platform::TTitleButtons::None);
+    widgets::SetupDialog(this, {351, 248}, widgets::TTitleButtons::None);
 
     for (int i = 0; i < 9; ++i)
         ImageList << QPixmap(QStringLiteral(":/images/tree%1.png").arg(i));
@@ -95,11 +95,11 @@ TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QS
 
     connect(TreeView, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (!Rebuilding)
-            platform::Guarded([&] { TreeViewChanging(current); });
+            widgets::Guarded([&] { TreeViewChanging(current); });
     });
     auto bind = [this](QPushButton* button, void (TSkinChooserForm::*handler)()) {
         connect(button, &QPushButton::clicked, this,
-                [this, handler] { platform::Guarded([&] { (this->*handler)(); }); });
+                [this, handler] { widgets::Guarded([&] { (this->*handler)(); }); });
     };
     bind(OKButton, &TSkinChooserForm::OKButtonClick);
     bind(CancelButton, &TSkinChooserForm::CancelButtonClick);
@@ -221,7 +221,7 @@ void TSkinChooserForm::FocusTree() {
 }
 
 void TSkinChooserForm::ShowSearchError() {
-    platform::ShowMessage(QStringLiteral("Error searching for skins."));
+    widgets::ShowMessage(QStringLiteral("Error searching for skins."));
 }
 
 void TSkinChooserForm::TreeViewChanging(QTreeWidgetItem* item) {
@@ -241,14 +241,14 @@ void TSkinChooserForm::TreeViewMouseDown(Qt::MouseButton, const QPoint& at) {
 bool TSkinChooserForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TreeView->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        platform::Guarded([&] { TreeViewMouseDown(mouse->button(), mouse->position().toPoint()); });
+        widgets::Guarded([&] { TreeViewMouseDown(mouse->button(), mouse->position().toPoint()); });
     }
     return QDialog::eventFilter(watched, event); // the tree handles the press as usual
 }
 
 void TSkinChooserForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    platform::Guarded([this] { FormShow(); });
+    widgets::Guarded([this] { FormShow(); });
 }
 
 void TSkinChooserForm::FormShow() {
@@ -270,12 +270,12 @@ void TSkinChooserForm::CancelButtonClick() {
 
 void TSkinChooserForm::reject() {
     // Esc and the window manager's close act as the Cancel button.
-    platform::Guarded([this] { CancelButtonClick(); });
+    widgets::Guarded([this] { CancelButtonClick(); });
 }
 
 void TSkinChooserForm::done(int result) {
     if (isVisible())
-        platform::Guarded([this] { FormClose(); });
+        widgets::Guarded([this] { FormClose(); });
     QDialog::done(result);
 }
 

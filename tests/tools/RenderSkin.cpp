@@ -6,8 +6,8 @@
 
 #include "app/MainUnit.h"
 #include "app/PaintBox.h"
-#include "platform/Errors.h"
 #include "skins/Skin.h"
+#include "widgets/ErrorGuard.h"
 
 #include <QApplication>
 #include <QTest>
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: korvane5-render SKIN-FOLDER OUT.png [D H M S]\n");
         return 2;
     }
-    platform::SetMessageReporter([](const QString&) {});
+    widgets::SetMessageReporter([](const QString&) {});
     TMainForm form({});
     auto skin = std::make_unique<TSkin>();
     if (!skin->LoadFromFolder(QString::fromLocal8Bit(argv[1]))) {

@@ -6,8 +6,8 @@
 //                                         after the first and "done" at the end
 
 #include "app/MainUnit.h"
-#include "platform/Errors.h"
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
+#include "widgets/ErrorGuard.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -19,11 +19,11 @@ int main(int argc, char** argv) {
         return 2;
     const int count = atoi(argv[2]);
     // No skins beside this helper: the chooser's message must not wait for a click.
-    platform::SetMessageReporter([](const QString&) {});
+    widgets::SetMessageReporter([](const QString&) {});
     TMainForm form({QString::fromLatin1(argv[1])});
     // Saves in a tight loop meet the others' far more often than clocks do: each may wait
     // long enough for its turn, so that every group lands.
-    const platform::TSettingsStore::TWriteWait patient(platform::TSettingsStore::User(), 10000);
+    const store::TSettingsStore::TWriteWait patient(store::TSettingsStore::User(), 10000);
     for (int k = 1; count == 0 || k <= count; ++k) {
         const int v = 1 + (k - 1) % 1000; // never 0, which a reader takes for "not saved"
         form.move(v, v);

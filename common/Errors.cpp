@@ -1,0 +1,17 @@
+#include "common/Errors.h"
+
+namespace common {
+
+EException::EException(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+QString CurrentExceptionMessage() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return {};
+    }
+}
+
+} // namespace common

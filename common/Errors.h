@@ -1,0 +1,21 @@
+#pragma once
+// The program's error type. Errors that escape a handler reach the user in the standard
+// error box (widgets/ErrorGuard.h); code without windows only raises them.
+
+#include <QString>
+#include <stdexcept>
+#include <string>
+
+namespace common {
+
+class EException : public std::runtime_error {
+public:
+    explicit EException(const QString& message);
+    explicit EException(const std::string& message) : std::runtime_error(message) {}
+    QString Message() const { return QString::fromUtf8(what()); }
+};
+
+// The message of the exception being handled; empty for one that is not std::exception.
+QString CurrentExceptionMessage();
+
+} // namespace common

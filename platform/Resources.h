@@ -1,6 +1,0 @@
-#pragma once
-
-namespace platform {
-// Registers the pictures compiled into the program library; every form calls it first.
-void InitResources();
-} // namespace platform

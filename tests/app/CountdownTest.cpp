@@ -1,0 +1,36 @@
+#include "app/Countdown.h"
+#include "support/ClockTest.h"
+
+#include <cmath>
+#include <limits>
+
+TEST(Countdown, SplitsDaysHoursMinutesSeconds) {
+    const TCountdownParts p = SplitRemaining(1 + 2 / 24.0 + 3 / 1440.0 + 4.6 * Second);
+    EXPECT_EQ(p.Days, 1);
+    EXPECT_EQ(p.Hours, 2);
+    EXPECT_EQ(p.Minutes, 3);
+    EXPECT_EQ(p.Seconds, 4); // the fraction of a second is dropped, not rounded
+}
+
+TEST(Countdown, DaysHaveNoModulus) {
+    EXPECT_EQ(SplitRemaining(400.5).Days, 400);
+    EXPECT_EQ(SplitRemaining(12345.25).Days, 12345);
+    EXPECT_EQ(SplitRemaining(12345.25).Hours, 6);
+}
+
+TEST(Countdown, MillisecondsRoundBeforeTheSplit) {
+    // 4.9996 s rounds to 5000 ms, so the seconds read 5, as the standard decoding does.
+    EXPECT_EQ(SplitRemaining(4.9996 * Second).Seconds, 5);
+    EXPECT_EQ(SplitRemaining(4.4 * Second).Seconds, 4);
+    // Just below a whole day: days round down while the time of day rounds to 00:00:00.
+    const TCountdownParts p = SplitRemaining(1 - 0.0001 * Second);
+    EXPECT_EQ(p.Days, 0);
+    EXPECT_EQ(p.Hours + p.Minutes + p.Seconds, 0);
+}
+
+TEST(Countdown, AbsurdValuesDoNotOverflow) {
+    EXPECT_EQ(SplitRemaining(1e30).Days, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(SplitRemaining(std::nan("")).Days, 0);
+    const TCountdownParts p = SplitRemaining(std::numeric_limits<double>::infinity());
+    EXPECT_EQ(p.Hours, 0);
+}

@@ -1,0 +1,295 @@
+#include "app/MainUnit.h"
+#include "app/PaintBox.h"
+#include "platform/Autostart.h"
+#include "presets/DateTimePick.h"
+#include "presets/Pickers.h"
+#include "store/Registry.h"
+#include "support/ClockTest.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <cstring>
+#include <sqlite3.h>
+
+using namespace store;
+using namespace platform;
+
+class SettingsTest : public ClockTest {
+protected:
+    static QString Key(int clock) { return QStringLiteral("Software\\Korvane5\\%1\\").arg(clock); }
+    void Store(int clock, const std::function<void(TRegistry&)>& write) {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(Key(clock), true));
+        write(reg);
+    }
+    std::unique_ptr<TMainForm> Start(int clock = 0) {
+        return std::make_unique<TMainForm>(QStringList{QString::number(clock)});
+    }
+    // The stacking the window has or, not shown yet, will be given at its first show.
+    static bool OnTop(const TMainForm& form) {
+        const QWindow* handle = form.windowHandle();
+        return (handle ? handle->flags() : form.windowFlags()) & Qt::WindowStaysOnTopHint;
+    }
+    static QAction* Checked(const QList<QAction*>& items) {
+        for (QAction* a : items)
+            if (a->isChecked())
+                return a;
+        return nullptr;
+    }
+};
+
+TEST_F(SettingsTest, FreshStoreGivesTheDefaults) {
+    auto form = Start();
+    EXPECT_FALSE(form->AlwaysOnTop->isChecked());
+    EXPECT_FALSE(form->StickToDesktop->isChecked());
+    EXPECT_FALSE(form->HideTrayIcon->isChecked());
+    EXPECT_FALSE(form->RunStartup->isChecked());
+    EXPECT_EQ(form->RandomTimer->interval(), 5 * 60000);
+    EXPECT_TRUE(form->N5Minutes->isChecked());
+    EXPECT_TRUE(form->N100Opacity->isChecked());
+    EXPECT_FALSE(form->AlphaBlend());
+    EXPECT_EQ(form->TargetDateTime, Now); // taken from the untouched pickers at once
+    EXPECT_EQ(form->SecondsPaint->Tag, 0);
+    form->show();
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_EQ(form->geometry().center(), screen.center());
+}
+
+TEST_F(SettingsTest, StoredValuesAreAppliedThroughTheMenu) {
+    Store(2, [](TRegistry& r) {
+        r.WriteInteger("StickToDesktop", 7); // any non-zero value is on
+        r.WriteInteger("AlwaysOnTop", 1);
+        r.WriteInteger("Left", 300);
+        r.WriteInteger("Top", 200);
+        r.WriteInteger("RandomTime", 20);
+        r.WriteInteger("Opacity", 153);
+    });
+    auto form = Start(2);
+    EXPECT_TRUE(form->StickToDesktop->isChecked());
+    EXPECT_TRUE(form->AlwaysOnTop->isChecked());
+    EXPECT_TRUE(OnTop(*form));
+    EXPECT_EQ(form->pos(), QPoint(300, 200));
+    EXPECT_TRUE(form->N20Minutes->isChecked());
+    EXPECT_EQ(form->RandomTimer->interval(), 20 * 60000);
+    EXPECT_TRUE(form->N60Opacity->isChecked());
+    EXPECT_EQ(form->AlphaBlendValue(), 153);
+    EXPECT_TRUE(form->AlphaBlend());
+    form->show();
+    EXPECT_EQ(form->pos(), QPoint(300, 200)); // a stored position is not centred away
+    EXPECT_TRUE(OnTop(*form));
+}
+
+TEST_F(SettingsTest, ValuesMatchingNoMenuItemChangeNothing) {
+    Store(0, [](TRegistry& r) {
+        r.WriteInteger("RandomTime", 7);
+        r.WriteInteger("Opacity", 100);
+    });
+    auto form = Start(0);
+    EXPECT_TRUE(form->N5Minutes->isChecked());
+    EXPECT_EQ(form->RandomTimer->interval(), 5 * 60000);
+    EXPECT_TRUE(form->N100Opacity->isChecked());
+    EXPECT_EQ(form->AlphaBlendValue(), 255);
+}
+
+TEST_F(SettingsTest, StoredDesignPositionLeavesTheWindowCentred) {
+    Store(0, [](TRegistry& r) {
+        r.WriteInteger("Left", 204);
+        r.WriteInteger("Top", 134);
+    });
+    auto form = Start(0);
+    form->show();
+    EXPECT_EQ(form->geometry().center(), form->screen()->availableGeometry().center());
+}
+
+TEST_F(SettingsTest, PositionOnNoScreenKeepsTheWindowCentred) {
+    Store(0, [](TRegistry& r) {
+        r.WriteInteger("Left", -20000);
+        r.WriteInteger("Top", 15000);
+    });
+    auto form = Start(0);
+    form->show();
+    EXPECT_EQ(form->geometry().center(), form->screen()->availableGeometry().center());
+    // The stored values stay until the next save.
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(Key(0)));
+    EXPECT_EQ(reg.ReadInteger("Left"), -20000);
+}
+
+TEST_F(SettingsTest, TargetSurvivesARestartBitForBit) {
+    const double target = Now + 100.123456789012345;
+    {
+        auto form = Start(1);
+        form->TargetDateTime = target;
+    } // destruction saves
+    auto form = Start(1);
+    EXPECT_EQ(std::memcmp(&form->TargetDateTime, &target, sizeof target), 0);
+    EXPECT_EQ(form->DaysPaint->Tag, 100);
+}
+
+TEST_F(SettingsTest, SwitchingSavesTheOldClockBeforeReadingTheNew) {
+    Store(1, [](TRegistry& r) { r.WriteFloat("CustomDateTime", 50000.0); });
+    auto form = Start(0);
+    form->TargetDateTime = 47000.25;
+    form->AlwaysOnTopClick();
+    form->N30Minutes->trigger();
+    form->ClockItem(1)->trigger();
+    EXPECT_EQ(form->ClockIndex, 1);
+    EXPECT_TRUE(form->ClockItem(1)->isChecked());
+    EXPECT_FALSE(form->ClockItem(0)->isChecked());
+    EXPECT_EQ(form->TargetDateTime, 50000.0);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(Key(0)));
+    EXPECT_EQ(reg.ReadFloat("CustomDateTime"), 47000.25);
+    EXPECT_EQ(reg.ReadInteger("AlwaysOnTop"), 1);
+    EXPECT_EQ(reg.ReadInteger("RandomTime"), 30);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(Key(1)));
+    EXPECT_EQ(reg.ReadFloat("CustomDateTime"), 50000.0); // clock 1 was read, not overwritten
+}
+
+TEST_F(SettingsTest, NeverSavedClockResetsOptionsButKeepsPlaceAndInterval) {
+    auto form = Start(0);
+    form->move(321, 123);
+    form->AlwaysOnTopClick();
+    form->StickToDesktopClick();
+    form->HideTrayIconClick();
+    form->RunStartupClick();
+    form->N60Minutes->trigger();
+    form->N40Opacity->trigger();
+    form->TargetDateTime = Now + 3;
+    form->ClockItem(4)->trigger();
+    EXPECT_EQ(form->pos(), QPoint(321, 123));
+    EXPECT_TRUE(form->N60Minutes->isChecked());
+    EXPECT_EQ(form->RandomTimer->interval(), 60 * 60000);
+    EXPECT_FALSE(form->AlwaysOnTop->isChecked());
+    EXPECT_FALSE(OnTop(*form));
+    EXPECT_FALSE(form->StickToDesktop->isChecked());
+    EXPECT_FALSE(form->HideTrayIcon->isChecked());
+    EXPECT_FALSE(form->RunStartup->isChecked());
+    EXPECT_TRUE(form->N100Opacity->isChecked());
+    EXPECT_EQ(form->TargetDateTime, Now); // re-taken from the pickers at once
+}
+
+TEST_F(SettingsTest, StartupEntryIsWrittenAndDeleted) {
+    auto form = Start(2);
+    const QString entry = autostart::EntryPath("Korvane52");
+    EXPECT_TRUE(entry.startsWith(ConfigPath("autostart/")));
+    form->RunStartupClick();
+    EXPECT_FALSE(QFile::exists(entry)); // written by the next save, not by the click
+    form->ApplicationEvents1Deactivate();
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nType=Application\n"));
+    EXPECT_TRUE(text.contains("\nName=Korvane5 Clock 3\n"));
+    EXPECT_TRUE(
+        text.contains("\nExec=" + autostart::ExecLine(platform::ProgramPath(), {"2"}) + "\n"));
+    file.close();
+    // A restart reads the check back from the entry's existence.
+    form.reset();
+    form = Start(2);
+    EXPECT_TRUE(form->RunStartup->isChecked());
+    form->RunStartupClick();
+    form->ApplicationEvents1Deactivate();
+    EXPECT_FALSE(QFile::exists(entry));
+}
+
+TEST_F(SettingsTest, StartupToggledOnAndOffBeforeASaveLeavesNothing) {
+    auto form = Start(3);
+    form->RunStartupClick();
+    form->RunStartupClick();
+    form->ApplicationEvents1Deactivate();
+    EXPECT_FALSE(QFile::exists(autostart::EntryPath("Korvane53")));
+    EXPECT_FALSE(QDir(autostart::Folder()).exists() &&
+                 !QDir(autostart::Folder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(SettingsTest, WronglyTypedLeftStopsStartUpWithItsMessage) {
+    for (const auto& [text, message] : std::vector<std::pair<QString, QString>>{
+             {"abc", "Invalid data type for 'Left'"}, {"abcd", "Failed to get data for 'Left'"}}) {
+        Store(0, [&text = text](TRegistry& r) { r.WriteString("Left", text); });
+        try {
+            Start(0);
+            ADD_FAILURE() << "start-up went on";
+        } catch (const common::EException& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+    }
+}
+
+TEST_F(SettingsTest, WronglyTypedValueOnASwitchIsShownAndTheProgramRunsOn) {
+    Store(1, [](TRegistry& r) {
+        r.WriteInteger("AlwaysOnTop", 1);
+        r.WriteValue({"Top", vtBinary, QByteArray(2, '\0')});
+    });
+    auto form = Start(0);
+    form->ClockItem(1)->trigger();
+    EXPECT_EQ(Errors, QStringList{"Invalid data type for 'Top'"});
+    EXPECT_EQ(form->ClockIndex, 1);
+    EXPECT_FALSE(form->AlwaysOnTop->isChecked()); // nothing read so far is applied
+}
+
+TEST_F(SettingsTest, ExitWritesTheActiveClock) {
+    auto form = Start(4);
+    form->move(77, 66);
+    form->ExitClick();
+    form.reset();
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(Key(4)));
+    EXPECT_EQ(reg.ReadInteger("Left"), 77);
+    EXPECT_EQ(reg.ReadInteger("Top"), 66);
+    EXPECT_EQ(reg.ReadInteger("Opacity"), 255);
+    EXPECT_EQ(reg.ReadInteger("RandomTime"), 5);
+    EXPECT_EQ(reg.GetValueNames(), (QStringList{"StickToDesktop", "AlwaysOnTop", "HideTray", "Left",
+                                                "Top", "CustomDateTime", "RandomTime", "Opacity"}));
+}
+
+TEST_F(SettingsTest, StartUpSavesNothingBeforeTheFirstClockIsActive) {
+    auto form = Start(3);
+    EXPECT_FALSE(TSettingsStore::User().FindKey("Software\\Korvane5").has_value());
+}
+
+TEST_F(SettingsTest, AStoreHeldByAnotherProcessNeverStallsTheClock) {
+    Store(0, [](TRegistry& r) {
+        r.WriteInteger("Left", 300);
+        r.WriteInteger("Top", 200);
+    });
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(TSettingsStore::UserStorePath()), &other), SQLITE_OK);
+    const auto hold = [&] {
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    };
+    const auto stored = [](const char* name) {
+        TRegistry reg;
+        return reg.OpenKeyReadOnly(Key(0)) ? reg.ReadInteger(name) : -1;
+    };
+    hold();
+    TSettingsStore::SetUserStorePath({}); // the clock opens it anew, while it is held
+    QElapsedTimer waited;
+    waited.start();
+    auto form = Start(0);
+    EXPECT_LT(waited.elapsed(), 1000); // start-up reads past the writer
+    EXPECT_EQ(form->pos(), QPoint(300, 200));
+
+    // A loss of activation does not wait; the save lands once the store is free.
+    form->move(310, 210);
+    waited.restart();
+    form->ApplicationEvents1Deactivate();
+    EXPECT_LT(waited.elapsed(), 250);
+    EXPECT_EQ(stored("Left"), 300);
+    ASSERT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stored("Left") == 310; }, 2000));
+
+    // Exit waits a bounded time, then goes without the save.
+    hold();
+    waited.restart();
+    form.reset();
+    EXPECT_LT(waited.elapsed(), 3000);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+}

@@ -1,0 +1,471 @@
+#include "app/MainUnit.h"
+#include "app/PaintBox.h"
+#include "presets/DateTimePick.h"
+#include "presets/Pickers.h"
+#include "skins/Skin.h"
+#include "support/ClockTest.h"
+#include "support/SkinFixtures.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <QtEndian>
+#include <memory>
+
+class MainFormTest : public ClockTest {
+protected:
+    std::unique_ptr<TMainForm> Make(const QStringList& args = {}) {
+        return std::make_unique<TMainForm>(args);
+    }
+    static std::vector<int> Tags(const TMainForm& f) {
+        return {f.DaysPaint->Tag, f.HoursPaint->Tag, f.MinutesPaint->Tag, f.SecondsPaint->Tag};
+    }
+    static std::vector<int> Paints(const TMainForm& f) {
+        return {f.DaysPaint->PaintCount, f.HoursPaint->PaintCount, f.MinutesPaint->PaintCount,
+                f.SecondsPaint->PaintCount};
+    }
+};
+
+TEST(ClockNumber, CommandLineIsDecimalAndClamped) {
+    EXPECT_EQ(ClockNumberFromArguments({}), 0);
+    EXPECT_EQ(ClockNumberFromArguments({"3"}), 3);
+    EXPECT_EQ(ClockNumberFromArguments({"+3", "1"}), 3);
+    EXPECT_EQ(ClockNumberFromArguments({"-2"}), 0);
+    EXPECT_EQ(ClockNumberFromArguments({"abc"}), 0);
+    EXPECT_EQ(ClockNumberFromArguments({"9"}), 4);
+    EXPECT_EQ(ClockNumberFromArguments({"3x"}), 0);
+    EXPECT_EQ(ClockNumberFromArguments({" 3"}), 0);
+    EXPECT_EQ(ClockNumberFromArguments({"0x3"}), 0);
+    EXPECT_EQ(ClockNumberFromArguments({""}), 0);
+    // Beyond 32 bits the conversion fails, so clock 0 rather than clock 4.
+    EXPECT_EQ(ClockNumberFromArguments({"99999999999"}), 0);
+}
+
+TEST_F(MainFormTest, StartsTheClockTheCommandLineNames) {
+    for (const auto& [arg, clock] :
+         std::vector<std::pair<QString, int>>{{"", 0}, {"3", 3}, {"-2", 0}, {"abc", 0}, {"9", 4}}) {
+        auto form = Make(arg.isEmpty() ? QStringList{} : QStringList{arg});
+        EXPECT_EQ(form->ClockIndex, clock) << arg.toStdString();
+        EXPECT_EQ(form->ClockKey, QString::number(clock) + "\\");
+        for (int i = 0; i < TMainForm::ClockCount; ++i) {
+            EXPECT_EQ(form->ClockItem(i)->isChecked(), i == clock);
+            EXPECT_EQ(form->ClockItem(i)->text(), QString("Clock %1").arg(i + 1));
+        }
+    }
+}
+
+TEST_F(MainFormTest, WindowIsTheDesignedBorderlessClock) {
+    auto form = Make();
+    EXPECT_EQ(form->windowTitle(), "Korvane5");
+    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(form->size(), QSize(250, 90));
+    EXPECT_EQ(form->Back->geometry(), QRect(0, 0, 250, 90));
+    EXPECT_EQ(form->DaysPaint->geometry(), QRect(78, 29, 66, 46));
+    EXPECT_EQ(form->HoursPaint->geometry(), QRect(124, 29, 52, 46));
+    EXPECT_EQ(form->MinutesPaint->geometry(), QRect(160, 29, 52, 46));
+    EXPECT_EQ(form->SecondsPaint->geometry(), QRect(196, 29, 52, 46));
+    EXPECT_EQ(form->font().family(), "Times New Roman");
+    EXPECT_EQ(form->font().pixelSize(), 24);
+    EXPECT_TRUE(form->font().bold());
+    EXPECT_EQ(form->SecTimer->interval(), 1000);
+    EXPECT_TRUE(form->SecTimer->isActive());
+    EXPECT_EQ(form->RandomTimer->interval(), 300000);
+    // Mouse events anywhere on the window reach the window itself.
+    EXPECT_EQ(form->childAt(100, 50), nullptr);
+    EXPECT_EQ(form->childAt(5, 5), nullptr);
+}
+
+TEST_F(MainFormTest, CountsDownToTheTarget) {
+    auto form = Make();
+    form->TargetDateTime = Now + 1 + 2 / 24.0 + 3 / 1440.0 + 4.6 * Second;
+    form->SecTimerTimer();
+    EXPECT_EQ(Tags(*form), (std::vector<int>{1, 2, 3, 4}));
+    form->TargetDateTime = Now + 12345;
+    form->SecTimerTimer();
+    EXPECT_EQ(Tags(*form), (std::vector<int>{12345, 0, 0, 0}));
+    EXPECT_DOUBLE_EQ(form->RemainingTime, 12345);
+}
+
+TEST_F(MainFormTest, TargetEqualToNowShowsZeroWithoutRetake) {
+    auto form = Make();
+    const TDateTime picked = Now + 5;
+    form->DateTimeDialog->DatePicker->SetDateTime(picked);
+    form->DateTimeDialog->TimePicker->SetDateTime(picked);
+    form->TargetDateTime = Now;
+    form->SecTimerTimer();
+    EXPECT_EQ(form->TargetDateTime, Now);
+    EXPECT_EQ(Tags(*form), (std::vector<int>{0, 0, 0, 0}));
+    // One millisecond later the target has passed: the pickers' moment is taken.
+    Now += 0.001 * Second;
+    form->SecTimerTimer();
+    EXPECT_EQ(form->TargetDateTime, picked);
+}
+
+TEST_F(MainFormTest, NoTargetWithUntouchedPickersStandsAtZeroFollowingNow) {
+    auto form = Make(); // no stored target: 0, a moment long past
+    EXPECT_EQ(form->TargetDateTime, Now);
+    EXPECT_EQ(Tags(*form), (std::vector<int>{0, 0, 0, 0}));
+    Now += 1 * Second;
+    form->SecTimerTimer();
+    EXPECT_EQ(form->TargetDateTime, Now);
+    EXPECT_EQ(form->RemainingTime, 0);
+}
+
+TEST_F(MainFormTest, PassedTargetTakesThePickersDateWithTheTimePickersTime) {
+    auto form = Make();
+    // What a cancelled dialog leaves behind: a later date in the date picker.
+    form->DateTimeDialog->DatePicker->SetDateTime(At(2026, 3, 20, 1, 0, 0));
+    form->DateTimeDialog->TimePicker->SetDateTime(At(2001, 1, 1, 8, 30, 0));
+    form->TargetDateTime = Now + 10 * Second;
+    form->SecTimerTimer();
+    EXPECT_EQ(form->SecondsPaint->Tag, 10); // unchanged until the target is reached
+    Now += 11 * Second;
+    form->SecTimerTimer();
+    EXPECT_EQ(form->TargetDateTime, At(2026, 3, 20, 8, 30, 0));
+    EXPECT_EQ(form->DaysPaint->Tag, 5);
+    EXPECT_EQ(form->HoursPaint->Tag, 22);
+    EXPECT_EQ(form->MinutesPaint->Tag, 29);
+    EXPECT_EQ(form->SecondsPaint->Tag, 49);
+}
+
+TEST_F(MainFormTest, OnlyChangedBoxesAreRepainted) {
+    auto form = Make();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->TargetDateTime = Now + 3 + 4 / 24.0 + 5 / 1440.0 + 30 * Second;
+    form->SecTimerTimer();
+    const std::vector<int> before = Paints(*form);
+    Now += 1 * Second;
+    form->SecTimerTimer();
+    std::vector<int> after = Paints(*form);
+    EXPECT_EQ(after[3], before[3] + 1);
+    EXPECT_EQ(after[0], before[0]);
+    EXPECT_EQ(after[1], before[1]);
+    // The minutes field overlaps the seconds field; it may be drawn again only where the
+    // two overlap, never as a whole.
+    if (after[2] != before[2]) {
+        const QRect overlap =
+            form->MinutesPaint->geometry().intersected(form->SecondsPaint->geometry());
+        EXPECT_EQ(form->MinutesPaint->LastPaintRect.translated(form->MinutesPaint->pos()), overlap);
+    }
+    form->SecTimerTimer(); // nothing changed: nothing is drawn
+    EXPECT_EQ(Paints(*form), after);
+}
+
+namespace {
+// Columns and rows of the box that hold white pixels of the number.
+QRect InkBounds(const QImage& image) {
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 128)
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+// What the window shows over one box.
+QImage Shot(TMainForm& form, QWidget* box) {
+    return form.grab(box->geometry()).toImage();
+}
+} // namespace
+
+TEST_F(MainFormTest, NumbersAreCentredAndCutAtTheBox) {
+    auto form = Make();
+    form->Back->Canvas().fill(Qt::black);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->SecondsPaint->Tag = 7;
+    const QRect seven = InkBounds(Shot(*form, form->SecondsPaint));
+    ASSERT_TRUE(seven.isValid());
+    EXPECT_NEAR(seven.center().x(), 26, 2);
+    EXPECT_NEAR(seven.center().y(), 23, 4);
+
+    form->DaysPaint->Tag = 123456789;
+    const QImage wide = Shot(*form, form->DaysPaint);
+    const QRect ink = InkBounds(wide);
+    EXPECT_EQ(ink.left(), 0);
+    EXPECT_EQ(ink.right(), wide.width() - 1);
+    // Nothing spills outside the box onto the window.
+    const QImage window = form->grab(QRect(0, 29, 78, 46)).toImage();
+    EXPECT_FALSE(InkBounds(window).isValid());
+}
+
+TEST_F(MainFormTest, NumbersHaveNoLeadingZeros) {
+    auto form = Make();
+    form->Back->Canvas().fill(Qt::black);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->MinutesPaint->Tag = 9;
+    const QRect nine = InkBounds(Shot(*form, form->MinutesPaint));
+    form->MinutesPaint->Tag = 99;
+    const QRect twoDigits = InkBounds(Shot(*form, form->MinutesPaint));
+    EXPECT_LT(nine.width() * 3, twoDigits.width() * 2);
+}
+
+class MenuTest : public ClockTest {
+protected:
+    void SetUp() override {
+        ClockTest::SetUp();
+        Form = std::make_unique<TMainForm>(QStringList{});
+        Form->move(100, 100);
+        Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+    }
+    void TearDown() override {
+        Form.reset();
+        ClockTest::TearDown();
+    }
+    // Runs a menu command whose dialog is modal; act runs inside the dialog's loop.
+    void WhileModal(const std::function<void()>& command, const std::function<void()>& act) {
+        QTimer::singleShot(0, Form.get(), act);
+        command();
+    }
+    std::unique_ptr<TMainForm> Form;
+};
+
+TEST_F(MenuTest, ItemsAsDesigned) {
+    QStringList captions;
+    for (QAction* a : Form->PopupMenu->actions())
+        captions << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(captions,
+              (QStringList{"Select &Clock", "Choose &Date/Time...", "Choose &Skin...",
+                           "R&andom Skin Change Time", "&Opacity", "-",
+                           "&Run This Clock At Startup", "S&tick To Desktop", "A&lways On Top",
+                           "&Hide Tray Icon", "-", "A&bout...", "E&xit"}));
+    QStringList minutes;
+    QList<int> minuteTags, alphaTags;
+    for (QAction* a : Form->RandomSkinChangeTime->actions()) {
+        minutes << a->text();
+        minuteTags << a->data().toInt();
+    }
+    EXPECT_EQ(minutes, (QStringList{"&5 Minutes", "&10 Minutes", "&20 Minutes", "&30 Minutes",
+                                    "&60 Minutes"}));
+    EXPECT_EQ(minuteTags, (QList<int>{5, 10, 20, 30, 60}));
+    for (QAction* a : Form->Opacity->actions())
+        alphaTags << a->data().toInt();
+    EXPECT_EQ(alphaTags, (QList<int>{51, 102, 153, 204, 255}));
+    EXPECT_EQ(Form->N100Opacity->text(), "&100 Percent");
+    EXPECT_TRUE(Form->N5Minutes->isChecked());
+    EXPECT_TRUE(Form->N100Opacity->isChecked());
+    EXPECT_EQ(Form->Exit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    for (QAction* a : {Form->ChooseDateTime, Form->ChooseSkin1, Form->About1, Form->Exit,
+                       Form->SelectClock->menuAction()})
+        EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+    EXPECT_EQ(Form->ChooseDateTime->icon().cacheKey(), Form->ImageList[0].cacheKey());
+    EXPECT_EQ(Form->Exit->icon().cacheKey(), Form->ImageList[2].cacheKey());
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(QImage(QString(":/images/menu%1.png").arg(i)).size(), QSize(16, 16));
+}
+
+TEST_F(MenuTest, RightClickAnywhereOpensTheMenuAtTheCursor) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 50),
+                            Form->mapToGlobal(QPoint(200, 50)));
+    QApplication::sendEvent(Form.get(), &event);
+    EXPECT_TRUE(Form->PopupMenu->isVisible());
+    EXPECT_EQ(Form->PopupMenu->pos(), Form->mapToGlobal(QPoint(200, 50)));
+    Form->PopupMenu->hide();
+}
+
+TEST_F(MenuTest, OptionItemsToggleOncePerClick) {
+    for (QAction* option :
+         {Form->RunStartup, Form->StickToDesktop, Form->AlwaysOnTop, Form->HideTrayIcon}) {
+        option->trigger();
+        EXPECT_TRUE(option->isChecked()) << option->text().toStdString();
+        option->trigger();
+        EXPECT_FALSE(option->isChecked()) << option->text().toStdString();
+    }
+}
+
+TEST_F(MenuTest, LeftDragMovesTheWindowUnlessStuck) {
+    const QPoint start = Form->pos();
+    QTest::mousePress(Form.get(), Qt::LeftButton, {}, QPoint(30, 40));
+    QTest::mouseMove(Form.get(), QPoint(50, 45));
+    EXPECT_EQ(Form->pos(), start + QPoint(20, 5));
+    QTest::mouseRelease(Form.get(), Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(Form->DragX, -1);
+
+    Form->StickToDesktop->trigger();
+    QTest::mousePress(Form.get(), Qt::LeftButton, {}, QPoint(30, 40));
+    QTest::mouseMove(Form.get(), QPoint(80, 80));
+    QTest::mouseRelease(Form.get(), Qt::LeftButton, {}, QPoint(80, 80));
+    EXPECT_EQ(Form->pos(), start + QPoint(20, 5));
+
+    Form->StickToDesktop->trigger();
+    Form->FormMouseDown(Qt::LeftButton, 10, 10);
+    Form->FormMouseMove(11, 12);
+    EXPECT_EQ(Form->pos(), start + QPoint(21, 7));
+}
+
+TEST_F(MenuTest, StickingEndsADragUnderWay) {
+    Form->FormMouseDown(Qt::LeftButton, 10, 10);
+    Form->StickToDesktopClick();
+    EXPECT_EQ(Form->DragX, -1);
+    const QPoint at = Form->pos();
+    Form->FormMouseMove(50, 50);
+    EXPECT_EQ(Form->pos(), at);
+}
+
+TEST_F(MenuTest, RightButtonNeitherStartsNorEndsADrag) {
+    Form->FormMouseDown(Qt::RightButton, 10, 10);
+    EXPECT_EQ(Form->DragX, -1);
+    Form->FormMouseDown(Qt::LeftButton, 10, 10);
+    Form->FormMouseUp(Qt::RightButton, 10, 10);
+    EXPECT_EQ(Form->DragX, 10);
+    EXPECT_EQ(Form->DragY, 10);
+}
+
+TEST_F(MenuTest, OpacityItemsSetAlphaAndBlending) {
+    Form->N80Opacity->trigger();
+    EXPECT_EQ(Form->AlphaBlendValue(), 204);
+    EXPECT_TRUE(Form->AlphaBlend());
+    EXPECT_NEAR(Form->windowOpacity(), 0.8, 0.01);
+    Form->N100Opacity->trigger();
+    EXPECT_FALSE(Form->AlphaBlend());
+    EXPECT_EQ(Form->windowOpacity(), 1.0);
+    EXPECT_FALSE(Form->N80Opacity->isChecked());
+}
+
+TEST_F(MenuTest, ChoosingTheCheckedIntervalRestartsTheWait) {
+    Form->N20Minutes->trigger();
+    EXPECT_EQ(Form->RandomTimer->interval(), 20 * 60000);
+    QTest::qWait(300);
+    const int before = Form->RandomTimer->remainingTime();
+    Form->N20Minutes->trigger();
+    EXPECT_TRUE(Form->N20Minutes->isChecked());
+    EXPECT_GT(Form->RandomTimer->remainingTime(), before + 200); // a new, full wait
+    EXPECT_EQ(Form->RandomTimer->interval(), 20 * 60000);
+}
+
+TEST_F(MenuTest, AlwaysOnTopReachesTheWindowAndTheDateDialog) {
+    Form->AlwaysOnTop->trigger();
+    EXPECT_TRUE(Form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(Form->isVisible());
+    bool dialogOnTop = false;
+    WhileModal([&] { Form->ChooseDateTime->trigger(); },
+               [&] {
+                   dialogOnTop = Form->DateTimeDialog->windowFlags() & Qt::WindowStaysOnTopHint;
+                   Form->DateTimeDialog->CancelButton->click();
+               });
+    EXPECT_TRUE(dialogOnTop);
+    Form->AlwaysOnTop->trigger();
+    EXPECT_FALSE(Form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    WhileModal([&] { Form->ChooseDateTime->trigger(); },
+               [&] {
+                   dialogOnTop = Form->DateTimeDialog->windowFlags() & Qt::WindowStaysOnTopHint;
+                   Form->DateTimeDialog->CancelButton->click();
+               });
+    EXPECT_FALSE(dialogOnTop);
+}
+
+TEST_F(MenuTest, DateDialogIsSeededAndOkTakesThePickedMoment) {
+    Form->TargetDateTime = Now + 2.5;
+    TDateTime seededDate = 0, seededTime = 0;
+    WhileModal([&] { Form->ChooseDateTimeClick(); },
+               [&] {
+                   seededDate = Form->DateTimeDialog->DatePicker->DateTime();
+                   seededTime = Form->DateTimeDialog->TimePicker->DateTime();
+                   Form->DateTimeDialog->TimePicker->SetTime(At(2000, 1, 1, 23, 0, 0));
+                   Form->DateTimeDialog->OKButton->click();
+               });
+    EXPECT_EQ(seededDate, Now + 2.5);
+    EXPECT_DOUBLE_EQ(common::TimeOf(seededTime), common::TimeOf(Now + 2.5));
+    EXPECT_DOUBLE_EQ(Form->TargetDateTime, At(2026, 3, 16, 23, 0, 0));
+    EXPECT_EQ(Form->DaysPaint->Tag, 2);
+    EXPECT_EQ(Form->HoursPaint->Tag, 13);
+}
+
+TEST_F(MenuTest, OkOnAPastMomentStandsAtZero) {
+    Form->TargetDateTime = Now + 1;
+    WhileModal([&] { Form->ChooseDateTimeClick(); },
+               [&] {
+                   Form->DateTimeDialog->DatePicker->SetDateTime(Now - 3);
+                   Form->DateTimeDialog->OKButton->click();
+               });
+    EXPECT_EQ(Form->TargetDateTime, Now);
+    EXPECT_EQ(Form->DaysPaint->Tag + Form->HoursPaint->Tag + Form->MinutesPaint->Tag +
+                  Form->SecondsPaint->Tag,
+              0);
+}
+
+TEST_F(MenuTest, CancelTakesNothingButTheChoiceCountsWhenTheTargetPasses) {
+    Form->TargetDateTime = Now + 10 * Second;
+    WhileModal([&] { Form->ChooseDateTimeClick(); },
+               [&] {
+                   Form->DateTimeDialog->DatePicker->SetDateTime(Now + 4);
+                   Form->DateTimeDialog->CancelButton->click();
+               });
+    EXPECT_EQ(Form->TargetDateTime, Now + 10 * Second);
+    Now += 11 * Second;
+    Form->SecTimerTimer();
+    EXPECT_DOUBLE_EQ(Form->TargetDateTime,
+                     common::DateOf(Now + 4) + common::TimeOf(Now - 11 * Second + 10 * Second));
+    EXPECT_EQ(Form->DaysPaint->Tag, 3);
+}
+
+class ApplySkinTest : public SkinTest {};
+
+TEST_F(ApplySkinTest, BackgroundsAreOpaqueWhateverTheirAlpha) {
+    // A 32-bit bitmap with a version 5 header whose alpha mask is set and every alpha byte 0.
+    QByteArray bmp(14 + 124, '\0');
+    const int w = 250, h = 90;
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    qToLittleEndian<quint32>(14 + 124 + w * h * 4, bmp.data() + 2);
+    qToLittleEndian<quint32>(14 + 124, bmp.data() + 10);
+    char* info = bmp.data() + 14;
+    qToLittleEndian<quint32>(124, info);
+    qToLittleEndian<qint32>(w, info + 4);
+    qToLittleEndian<qint32>(h, info + 8);
+    qToLittleEndian<quint16>(1, info + 12);
+    qToLittleEndian<quint16>(32, info + 14);
+    qToLittleEndian<quint32>(3, info + 16); // bit fields
+    const quint32 masks[] = {0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000};
+    for (int i = 0; i < 4; ++i)
+        qToLittleEndian<quint32>(masks[i], info + 40 + 4 * i);
+    for (int i = 0; i < w * h; ++i)
+        bmp.append("\x1e\xc8\x0a\x00", 4); // blue 30, green 200, red 10, alpha 0
+    MakeSkin("Alpha", Qt::red);
+    WriteFile("Alpha/Back.bmp", bmp);
+    TMainForm form({});
+    auto skin = std::make_unique<TSkin>();
+    ASSERT_TRUE(skin->LoadFromFolder(Folder("Alpha")));
+    form.ApplySkin(std::move(skin));
+    EXPECT_EQ(form.Back->Canvas().pixelColor(125, 45), QColor(10, 200, 30));
+}
+
+TEST_F(ApplySkinTest, FieldsAreCentredOnTheSkinsPoints) {
+    TMainForm form({});
+    MakeSkin("P");
+    WriteFile("P/Custom.txt", QByteArray("Arial\n18\n10 20 30\n0 0\n150 52\n186 52\n222 52\n"));
+    auto skin = std::make_unique<TSkin>();
+    ASSERT_TRUE(skin->LoadFromFolder(Folder("P")));
+    form.ApplySkin(std::move(skin));
+    EXPECT_EQ(form.DaysPaint->pos(), QPoint(-33, -23));
+    EXPECT_EQ(form.HoursPaint->pos(), QPoint(124, 29));
+    EXPECT_EQ(form.DaysPaint->size(), QSize(66, 46));
+    EXPECT_EQ(form.font().family(), "Arial");
+    EXPECT_EQ(form.font().pixelSize(), 24);
+    EXPECT_TRUE(form.font().bold());
+    EXPECT_EQ(form.palette().color(QPalette::WindowText), QColor(10, 20, 30));
+    EXPECT_EQ(form.size(), QSize(250, 90));
+}
+
+TEST_F(ApplySkinTest, SmallerPictureKeepsTheEarlierPixels) {
+    TMainForm form({});
+    MakeSkin("Big", Qt::red);
+    MakeSkin("Small", Qt::blue, false, {100, 50});
+    for (const char* rel : {"Big", "Small"}) {
+        auto skin = std::make_unique<TSkin>();
+        ASSERT_TRUE(skin->LoadFromFolder(Folder(rel)));
+        form.ApplySkin(std::move(skin));
+    }
+    const QImage& canvas = form.Back->Canvas();
+    EXPECT_EQ(canvas.size(), QSize(250, 90));
+    EXPECT_EQ(canvas.pixelColor(99, 49), QColor(Qt::blue));
+    EXPECT_EQ(canvas.pixelColor(100, 10), QColor(Qt::red));
+    EXPECT_EQ(canvas.pixelColor(10, 50), QColor(Qt::red));
+}

@@ -1,0 +1,297 @@
+#include "skins/SkinCatalogue.h"
+#include "skins/Skin.h"
+#include "store/Registry.h"
+#include "support/SkinFixtures.h"
+
+#include <QFile>
+#include <unistd.h>
+
+namespace {
+
+// Records what the catalogue shows and applies, in order.
+class Recorder : public ISkinTarget, public ICatalogueView {
+public:
+    TSkinCatalogue* Catalogue = nullptr;
+    QStringList Events;
+    QStringList Applied; // face names of the applied skins
+    TSkinNode* Selected = nullptr;
+
+    void ApplySkin(std::unique_ptr<TSkin> skin) override {
+        Applied << skin->FontName;
+        Events << "apply " + skin->FontName;
+    }
+    void CatalogueCleared() override { Selected = nullptr; }
+    void NodeAdded(TSkinNode*) override {}
+    void NodeChanged(TSkinNode*) override {}
+    void CatalogueSorted() override { Events << "sorted"; }
+    void SelectNode(TSkinNode* node) override {
+        if (node == Selected)
+            return;
+        Selected = node;
+        Catalogue->SelectionChanging(node); // as a tree view reports a selection
+    }
+    void FocusTree() override {}
+    void ShowSearchError() override { Events << "error"; }
+};
+
+} // namespace
+
+class CatalogueTest : public SkinTest {
+protected:
+    TSkinCatalogue& Fill(int clock = 0) {
+        Catalogue = std::make_unique<TSkinCatalogue>(
+            &View, &View, QStringLiteral("Software\\Korvane5\\%1\\").arg(clock), "Default",
+            SkinsRoot() + "/");
+        View.Catalogue = Catalogue.get();
+        Catalogue->FillTree();
+        return *Catalogue;
+    }
+    void StoreSkins(const QString& current, const QStringList& rotation, int clock = 0) {
+        store::TRegistry reg;
+        const QString key = QStringLiteral("Software\\Korvane5\\%1\\Skins\\").arg(clock);
+        ASSERT_TRUE(reg.OpenKey(key, true));
+        if (!current.isNull())
+            reg.WriteString("Current", current);
+        ASSERT_TRUE(reg.OpenKey(key + "Random\\", true));
+        for (const QString& name : rotation)
+            reg.WriteString(name, "");
+    }
+    QString StoredCurrent(int clock = 0) {
+        store::TRegistry reg;
+        if (!reg.OpenKeyReadOnly(QStringLiteral("Software\\Korvane5\\%1\\Skins\\").arg(clock)))
+            return "<none>";
+        return reg.ValueExists("Current") ? reg.ReadString("Current") : "<none>";
+    }
+    QStringList StoredRotation(int clock = 0) {
+        store::TRegistry reg;
+        if (!reg.OpenKeyReadOnly(
+                QStringLiteral("Software\\Korvane5\\%1\\Skins\\Random\\").arg(clock)))
+            return {};
+        return reg.GetValueNames();
+    }
+    static QStringList Captions(const std::vector<std::unique_ptr<TSkinNode>>& level) {
+        QStringList out;
+        for (const auto& n : level)
+            out << n->Caption;
+        return out;
+    }
+    TSkinNode* Find(const QString& path) {
+        for (const auto& root : Catalogue->Roots())
+            if (TSkinNode* n = FindIn(root.get(), path))
+                return n;
+        return nullptr;
+    }
+    static TSkinNode* FindIn(TSkinNode* node, const QString& path) {
+        if (TSkinCatalogue::NodePath(node) == path)
+            return node;
+        for (const auto& c : node->Children)
+            if (TSkinNode* n = FindIn(c.get(), path))
+                return n;
+        return nullptr;
+    }
+
+    Recorder View;
+    std::unique_ptr<TSkinCatalogue> Catalogue;
+};
+
+TEST_F(CatalogueTest, FreshInstallShowsDefault) {
+    MakeSkin("Alpha");
+    MakeSkin("Default");
+    TSkinCatalogue& c = Fill();
+    ASSERT_TRUE(c.CurrentNode);
+    EXPECT_EQ(c.CurrentNode->Caption, "Default");
+    EXPECT_EQ(View.Applied, QStringList{Face("Default")});
+    EXPECT_EQ(View.Selected, c.CurrentNode);
+    c.WriteSkinSettings();
+    EXPECT_EQ(StoredCurrent(), "Default");
+}
+
+TEST_F(CatalogueTest, StoredSkinInACategoryIsShownDuringTheScan) {
+    MakeSkin("Default");
+    MakeSkin("Holidays/Snow");
+    MakeSkin("Holidays/Sun");
+    StoreSkins("Holidays\\Snow", {});
+    TSkinCatalogue& c = Fill();
+    ASSERT_TRUE(c.CurrentNode);
+    EXPECT_EQ(TSkinCatalogue::NodePath(c.CurrentNode), "Holidays\\Snow");
+    EXPECT_EQ(View.Events, (QStringList{"apply " + Face("Holidays/Snow"), "sorted"}));
+}
+
+TEST_F(CatalogueTest, RandomWithAnEmptyRotationEndsInTheFirstSkin) {
+    MakeSkin("b");
+    MakeSkin("A");
+    StoreSkins("* RANDOM *", {});
+    TSkinCatalogue& c = Fill();
+    ASSERT_TRUE(c.CurrentNode);
+    EXPECT_EQ(c.CurrentNode->Caption, "A");
+    c.WriteSkinSettings();
+    EXPECT_EQ(StoredCurrent(), "A");
+}
+
+TEST_F(CatalogueTest, RandomPicksSkipASkinThatLostItsPicture) {
+    MakeSkin("A");
+    MakeSkin("B");
+    MakeSkin("C");
+    StoreSkins("* RANDOM *", {"A", "B", "C"});
+    QFile::remove(Folder("B/Back.bmp"));
+    for (std::uint32_t seed = 0; seed < 40; ++seed) {
+        platform::SetMillisecondCounter([seed] { return seed; });
+        View.Applied.clear();
+        TSkinCatalogue& c = Fill();
+        ASSERT_TRUE(c.CurrentNode && c.CurrentNode->IsRandom());
+        ASSERT_FALSE(View.Applied.isEmpty());
+        EXPECT_NE(View.Applied.last(), Face("B"));
+        const TSkinNode* b = Find("B");
+        EXPECT_EQ(b->Broken, View.Applied.size() > 1 || b->Broken);
+        EXPECT_FALSE(b->InRotation && b->Broken);
+        for (const TSkinNode* n : c.RotationNodes)
+            EXPECT_FALSE(n->Broken);
+    }
+}
+
+TEST_F(CatalogueTest, RandomValueSelectsByRemainder) {
+    // The seed whose first value is 32767: 32767 mod 3 = 1, the second of A, B, C.
+    std::uint32_t seed = 0;
+    for (;; ++seed) {
+        TSkinRandom r;
+        r.Seed(seed);
+        if (r.Next() == 32767)
+            break;
+    }
+    MakeSkin("A");
+    MakeSkin("B");
+    MakeSkin("C");
+    StoreSkins("* RANDOM *", {"A", "B", "C"});
+    platform::SetMillisecondCounter([seed] { return seed; });
+    TSkinCatalogue& c = Fill();
+    ASSERT_EQ(c.RotationNodes.size(), 3u); // in the order the scan found them
+    EXPECT_EQ(View.Applied.last(), Face(c.RotationNodes[1]->Caption));
+}
+
+TEST_F(CatalogueTest, GeneratorSteps) {
+    TSkinRandom r;
+    r.Seed(1);
+    // state 1 -> 22695478 (advance at seeding) -> 22695478 * 22695477 + 1 mod 2^32.
+    const std::uint32_t s2 = 22695478u * 22695477u + 1u;
+    EXPECT_EQ(r.Next(), int((s2 >> 16) & 0x7fff));
+}
+
+TEST_F(CatalogueTest, CategoriesOwnFilesAreNeverUsedAndEmptyFoldersBreak) {
+    MakeSkin("Cat/Inner");
+    MakeSkin("Cat"); // a picture and settings of its own, which never count
+    QDir().mkpath(Folder("Empty"));
+    TSkinCatalogue& c = Fill();
+    TSkinNode* cat = Find("Cat");
+    ASSERT_TRUE(cat);
+    EXPECT_TRUE(cat->IsCategory());
+    TSkinNode* empty = Find("Empty");
+    ASSERT_TRUE(empty && empty->IsSkin());
+    EXPECT_TRUE(empty->Broken); // tried first in tree order
+    EXPECT_EQ(TSkinCatalogue::NodePath(c.CurrentNode), "Cat\\Inner");
+    EXPECT_FALSE(View.Applied.contains(Face("Cat")));
+    EXPECT_FALSE(c.ActivateNode(cat, false));
+}
+
+TEST_F(CatalogueTest, HiddenFoldersAreLeftOut) {
+    MakeSkin("Default");
+    MakeSkin(".hidden");
+    Fill();
+    EXPECT_EQ(Captions(Catalogue->Roots()), (QStringList{"* RANDOM *", "Default"}));
+}
+
+TEST_F(CatalogueTest, RotationNamesIgnoreCaseButCurrentDoesNot) {
+    MakeSkin("Alpha");
+    MakeSkin("Beta");
+    StoreSkins("beta", {"ALPHA"});
+    TSkinCatalogue& c = Fill();
+    EXPECT_TRUE(Find("Alpha")->InRotation);
+    ASSERT_EQ(c.RotationNodes.size(), 1u);
+    EXPECT_EQ(c.CurrentNode->Caption, "Alpha"); // "beta" matched nothing: first skin
+}
+
+TEST_F(CatalogueTest, LevelsListSkinsThenCategoriesAlphabetically) {
+    MakeSkin("b");
+    MakeSkin("A");
+    MakeSkin("Z/z1");
+    MakeSkin("C/c2");
+    MakeSkin("C/C1");
+    Fill();
+    EXPECT_EQ(Captions(Catalogue->Roots()), (QStringList{"* RANDOM *", "A", "b", "C", "Z"}));
+    EXPECT_EQ(Captions(Find("C")->Children), (QStringList{"C1", "c2"}));
+}
+
+TEST_F(CatalogueTest, OnlyALinkBackToAnAncestorIsLeftOut) {
+    MakeSkin("Loop/Real");
+    StoreSkins("Loop\\Real", {});
+    ASSERT_EQ(::symlink(QFile::encodeName(SkinsRoot()).constData(),
+                        QFile::encodeName(Folder("Loop/Back")).constData()),
+              0);
+    ASSERT_EQ(::symlink(QFile::encodeName(Folder("Loop/Real")).constData(),
+                        QFile::encodeName(Folder("Twin")).constData()),
+              0);
+    TSkinCatalogue& c = Fill();
+    // The link to the root is left out; two names of one folder are two entries, whichever
+    // the file system lists first, and the stored one is found.
+    EXPECT_EQ(Find("Loop\\Back"), nullptr);
+    EXPECT_NE(Find("Loop\\Real"), nullptr);
+    EXPECT_NE(Find("Twin"), nullptr);
+    EXPECT_EQ(c.CurrentNode, Find("Loop\\Real"));
+    EXPECT_FALSE(View.Events.contains("error"));
+}
+
+TEST_F(CatalogueTest, AFolderNameThatIsNotUtf8LoadsAndIsFoundAgain) {
+    MakeSkin("Plain");
+    // "Café" in Latin-1, as an old archive unpacks it.
+    ASSERT_EQ(::rename(QFile::encodeName(Folder("Plain")).constData(),
+                       (QFile::encodeName(SkinsRoot()) + "/Caf\xe9").constData()),
+              0);
+    StoreSkins(QStringLiteral("Caf\u00e9"), {QStringLiteral("Caf\u00e9")});
+    TSkinCatalogue& c = Fill();
+    ASSERT_NE(Find(QStringLiteral("Caf\u00e9")), nullptr);
+    EXPECT_EQ(c.CurrentNode, Find(QStringLiteral("Caf\u00e9")));
+    EXPECT_EQ(View.Applied, QStringList{Face("Plain")});
+    EXPECT_EQ(c.RotationNodes.size(), 1u);
+    c.WriteSkinSettings();
+    EXPECT_EQ(StoredCurrent(), QStringLiteral("Caf\u00e9"));
+}
+
+TEST_F(CatalogueTest, MissingSkinsRootIsReported) {
+    QDir(SkinsRoot()).removeRecursively();
+    TSkinCatalogue& c = Fill();
+    EXPECT_TRUE(View.Events.contains("error"));
+    EXPECT_EQ(Captions(c.Roots()), QStringList{"* RANDOM *"});
+    EXPECT_EQ(c.CurrentNode, nullptr);
+    EXPECT_TRUE(View.Applied.isEmpty());
+}
+
+TEST_F(CatalogueTest, WritingReplacesTheRotationSetAsAWhole) {
+    MakeSkin("A");
+    MakeSkin("B");
+    StoreSkins("A", {"A", "Gone", "B"});
+    TSkinCatalogue& c = Fill();
+    EXPECT_EQ(c.RotationNodes.size(), 2u);
+    c.ToggleRotation(Find("A"));
+    c.WriteSkinSettings();
+    EXPECT_EQ(StoredRotation(), QStringList{"B"}); // the vanished name is gone too
+}
+
+TEST_F(CatalogueTest, SubtreeRotationFollowsTheCategoryMark) {
+    MakeSkin("Top/Mid/Deep");
+    MakeSkin("Top/Near");
+    QDir().mkpath(Folder("Top/Broken"));
+    TSkinCatalogue& c = Fill();
+    TSkinNode* broken = Find("Top\\Broken");
+    EXPECT_FALSE(c.ActivateNode(broken, false));
+    c.ToggleRotation(broken); // a broken skin's own mark does nothing
+    EXPECT_FALSE(broken->InRotation);
+    c.ToggleRotation(Find("Top"));
+    EXPECT_TRUE(Find("Top")->MarkedIn);
+    EXPECT_TRUE(Find("Top\\Mid")->MarkedIn);
+    EXPECT_TRUE(Find("Top\\Mid\\Deep")->InRotation);
+    EXPECT_TRUE(Find("Top\\Near")->InRotation);
+    EXPECT_TRUE(broken->InRotation); // the category puts it back
+    EXPECT_EQ(c.RotationNodes.size(), 3u);
+    c.ToggleRotation(Find("Top"));
+    EXPECT_TRUE(c.RotationNodes.empty());
+    EXPECT_FALSE(Find("Top\\Mid")->MarkedIn);
+}

@@ -1,0 +1,76 @@
+#include "support/Seams.h"
+
+#include "platform/Environment.h"
+#include "presets/HttpClient.h"
+#include "store/SettingsStore.h"
+#include "widgets/ErrorGuard.h"
+
+namespace {
+
+// The notification area of the tests.
+class TFakeTrayShell : public ITrayShell {
+public:
+    explicit TFakeTrayShell(std::shared_ptr<TTrayRecord> record) : R(std::move(record)) {}
+    bool Add(const TNotifyIconData& data) override {
+        ++R->Adds;
+        if (R->RefuseAdd)
+            return false;
+        R->Shown = true;
+        Take(data);
+        return true;
+    }
+    bool Modify(const TNotifyIconData& data) override {
+        ++R->Modifies;
+        Take(data);
+        return R->Shown;
+    }
+    bool Delete() override {
+        ++R->Deletes;
+        if (R->RefuseDelete)
+            return false;
+        R->Shown = false;
+        return true;
+    }
+
+private:
+    void Take(const TNotifyIconData& data) {
+        R->Tip = data.Flags & TNotifyIconData::Tip ? data.TipText : QString();
+        R->Image = data.Image;
+    }
+    std::shared_ptr<TTrayRecord> R;
+};
+
+} // namespace
+
+TTestSeams::TTestSeams() {
+    Reset();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Config.path()));
+    platform::SetNowSource([this] { return Now; });
+    widgets::SetExceptionReporter([this](const QString& m) { Errors << m; });
+    widgets::SetMessageReporter([this](const QString& m) { Messages << m; });
+    platform::SetUrlOpener([this](const QString& url) { OpenedUrls << url; });
+    TTrayIcon::SetShellFactory(
+        [tray = Tray](TTrayIcon&) { return std::make_unique<TFakeTrayShell>(tray); });
+    THttpClient::SetConnectTimeOut(ConnectTimeOut);
+}
+
+TTestSeams::~TTestSeams() {
+    Reset();
+}
+
+void TTestSeams::Reset() {
+    // The private folder TestMain made, whichever test changed it since.
+    static const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config);
+    platform::SetNowSource({});
+    platform::SetProgramPath({});
+    platform::SetMillisecondCounter({});
+    platform::SetUrlOpener({});
+    widgets::SetExceptionReporter({});
+    widgets::SetMessageReporter({});
+    TTrayIcon::SetShellFactory({});
+    store::TSettingsStore::SetUserStorePath({});
+    store::TSettingsStore::SetVfs({});
+    THttpClient::SetConnectTimeOut(0);
+    qunsetenv("KORVANE5_HOST");
+}

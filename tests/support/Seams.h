@@ -1,0 +1,45 @@
+#pragma once
+// Every seam of the program a test controls, installed by one object for the length of a
+// test and put back by its destructor, so that no test leaks one into the next: now, the
+// program's directory, the settings store's file and SQLite layer, the tray's notification
+// area, the message boxes, the URL handler, the millisecond counter, the web host and the
+// connect time-out. TestMain also puts every seam back before each test.
+
+#include "common/DateTime.h"
+#include "shell/TrayIcon.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+// What the icon asked of the notification area, and whether the area refuses.
+struct TTrayRecord {
+    bool Shown = false;
+    QString Tip;
+    QIcon Image;
+    int Adds = 0, Modifies = 0, Deletes = 0;
+    bool RefuseAdd = false, RefuseDelete = false;
+};
+
+class TTestSeams {
+public:
+    // Time stands still at Now; error and message boxes, opened pages and the tray are
+    // recorded; the store and autostart entries live in a folder of the test's own; a
+    // connect gives up after a short time.
+    TTestSeams();
+    ~TTestSeams(); // not copied: it owns a folder
+
+    // Every seam back to the program's own.
+    static void Reset();
+
+    QString ConfigPath(const QString& relative) const { return Config.filePath(relative); }
+
+    QTemporaryDir Config;
+    TDateTime Now = 0;
+    QStringList Errors;
+    QStringList Messages;
+    QStringList OpenedUrls;
+    std::shared_ptr<TTrayRecord> Tray = std::make_shared<TTrayRecord>();
+
+    static constexpr int ConnectTimeOut = 400; // ms, instead of 5000
+};

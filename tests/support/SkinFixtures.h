@@ -1,0 +1,45 @@
+#pragma once
+// Skin folders made on the fly below a private program folder.
+
+#include "platform/Environment.h"
+#include "support/ClockTest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+class SkinTest : public ClockTest {
+protected:
+    void SetUp() override {
+        ClockTest::SetUp();
+        ASSERT_TRUE(Program.isValid());
+        platform::SetProgramPath(Program.filePath("korvane5"));
+        QDir().mkpath(SkinsRoot());
+    }
+
+    QString SkinsRoot() const { return Program.filePath("Skins"); }
+    QString Folder(const QString& rel) const { return SkinsRoot() + "/" + rel; }
+
+    // A skin of one colour; its Custom.txt names the face after the skin, so a test can
+    // tell from the window's font which skin it shows.
+    void MakeSkin(const QString& rel, QColor colour = Qt::darkBlue, bool jpeg = false,
+                  QSize size = {250, 90}) {
+        QDir().mkpath(Folder(rel));
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(Folder(rel) + (jpeg ? "/Back.jpg" : "/Back.bmp")));
+        WriteFile(rel + "/Custom.txt",
+                  Face(rel) + "\n18\n255 255 255\n111 52\n150 52\n186 52\n222 52\n");
+    }
+    static QString Face(const QString& rel) { return "Face " + QString(rel).replace('/', '-'); }
+
+    void WriteFile(const QString& rel, const QByteArray& bytes) {
+        QFile f(Folder(rel));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void WriteFile(const QString& rel, const QString& text) { WriteFile(rel, text.toUtf8()); }
+
+    QTemporaryDir Program;
+};

@@ -1,0 +1,26 @@
+// Test entry: one QApplication for the whole run, on the offscreen platform, with the
+// settings store in a private folder so no test touches the user's own settings.
+
+#include "support/Seams.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvane5"));
+    ::testing::InitGoogleTest(&argc, argv);
+    // Each test starts with every seam the program's own, whatever the one before did.
+    struct TResetSeams : ::testing::EmptyTestEventListener {
+        void OnTestStart(const ::testing::TestInfo&) override { TTestSeams::Reset(); }
+    };
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TResetSeams);
+    return RUN_ALL_TESTS();
+}

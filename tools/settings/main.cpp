@@ -1,0 +1,223 @@
+// korvane5-settings: looks into and repairs the clocks' settings store.
+
+#include "platform/RegularFile.h"
+#include "store/Registry.h"
+#include "store/RegistryFile.h"
+#include "store/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+using namespace store;
+
+namespace {
+
+const char* const Usage =
+    "usage: korvane5-settings export [KEY]\n"
+    "       korvane5-settings import FILE          (- reads standard input)\n"
+    "       korvane5-settings get KEY NAME\n"
+    "       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT\n"
+    "       korvane5-settings delete KEY [NAME]\n"
+    "KEY is a path such as Software\\Korvane5\\0\\ (HKEY_CURRENT_USER\\ in front is allowed).\n"
+    "NAME @ stands for the key's unnamed value.\n";
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "korvane5-settings: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+int UsageError(const QString& message) {
+    std::fprintf(stderr, "korvane5-settings: %s\n%s", message.toLocal8Bit().constData(), Usage);
+    return 2;
+}
+
+void Print(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+}
+
+QString ValueName(const QString& arg) {
+    return arg == QLatin1String("@") ? QString() : arg;
+}
+
+std::optional<QString> KeyArg(const QString& arg) {
+    return regfile::NormaliseKeyPath(arg);
+}
+
+std::optional<TStoredValue> ValueFromOptions(const QStringList& args, QString* error) {
+    if (args.size() != 2) {
+        *error = QStringLiteral("set needs exactly one of --dword, --binary, --string");
+        return std::nullopt;
+    }
+    const QString& kind = args[0];
+    const QString& text = args[1];
+    if (kind == QLatin1String("--string"))
+        return TStoredValue{{}, vtString, text.toUtf8()};
+    if (kind == QLatin1String("--dword")) {
+        bool ok = false;
+        qint64 n = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                       ? text.mid(2).toLongLong(&ok, 16)
+                       : text.toLongLong(&ok, 10);
+        if (!ok || n < -2147483648LL || n > 4294967295LL) {
+            *error = QStringLiteral("--dword takes a 32-bit number, decimal or 0x hexadecimal");
+            return std::nullopt;
+        }
+        return regfile::ParseData(
+            QStringLiteral("dword:%1").arg(quint32(n), 8, 16, QLatin1Char('0')), true, error);
+    }
+    if (kind == QLatin1String("--binary")) {
+        QString digits = text;
+        digits.remove(QRegularExpression(QStringLiteral("[\\s,:]")));
+        if (digits.size() % 2 != 0 ||
+            !QRegularExpression(QStringLiteral("^[0-9A-Fa-f]*$")).match(digits).hasMatch()) {
+            *error = QStringLiteral("--binary takes pairs of hexadecimal digits");
+            return std::nullopt;
+        }
+        TStoredValue v{{}, vtBinary, QByteArray::fromHex(digits.toLatin1())};
+        return v;
+    }
+    *error = QStringLiteral("unknown option %1").arg(kind);
+    return std::nullopt;
+}
+
+// A registry file is text of a few kilobytes; more than this is not one.
+constexpr qint64 MaxImportFile = 16 * 1024 * 1024;
+
+// The whole file, or standard input for "-"; only a regular file is read, and no more
+// than the limit.
+std::optional<QByteArray> ReadImportFile(const QString& name, QString* why) {
+    if (name == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            *why = QStringLiteral("cannot read standard input");
+            return std::nullopt;
+        }
+        QByteArray bytes = in.read(MaxImportFile + 1);
+        if (bytes.size() > MaxImportFile) {
+            *why = QStringLiteral("more than %1 bytes").arg(MaxImportFile);
+            return std::nullopt;
+        }
+        return bytes;
+    }
+    platform::TRegularFile file(QFile::encodeName(name), MaxImportFile);
+    if (!file.IsOpen()) {
+        *why = file.Error();
+        return std::nullopt;
+    }
+    return file.Read();
+}
+
+int Run(const QStringList& args) {
+    if (args.isEmpty())
+        return UsageError(QStringLiteral("no command given"));
+    const QString command = args[0];
+    TSettingsStore& store = TSettingsStore::User();
+    if (!store.IsOpen())
+        return Fail(QStringLiteral("cannot open the settings store %1").arg(store.FilePath()));
+    const QString notice = store.TakeNotice();
+    if (!notice.isEmpty())
+        std::fprintf(stderr, "korvane5-settings: %s\n", notice.toLocal8Bit().constData());
+    const bool changes = command == QLatin1String("import") || command == QLatin1String("set") ||
+                         command == QLatin1String("delete");
+    if (changes && store.IsReadOnly())
+        return Fail(QStringLiteral("the settings store %1 can only be read (%2); nothing was "
+                                   "changed")
+                        .arg(store.FilePath(), store.ReadOnlyReason()));
+
+    if (command == QLatin1String("export")) {
+        if (args.size() > 2)
+            return UsageError(QStringLiteral("export takes at most one key"));
+        const QString key = args.value(1);
+        if (!KeyArg(key))
+            return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
+        const std::optional<QString> text = regfile::Export(store, key);
+        if (!text)
+            return Fail(QStringLiteral("no key %1").arg(key));
+        Print(*text);
+        return 0;
+    }
+    if (command == QLatin1String("import")) {
+        if (args.size() != 2)
+            return UsageError(QStringLiteral("import takes one file"));
+        QString why;
+        const std::optional<QByteArray> bytes = ReadImportFile(args[1], &why);
+        if (!bytes)
+            return Fail(
+                QStringLiteral("cannot read %1: %2 (nothing was changed)").arg(args[1], why));
+        const std::optional<regfile::TImportError> error = regfile::Import(store, *bytes);
+        if (error) {
+            const QString where = error->Line > 0
+                                      ? QStringLiteral("%1:%2: ").arg(args[1]).arg(error->Line)
+                                      : args[1] + QStringLiteral(": ");
+            return Fail(where + error->Message + QStringLiteral(" (nothing was changed)"));
+        }
+        return 0;
+    }
+    if (args.size() < 2)
+        return UsageError(QStringLiteral("%1 needs a key").arg(command));
+    const std::optional<QString> key = KeyArg(args[1]);
+    if (!key)
+        return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
+    const QStringList parts = TSettingsStore::SplitPath(*key);
+    if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
+        return Fail(QStringLiteral("a key name cannot hold line breaks or other control "
+                                   "characters"));
+
+    TRegistry reg(store);
+    if (command == QLatin1String("get")) {
+        if (args.size() != 3)
+            return UsageError(QStringLiteral("get takes a key and a value name"));
+        const std::optional<TKeyId> id = store.FindKey(*key);
+        const std::optional<TStoredValue> v =
+            id ? store.Value(*id, ValueName(args[2])) : std::nullopt;
+        if (!v)
+            return Fail(QStringLiteral("no value %1 in %2").arg(args[2], args[1]));
+        Print(regfile::FormatData(*v) + QLatin1Char('\n'));
+        return 0;
+    }
+    if (command == QLatin1String("set")) {
+        if (args.size() < 3)
+            return UsageError(QStringLiteral("set takes a key, a value name and the data"));
+        QString error;
+        std::optional<TStoredValue> v = ValueFromOptions(args.mid(3), &error);
+        if (!v)
+            return UsageError(error);
+        v->Name = ValueName(args[2]);
+        TSettingsStore::Transaction t(store);
+        if (!reg.OpenKey(*key, true))
+            return Fail(QStringLiteral("cannot create %1").arg(args[1]));
+        reg.WriteValue(*v);
+        t.Commit();
+        return 0;
+    }
+    if (command == QLatin1String("delete")) {
+        if (args.size() > 3)
+            return UsageError(QStringLiteral("delete takes a key and at most one value name"));
+        if (args.size() == 2) {
+            if (key->isEmpty())
+                return Fail(QStringLiteral("the whole store cannot be deleted"));
+            if (!reg.DeleteKey(*key))
+                return Fail(QStringLiteral("no key %1").arg(args[1]));
+            return 0;
+        }
+        if (!reg.OpenKey(*key, false) || !reg.DeleteValue(ValueName(args[2])))
+            return Fail(QStringLiteral("no value %1 in %2").arg(args[2], args[1]));
+        return 0;
+    }
+    return UsageError(QStringLiteral("unknown command %1").arg(command));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    try {
+        return Run(QCoreApplication::arguments().mid(1));
+    } catch (const std::exception& e) {
+        return Fail(QString::fromUtf8(e.what()));
+    }
+}

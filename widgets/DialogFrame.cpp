@@ -1,0 +1,59 @@
+#include "widgets/DialogFrame.h"
+
+#include "platform/X11Window.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QScreen>
+#include <QWidget>
+
+namespace widgets {
+
+namespace {
+
+// Runs at every showing, after Qt has made the native window and before it is mapped.
+class TDialogPlacer : public QObject {
+public:
+    TDialogPlacer(QWidget* dialog, TTitleButtons buttons) : QObject(dialog), Buttons(buttons) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* dialog = static_cast<QWidget*>(watched);
+            CentreOnScreen(dialog);
+            // Qt asks for resizing whatever the flags say, so the hints are written here.
+            platform::SetDialogDecorations(dialog, Buttons == TTitleButtons::CloseBox);
+        }
+        return false;
+    }
+
+private:
+    TTitleButtons Buttons;
+};
+
+} // namespace
+
+void SetupDialog(QWidget* dialog, QSize clientSize, TTitleButtons buttons) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::MSWindowsFixedSizeDialogHint;
+    if (buttons == TTitleButtons::CloseBox)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    dialog->setWindowFlags(flags);
+    dialog->setFixedSize(clientSize);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    dialog->setFont(font);
+    dialog->installEventFilter(new TDialogPlacer(dialog, buttons));
+}
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->size();
+    // setGeometry places the client area; move() would place the frame once Qt knows it.
+    window->setGeometry(QRect(area.topLeft() + QPoint((area.width() - size.width()) / 2,
+                                                      (area.height() - size.height()) / 2),
+                              size));
+}
+
+} // namespace widgets

@@ -1,0 +1,47 @@
+#include "widgets/ErrorGuard.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace widgets {
+
+namespace {
+std::function<void(const QString&)>& Reporter() {
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
+std::function<void(const QString&)>& MessageReporter() {
+    static std::function<void(const QString&)> reporter;
+    return reporter;
+}
+} // namespace
+
+void ShowException(const QString& message) {
+    if (Reporter()) {
+        Reporter()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), message,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void SetExceptionReporter(std::function<void(const QString&)> reporter) {
+    Reporter() = std::move(reporter);
+}
+
+void ShowMessage(const QString& message) {
+    if (MessageReporter()) {
+        MessageReporter()(message);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void SetMessageReporter(std::function<void(const QString&)> reporter) {
+    MessageReporter() = std::move(reporter);
+}
+
+} // namespace widgets

@@ -1,0 +1,37 @@
+#pragma once
+// The one guard that stands at every boundary between Qt's event loop and the program's
+// handlers: exceptions never cross the event loop, they end the handler and reach the
+// user in the standard error box. Also the program's plain message box.
+
+#include "common/Errors.h"
+
+#include <QString>
+#include <functional>
+
+namespace widgets {
+
+// Shows the application's standard error box: a message box with the text, captioned
+// with the application's title. Tests replace it to collect the messages.
+void ShowException(const QString& message);
+void SetExceptionReporter(std::function<void(const QString&)> reporter);
+
+// A plain message box with an OK button, captioned with the application's title. Tests
+// replace it to collect the messages.
+void ShowMessage(const QString& message);
+void SetMessageReporter(std::function<void(const QString&)> reporter);
+
+// Runs f; an exception ends it and is shown. Returns false when one was thrown.
+template <class F> bool Guarded(F&& f) noexcept {
+    try {
+        f();
+        return true;
+    } catch (...) {
+        try {
+            ShowException(common::CurrentExceptionMessage());
+        } catch (...) {
+        }
+        return false;
+    }
+}
+
+} // namespace widgets
