@@ -179,7 +179,7 @@ void TMainForm::SaveSettings() {
         if (RunStartup->isChecked())
             platform::autostart::Write(entry,
                                        QStringLiteral("Korvane5 Clock %1").arg(ClockIndex + 1),
-                                       platform::ProgramPath(), {QString::number(ClockIndex)});
+                                       platform::StartupProgram(), {QString::number(ClockIndex)});
         else
             platform::autostart::Remove(entry);
     } catch (...) {

@@ -64,6 +64,13 @@ QString ProgramDir() {
     return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+QString StartupProgram() {
+    const QString installed = QStringLiteral(KORVANE5_INSTALLED_PROGRAM);
+    if (PathOverride().isEmpty() && QFileInfo(installed).canonicalFilePath() == ProgramPath())
+        return installed;
+    return ProgramPath();
+}
+
 void SetProgramPath(const QString& path) {
     PathOverride() = path;
 }
@@ -90,6 +97,13 @@ void OpenUrl(const QString& url) {
 
 void SetUrlOpener(std::function<void(const QString&)> opener) {
     UrlOpener() = std::move(opener);
+}
+
+QString DataHome() {
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (xdg.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(xdg);
+    return QDir::homePath() + QStringLiteral("/.local/share");
 }
 
 QString ConfigHome() {

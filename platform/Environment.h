@@ -19,6 +19,9 @@ void SetNowSource(std::function<TDateTime()> source); // empty: the real clock
 QString ProgramPath();
 QString ProgramDir();
 void SetProgramPath(const QString& path); // empty: the real one
+// The program a start-up entry names: the path the program is installed at when this is
+// the installed program (the entry then survives upgrades), else its real path.
+QString StartupProgram();
 
 // Millisecond count of the monotonic clock, as a 32-bit value (wraps).
 std::uint32_t MillisecondCounter();
@@ -31,5 +34,7 @@ void SetUrlOpener(std::function<void(const QString&)> opener);
 // The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
 // ~/.config (no trailing '/').
 QString ConfigHome();
+// The user's data folder: $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+QString DataHome();
 
 } // namespace platform

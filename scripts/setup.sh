@@ -13,17 +13,7 @@ if [ "$mode" = tests ]; then
     packages="$packages $(cat "$root/scripts/packages-test.txt")"
 fi
 
-missing=()
-for p in $packages; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update
-    $sudo apt-get install -y "${missing[@]}"
-fi
+"$root/scripts/install-packages.sh" $packages
 
 if [ "$mode" = tests ]; then
     CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$root/build-tests" \

@@ -7,7 +7,9 @@
 #include "store/Registry.h"
 
 #include <QCollator>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <dirent.h>
 #include <functional>
@@ -36,9 +38,21 @@ void SortLevel(std::vector<std::unique_ptr<TSkinNode>>& level) {
 } // namespace
 
 TSkinCatalogue::TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view, const QString& settingsKey,
-                               const QString& defaultSkin, const QString& skinsPath)
-    : OwnerForm(owner), SettingsKey(settingsKey), SkinsPath(skinsPath), DefaultSkin(defaultSkin),
-      View(view) {}
+                               const QString& defaultSkin, const QStringList& roots)
+    : OwnerForm(owner), SettingsKey(settingsKey), SkinsPath(roots.value(0)), SkinsPaths(roots),
+      DefaultSkin(defaultSkin), View(view) {}
+
+QString TSkinCatalogue::InstalledSkinsPath() {
+    const QString beside = platform::ProgramDir() + QStringLiteral("Skins/");
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QDir::cleanPath(platform::ProgramDir() + QStringLiteral("../share/korvane5/Skins")) +
+           QLatin1Char('/');
+}
+
+QString TSkinCatalogue::UserSkinsPath() {
+    return platform::DataHome() + QStringLiteral("/korvane5/Skins/");
+}
 
 TSkinNode* TSkinCatalogue::AddNode(TSkinNode* parent, TSkinNode::TKind kind,
                                    const QByteArray& fileName) {
@@ -68,13 +82,25 @@ void TSkinCatalogue::FillTree() {
     if (CurrentName == RandomCaption)
         View->SelectNode(random);
 
-    const QByteArray root = QFile::encodeName(SkinsPath);
-    std::pair<std::uint64_t, std::uint64_t> rootId;
-    if (DirectoryId(root, rootId))
-        ScanChain.push_back(rootId);
-    if (!ScanFolder(root, nullptr))
-        View->ShowSearchError();
+    // Every root in turn into one tree; only the installed root must exist.
+    bool listed = true;
+    for (ScanRoot = 0; ScanRoot < SkinsPaths.size(); ++ScanRoot) {
+        const QByteArray root = QFile::encodeName(SkinsPaths[ScanRoot]);
+        std::pair<std::uint64_t, std::uint64_t> rootId;
+        const bool exists = DirectoryId(root, rootId);
+        if (!exists && ScanRoot > 0)
+            continue;
+        ScanChain.assign(exists ? 1 : 0, rootId);
+        listed = ScanFolder(root, nullptr) && listed;
+    }
     ScanChain.clear();
+    Classify(RootNodes);
+    // The stored skin is shown while the tree is still unsorted.
+    if (!CurrentNode)
+        if (TSkinNode* stored = FindByPath(RootNodes, CurrentName); stored && stored->IsSkin())
+            ActivateNode(stored, false);
+    if (!listed)
+        View->ShowSearchError();
 
     SortLevel(RootNodes);
     View->CatalogueSorted();
@@ -103,28 +129,52 @@ bool TSkinCatalogue::ScanFolder(const QByteArray& path, TSkinNode* parent) {
         // scan endless; any other name of a folder is an entry of its own.
         if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
             continue;
-        TSkinNode* node = AddNode(parent, TSkinNode::TKind::Skin, name);
+        // A folder of the same path in an earlier root is the same entry.
+        auto& level = parent ? parent->Children : RootNodes;
+        const auto same = std::find_if(level.begin(), level.end(),
+                                       [&](const auto& n) { return n->FileName == name; });
+        TSkinNode* node =
+            same != level.end() ? same->get() : AddNode(parent, TSkinNode::TKind::Skin, name);
+        node->Root = ScanRoot;
         ScanChain.push_back(id);
         const bool listed = ScanFolder(full + '/', node);
         ScanChain.pop_back();
         if (!listed)
             return false;
+    }
+    return true;
+}
+
+// Once every root is scanned: a folder with sub-folders is a category, one without a skin,
+// in rotation when its name is stored so.
+void TSkinCatalogue::Classify(std::vector<std::unique_ptr<TSkinNode>>& level) {
+    for (auto& node : level) {
+        if (node->IsRandom())
+            continue;
         if (!node->Children.empty()) {
             node->Kind = TSkinNode::TKind::Category;
             node->MarkedIn = false;
-            View->NodeChanged(node);
-            continue;
-        }
-        const QString rel = NodePath(node);
-        if (RotationNames.count(rel.toCaseFolded())) {
+            View->NodeChanged(node.get());
+            Classify(node->Children);
+        } else if (RotationNames.count(NodePath(node.get()).toCaseFolded())) {
             node->InRotation = true;
-            RotationNodes.push_back(node);
-            View->NodeChanged(node);
+            RotationNodes.push_back(node.get());
+            View->NodeChanged(node.get());
         }
-        if (!CurrentNode && rel == CurrentName)
-            ActivateNode(node, false);
     }
-    return true;
+}
+
+TSkinNode* TSkinCatalogue::FindByPath(const std::vector<std::unique_ptr<TSkinNode>>& level,
+                                      const QString& path) const {
+    for (const auto& node : level) {
+        if (node->IsRandom())
+            continue;
+        if (NodePath(node.get()) == path)
+            return node.get();
+        if (path.startsWith(NodePath(node.get()) + QLatin1Char('\\')))
+            return FindByPath(node->Children, path);
+    }
+    return nullptr;
 }
 
 QString TSkinCatalogue::NodePath(const TSkinNode* node) {
@@ -138,7 +188,7 @@ QByteArray TSkinCatalogue::FolderOf(const TSkinNode* node) const {
     QByteArray path = node->FileName;
     for (const TSkinNode* p = node->Parent; p; p = p->Parent)
         path = p->FileName + '/' + path;
-    return QFile::encodeName(SkinsPath) + path;
+    return QFile::encodeName(SkinsPaths.value(node->Root)) + path;
 }
 
 int TSkinCatalogue::CompareNodes(const TSkinNode* a, const TSkinNode* b) {

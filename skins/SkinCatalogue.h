@@ -7,6 +7,7 @@
 // and the view reports selections back through SelectionChanging.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -21,6 +22,7 @@ struct TSkinNode {
     TKind Kind = TKind::Skin;
     QString Caption;     // the folder's name as text
     QByteArray FileName; // the folder's name as the file system has it
+    int Root = 0;        // skins: the skins root its folder is in (a later root shadows)
     TSkinNode* Parent = nullptr;
     std::vector<std::unique_ptr<TSkinNode>> Children;
     bool InRotation = false; // skins: member of the rotation set
@@ -75,8 +77,17 @@ class TSkinCatalogue {
 public:
     static const QString RandomCaption; // "* RANDOM *"
 
+    // roots: the skins roots, each with a trailing '/', the installed one first; a later
+    // one's skins shadow an earlier one's of the same name, and folders of the same path
+    // are one category.
     TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view, const QString& settingsKey,
-                   const QString& defaultSkin, const QString& skinsPath);
+                   const QString& defaultSkin, const QStringList& roots);
+
+    // The installed skins: "Skins" beside the program when that folder exists (a build
+    // folder, a portable copy), else share/korvane5/Skins of the prefix the program is in.
+    static QString InstalledSkinsPath();
+    // The user's own skins: $XDG_DATA_HOME/korvane5/Skins (~/.local/share/korvane5/Skins).
+    static QString UserSkinsPath();
 
     ISkinTarget* OwnerForm;
     TSkinNode* ShownNode = nullptr;
@@ -84,7 +95,8 @@ public:
     std::vector<TSkinNode*> RotationNodes;
     QString SettingsKey;
     bool Updating = false;
-    QString SkinsPath;               // with a trailing '/'
+    QString SkinsPath;               // the installed skins root, with a trailing '/'
+    QStringList SkinsPaths;          // every root, SkinsPath first
     std::set<QString> RotationNames; // case-folded
     QString CurrentName;
     QString DefaultSkin;
@@ -113,6 +125,9 @@ public:
 
 private:
     void SetInRotation(TSkinNode* skin, bool in);
+    void Classify(std::vector<std::unique_ptr<TSkinNode>>& level);
+    TSkinNode* FindByPath(const std::vector<std::unique_ptr<TSkinNode>>& level,
+                          const QString& path) const;
     TSkinNode* AddNode(TSkinNode* parent, TSkinNode::TKind kind, const QByteArray& fileName);
 
     ICatalogueView* View;
@@ -120,5 +135,6 @@ private:
     // The folders being listed, from the root down (device, inode): a name leading back to
     // one of them is a loop.
     std::vector<std::pair<std::uint64_t, std::uint64_t>> ScanChain;
+    int ScanRoot = 0; // the root being scanned
     TSkinRandom Random;
 };

@@ -70,8 +70,9 @@ private:
 
 TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QString& settingsKey,
                                    const QString& defaultSkin)
-    : QDialog(owner), Catalogue(target, this, settingsKey, defaultSkin,
-                                platform::ProgramDir() + QStringLiteral("Skins/")),
+    : QDialog(owner),
+      Catalogue(target, this, settingsKey, defaultSkin,
+                {TSkinCatalogue::InstalledSkinsPath(), TSkinCatalogue::UserSkinsPath()}),
       ui(std::make_unique<Ui::TSkinChooserForm>()) {
     widgets::InitResources();
     ui->setupUi(this);

@@ -74,6 +74,10 @@ class Desktop:
         if not wait_for(lambda: "_NET_SUPPORTING_WM_CHECK" in self.run(
                 ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"])):
             raise RuntimeError("openbox did not start")
+        # openbox names itself before it is done starting; a window mapped in between can
+        # be dropped. Ready is when it manages a window of its own accord.
+        if subprocess.run([PROBE, "managed"], env=self.env).returncode != 0:
+            raise RuntimeError("openbox manages no window")
 
     def start(self, argv):
         proc = subprocess.Popen(argv, env=self.env, stdout=subprocess.DEVNULL,

@@ -41,7 +41,7 @@ protected:
     TSkinCatalogue& Fill(int clock = 0) {
         Catalogue = std::make_unique<TSkinCatalogue>(
             &View, &View, QStringLiteral("Software\\Korvane5\\%1\\").arg(clock), "Default",
-            SkinsRoot() + "/");
+            QStringList{SkinsRoot() + "/", UserRoot() + "/"});
         View.Catalogue = Catalogue.get();
         Catalogue->FillTree();
         return *Catalogue;
@@ -294,4 +294,40 @@ TEST_F(CatalogueTest, SubtreeRotationFollowsTheCategoryMark) {
     c.ToggleRotation(Find("Top"));
     EXPECT_TRUE(c.RotationNodes.empty());
     EXPECT_FALSE(Find("Top\\Mid")->MarkedIn);
+}
+
+TEST_F(CatalogueTest, TheUsersSkinsJoinTheInstalledOnes) {
+    MakeSkin("Default");
+    MakeSkin("Seasons/Summer");
+    MakeSkin("Plain");          // a skin in one root,
+    MakeUserSkin("Plain/Mine"); // a category of the same name in the other
+    MakeUserSkin("Default");    // shadows the installed one of the same name
+    MakeUserSkin("Seasons/Winter");
+    TSkinCatalogue& c = Fill();
+    EXPECT_EQ(Captions(c.Roots()), (QStringList{"* RANDOM *", "Default", "Plain", "Seasons"}));
+    EXPECT_EQ(Captions(Find("Seasons")->Children), (QStringList{"Summer", "Winter"}));
+    EXPECT_TRUE(Find("Plain")->IsCategory());
+    EXPECT_EQ(View.Applied, QStringList{Face("Default") + " (user)"});
+    EXPECT_TRUE(c.ActivateNode(Find("Seasons\\Summer"), false));
+    EXPECT_TRUE(c.ActivateNode(Find("Seasons\\Winter"), false));
+    EXPECT_EQ(View.Applied.last(), Face("Seasons/Winter") + " (user)");
+    EXPECT_FALSE(View.Events.contains("error")); // a user without skins of their own is fine
+
+    // A skin the user copies in is listed at the next Refresh, under its plain name.
+    MakeUserSkin("Seasons/Autumn");
+    c.WriteSkinSettings();
+    c.FillTree();
+    ASSERT_NE(Find("Seasons\\Autumn"), nullptr);
+    EXPECT_EQ(StoredCurrent(), "Seasons\\Winter"); // stored by its relative name, as ever
+    EXPECT_EQ(c.CurrentNode, Find("Seasons\\Winter"));
+}
+
+TEST_F(CatalogueTest, InstalledSkinsBesideTheProgramOrUnderItsPrefix) {
+    QTemporaryDir prefix;
+    platform::SetProgramPath(prefix.filePath("bin/korvane5"));
+    QDir().mkpath(prefix.filePath("bin"));
+    EXPECT_EQ(TSkinCatalogue::InstalledSkinsPath(), prefix.filePath("share/korvane5/Skins") + "/");
+    QDir().mkpath(prefix.filePath("bin/Skins")); // a build folder or a portable copy
+    EXPECT_EQ(TSkinCatalogue::InstalledSkinsPath(), prefix.filePath("bin/Skins") + "/");
+    EXPECT_EQ(TSkinCatalogue::UserSkinsPath(), ConfigPath("data/korvane5/Skins/"));
 }

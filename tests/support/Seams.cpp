@@ -45,6 +45,7 @@ private:
 TTestSeams::TTestSeams() {
     Reset();
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(Config.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(Config.filePath("data")));
     platform::SetNowSource([this] { return Now; });
     widgets::SetExceptionReporter([this](const QString& m) { Errors << m; });
     widgets::SetMessageReporter([this](const QString& m) { Messages << m; });
@@ -61,7 +62,9 @@ TTestSeams::~TTestSeams() {
 void TTestSeams::Reset() {
     // The private folder TestMain made, whichever test changed it since.
     static const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    static const QByteArray data = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_CONFIG_HOME", config);
+    qputenv("XDG_DATA_HOME", data);
     platform::SetNowSource({});
     platform::SetProgramPath({});
     platform::SetMillisecondCounter({});

@@ -2,8 +2,9 @@
 // Every seam of the program a test controls, installed by one object for the length of a
 // test and put back by its destructor, so that no test leaks one into the next: now, the
 // program's directory, the settings store's file and SQLite layer, the tray's notification
-// area, the message boxes, the URL handler, the millisecond counter, the web host and the
-// connect time-out. TestMain also puts every seam back before each test.
+// area, the message boxes, the URL handler, the millisecond counter, the web host, the
+// user's configuration and data folders and the connect time-out. TestMain also puts every seam
+// back before each test.
 
 #include "common/DateTime.h"
 #include "shell/TrayIcon.h"

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(config.filePath("data")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));
     ::testing::InitGoogleTest(&argc, argv);

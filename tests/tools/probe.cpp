@@ -4,12 +4,18 @@
 //   probe grab WINDOW-ID OUT.png          the window's pixels as the X server has them
 //   probe diff A.png B.png X Y W H        pixels that differ inside the rectangle
 //   probe mean IMAGE.png X Y W H          mean grey level inside the rectangle
+//   probe managed                         maps a window and waits until the window manager
+//                                         manages it: the desktop is ready for clients
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QThread>
+#include <QWindow>
 #include <cstdio>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -58,6 +64,46 @@ int main(int argc, char** argv) {
                 sum += qGray(a.pixel(x, y));
         std::printf("%.2f\n", sum / double(r.width() * r.height()));
         return 0;
+    }
+    if (cmd == "managed" && argc == 2) {
+        QGuiApplication app(argc, argv);
+        QWindow window;
+        window.resize(10, 10);
+        window.show();
+        auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11)
+            return 1;
+        xcb_connection_t* c = x11->connection();
+        const char name[] = "WM_STATE";
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+        if (!atom)
+            return 1;
+        // A window mapped while the window manager is still starting can be dropped: it is
+        // shown again until one is managed.
+        QElapsedTimer waited, shown;
+        waited.start();
+        shown.start();
+        bool managed = false;
+        while (!managed && !waited.hasExpired(10000)) {
+            if (shown.hasExpired(1000)) {
+                window.hide();
+                window.show();
+                shown.restart();
+            }
+            QCoreApplication::processEvents();
+            xcb_get_property_reply_t* state =
+                xcb_get_property_reply(c,
+                                       xcb_get_property(c, 0, xcb_window_t(window.winId()),
+                                                        atom->atom, XCB_ATOM_ANY, 0, 2),
+                                       nullptr);
+            managed = state && state->type != XCB_ATOM_NONE;
+            free(state);
+            if (!managed)
+                QThread::msleep(20);
+        }
+        free(atom);
+        return managed ? 0 : 1;
     }
     return Usage();
 }

@@ -290,7 +290,8 @@ bool ProgramIcon(const QString& folder) {
         p.drawLine(QPointF(8, 8), QPointF(10, 9.2));
     };
     bool ok = true;
-    for (int size : {16, 32, 48, 64, 128})
+    // 256 is for the installed hicolor theme only; the program carries the others.
+    for (int size : {16, 32, 48, 64, 128, 256})
         ok = Save(folder, QStringLiteral("icon%1.png").arg(size), Render(size, draw)) && ok;
     return ok;
 }
