@@ -20,3 +20,7 @@ TCountdownParts SplitRemaining(TDateTime remaining) {
     parts.Seconds = t.Second;
     return parts;
 }
+
+int MillisecondsToNextTick(TDateTime now) {
+    return 1000 - common::DecodeTime(now).MSec + TickLag;
+}

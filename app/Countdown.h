@@ -14,3 +14,13 @@ struct TCountdownParts {
 // the standard time decoding (milliseconds rounded half to even, then dropped). A value
 // beyond the 32-bit day count saturates instead of overflowing.
 TCountdownParts SplitRemaining(TDateTime remaining);
+
+// The wall clock's seconds turn this long before the tick that shows them: enough for a
+// precise timer's lateness and the drift between the timer's clock and the wall clock
+// over one second, far below what an eye can see.
+inline constexpr int TickLag = 2; // milliseconds
+
+// The wait from now until TickLag after the wall clock's next second. Scheduled from each
+// tick's own reading of now, the ticks follow the wall clock and catch up with a step of
+// it at the next tick; a tick that comes on time waits exactly 1000 ms.
+int MillisecondsToNextTick(TDateTime now);

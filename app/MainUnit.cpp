@@ -82,6 +82,9 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
 
     SecTimer = new QTimer(this);
     SecTimer->setInterval(1000);
+    // Each tick sets the next one just after the wall clock's next second: a coarse timer
+    // would let Qt shift it by up to 50 ms.
+    SecTimer->setTimerType(Qt::PreciseTimer);
     connect(SecTimer, &QTimer::timeout, this,
             [this] { widgets::Guarded([this] { SecTimerTimer(); }); });
     SaveRetry = new QTimer(this);
@@ -277,6 +280,7 @@ void TMainForm::SaveRetryTimer() {
 
 void TMainForm::SecTimerTimer() {
     const TDateTime now = platform::Now();
+    SecTimer->start(MillisecondsToNextTick(now));
     RemainingTime = TargetDateTime - now;
     if (RemainingTime < 0) {
         TakePickedTarget(now);

@@ -17,6 +17,11 @@ int main(int argc, char** argv) {
     // Skins are pixel pictures: the window must not be scaled for the display's density.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The clock sends one small box a second. Through shared memory every such flush waits
+    // for the X server's reply and then its completion event, waking the program twice
+    // more each second; sent as a plain picture it is one write and no reply.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     // Without a display there is no window to show a message in: one line says why.
     if (const QString problem = platform::PrepareDisplay(); !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());

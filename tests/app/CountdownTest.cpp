@@ -34,3 +34,15 @@ TEST(Countdown, AbsurdValuesDoNotOverflow) {
     const TCountdownParts p = SplitRemaining(std::numeric_limits<double>::infinity());
     EXPECT_EQ(p.Hours, 0);
 }
+
+TEST(Countdown, NextTickComesJustAfterTheNextSecond) {
+    const TDateTime second = At(2026, 3, 14, 10, 0, 0);
+    for (const auto& [ms, wait] :
+         std::vector<std::pair<double, int>>{{0, 1000 + TickLag},
+                                             {TickLag, 1000},
+                                             {300, 700 + TickLag},
+                                             {999, 1 + TickLag},
+                                             {999.6, 1000 + TickLag}}) // rounds to the next second
+        EXPECT_EQ(MillisecondsToNextTick(second + ms / 1000 * Second), wait) << ms;
+    EXPECT_EQ(MillisecondsToNextTick(std::nan("")), 1000 + TickLag);
+}

@@ -72,8 +72,8 @@ TEST_F(MainFormTest, WindowIsTheDesignedBorderlessClock) {
     EXPECT_EQ(form->font().family(), "Times New Roman");
     EXPECT_EQ(form->font().pixelSize(), 24);
     EXPECT_TRUE(form->font().bold());
-    EXPECT_EQ(form->SecTimer->interval(), 1000);
     EXPECT_TRUE(form->SecTimer->isActive());
+    EXPECT_EQ(form->SecTimer->timerType(), Qt::PreciseTimer);
     EXPECT_EQ(form->RandomTimer->interval(), 300000);
     // Mouse events anywhere on the window reach the window itself.
     EXPECT_EQ(form->childAt(100, 50), nullptr);
@@ -89,6 +89,30 @@ TEST_F(MainFormTest, CountsDownToTheTarget) {
     form->SecTimerTimer();
     EXPECT_EQ(Tags(*form), (std::vector<int>{12345, 0, 0, 0}));
     EXPECT_DOUBLE_EQ(form->RemainingTime, 12345);
+}
+
+TEST_F(MainFormTest, SecondsTurnJustAfterTheWallClocksSecond) {
+    auto form = Make();
+    const TDateTime second = Now;
+    form->TargetDateTime = second + 20 * Second;
+    // Each row: where the wall clock stands when a tick reads it (its own phase or a step
+    // of the clock), the seconds shown and the wait the tick sets for the next one.
+    struct Row {
+        double At; // seconds after `second`
+        int Shown, Wait;
+    };
+    const Row rows[] = {{0.300, 19, 702},  {1.002, 18, 1000}, {2.002, 17, 1000},
+                        {2.999, 17, 3},    {3.002, 16, 1000}, // a tick a moment early
+                        {4.452, 15, 550},  {5.002, 14, 1000}, // the clock stepped ahead
+                        {4.900, 15, 102},  {5.002, 14, 1000}, // and back
+                        {19.002, 0, 1000}, {20.000, 0, 1002}};
+    for (const Row& row : rows) {
+        Now = second + row.At * Second;
+        form->SecTimerTimer();
+        EXPECT_EQ(form->SecondsPaint->Tag, row.Shown) << row.At;
+        EXPECT_EQ(form->SecTimer->interval(), row.Wait) << row.At;
+        EXPECT_TRUE(form->SecTimer->isActive());
+    }
 }
 
 TEST_F(MainFormTest, TargetEqualToNowShowsZeroWithoutRetake) {
