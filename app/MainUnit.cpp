@@ -1,6 +1,7 @@
 #include "app/MainUnit.h"
 
 #include "app/Countdown.h"
+#include "app/DigitGlyphs.h"
 #include "app/PaintBox.h"
 #include "platform/Environment.h"
 #include "platform/X11Window.h"
@@ -297,7 +298,13 @@ void TMainForm::UpdateBox(TPaintBox* box, std::int32_t value) {
     if (box->Tag == value)
         return;
     box->Tag = value;
-    box->repaint();
+    // A pixel can change only under the old number's ink or the new one's: repainting just
+    // that sends the X server a few hundred pixels instead of the whole box.
+    const QRect ink = PlaceNumber(box).Ink;
+    if (box->Ink.isNull() || ink.isNull())
+        box->repaint();
+    else
+        box->repaint(box->Ink | ink);
 }
 
 void TMainForm::TakePickedTarget(TDateTime now) {
@@ -308,17 +315,41 @@ void TMainForm::TakePickedTarget(TDateTime now) {
         TargetDateTime = now;
 }
 
+TMainForm::TNumberPlace TMainForm::PlaceNumber(const TPaintBox* box) {
+    TNumberPlace place;
+    place.Text = QString::number(box->Tag);
+    const QFont& font = box->font();
+    // The number is drawn from the font's digits shaped once, as long as that gives the
+    // same pixels as laying the text out; other text is laid out each time.
+    if (!Digits || Digits->Font() != font)
+        Digits = std::make_unique<TDigitGlyphs>(font);
+    int w = 0;
+    place.FromDigits = Digits->Measure(place.Text, w);
+    if (!place.FromDigits)
+        w = QFontMetrics(font).horizontalAdvance(place.Text);
+    const int h = Digits->Height();
+    place.X = box->width() / 2 - w / 2;
+    place.Baseline = box->height() / 2 - h / 2 + Digits->Ascent();
+    if (place.FromDigits)
+        place.Ink = Digits->Ink(place.Text, place.X, place.Baseline);
+    return place;
+}
+
 void TMainForm::PaintTimePaint(TPaintBox* sender) {
-    const QString text = QString::number(sender->Tag);
+    const TNumberPlace place = PlaceNumber(sender);
+    sender->Ink = place.Ink;
+    // A neighbour's repaint reaching into this box where its number has no ink leaves
+    // every pixel as it is.
+    if (place.FromDigits && !place.Ink.intersects(sender->LastPaintRect))
+        return;
     QPainter painter(sender);
-    painter.setFont(sender->font());
     painter.setPen(sender->palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(sender->font());
-    const int w = metrics.horizontalAdvance(text);
-    const int h = metrics.height();
-    const int x = sender->width() / 2 - w / 2;
-    const int y = sender->height() / 2 - h / 2;
-    painter.drawText(x, y + metrics.ascent(), text);
+    if (place.FromDigits) {
+        Digits->Draw(painter, place.X, place.Baseline, place.Text);
+    } else {
+        painter.setFont(sender->font());
+        painter.drawText(place.X, place.Baseline, place.Text);
+    }
 }
 
 void TMainForm::RandomTimerTimer() {

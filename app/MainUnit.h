@@ -8,6 +8,8 @@
 //   MainSettings.cpp  the clock's stored values: LoadSettings and SaveSettings
 //   ClockValues.h     the table of those values
 //   PaintBox.h/.cpp   its display surfaces; Countdown.h/.cpp the split of a remaining time
+//                     and the wait to the next tick; DigitGlyphs.h/.cpp the numbers' font,
+//                     shaped once
 //   main.cpp          the program entry
 
 #include "app/ClockValues.h"
@@ -31,6 +33,7 @@ class TMainForm;
 class TImage;
 class TPaintBox;
 class TDateTimePickForm;
+class TDigitGlyphs;
 class TSkinChooserForm;
 class TSkin;
 class TTrayIcon;
@@ -159,10 +162,19 @@ private:
     // WindowPosition, with Qt's own record of it brought in line when they differ.
     QPoint SyncPosition();
     void UpdateBox(TPaintBox* box, std::int32_t value);
+    // Where a box's number goes: its text centred by the font's measure, with its ink.
+    struct TNumberPlace {
+        QString Text;
+        int X = 0, Baseline = 0;
+        bool FromDigits = false; // drawn from the shaped digits, so Ink is known
+        QRect Ink;
+    };
+    TNumberPlace PlaceNumber(const TPaintBox* box);
 
     std::unique_ptr<Ui::TMainForm> ui;
-    bool CentreOnShow = true; // placement: centred until a stored position moves it
-    QTimer* SaveRetry;        // a save at loss of activation that found the store held
+    std::unique_ptr<TDigitGlyphs> Digits; // the font of the numbers, shaped once
+    bool CentreOnShow = true;             // placement: centred until a stored position moves it
+    QTimer* SaveRetry;                    // a save at loss of activation that found the store held
     int SaveRetries = 0;
     bool Shown = false;
     bool ApplicationActive = false;

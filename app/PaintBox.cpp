@@ -25,6 +25,8 @@ QImage& TImage::Canvas() {
     if (Picture.isNull()) {
         Picture = QImage(size(), QImage::Format_RGB32);
         Picture.fill(Qt::white);
+        // It covers itself from now on: the window need not paint its background there.
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
     return Picture;
 }

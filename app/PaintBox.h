@@ -16,7 +16,10 @@ public:
 
     std::int32_t Tag = 0;
     std::function<void(TPaintBox*)> OnPaint;
-    // How often and where it was last painted, for the tests and benchmarks.
+    // Where the number it last painted has ink, in its own coordinates; null: anywhere.
+    QRect Ink;
+    // How often it was painted, for the tests and benchmarks, and the part of it the last
+    // paint covered.
     int PaintCount = 0;
     QRect LastPaintRect;
 
