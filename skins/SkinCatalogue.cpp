@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <dirent.h>
 #include <functional>
@@ -116,12 +117,24 @@ bool TSkinCatalogue::ScanFolder(const QByteArray& path, TSkinNode* parent) {
     if (!dir)
         return false;
     const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
+    auto& level = parent ? parent->Children : RootNodes;
+    // A folder of the same path in an earlier root is the same entry. Names within one
+    // folder are unique, so only the entries an earlier root made need looking up.
+    QHash<QByteArray, TSkinNode*> earlier;
+    for (const auto& node : level)
+        if (!node->IsRandom())
+            earlier.insert(node->FileName, node.get());
     while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
         // Hidden entries (and "." and "..") begin with a dot on this platform.
-        if (name.startsWith('.'))
+        if (entry->d_name[0] == '.')
             continue;
+        const QByteArray name(entry->d_name);
         const QByteArray full = path + name;
+        // The entry's type tells a file from a folder without a stat, so the pictures and
+        // texts of two thousand skins cost nothing; folders, links and unknown types are
+        // looked up (a folder's device and inode guard against loops).
+        if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+            continue;
         std::pair<std::uint64_t, std::uint64_t> id;
         if (!DirectoryId(full, id))
             continue;
@@ -129,12 +142,9 @@ bool TSkinCatalogue::ScanFolder(const QByteArray& path, TSkinNode* parent) {
         // scan endless; any other name of a folder is an entry of its own.
         if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
             continue;
-        // A folder of the same path in an earlier root is the same entry.
-        auto& level = parent ? parent->Children : RootNodes;
-        const auto same = std::find_if(level.begin(), level.end(),
-                                       [&](const auto& n) { return n->FileName == name; });
-        TSkinNode* node =
-            same != level.end() ? same->get() : AddNode(parent, TSkinNode::TKind::Skin, name);
+        TSkinNode* node = earlier.value(name);
+        if (!node)
+            node = AddNode(parent, TSkinNode::TKind::Skin, name);
         node->Root = ScanRoot;
         ScanChain.push_back(id);
         const bool listed = ScanFolder(full + '/', node);

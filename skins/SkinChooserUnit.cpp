@@ -95,8 +95,10 @@ TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QS
     TreeView->setPalette(white);
 
     connect(TreeView, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-        if (!Rebuilding)
-            widgets::Guarded([&] { TreeViewChanging(current); });
+        if (Rebuilding)
+            return;
+        Selected = NodeOf(current);
+        widgets::Guarded([&] { TreeViewChanging(current); });
     });
     auto bind = [this](QPushButton* button, void (TSkinChooserForm::*handler)()) {
         connect(button, &QPushButton::clicked, this,
@@ -145,7 +147,8 @@ int TSkinChooserForm::StateIconOf(const TSkinNode* node) {
     return node->InRotation ? 5 : 6; // a broken skin its category put back is in rotation
 }
 
-QTreeWidgetItem* TSkinChooserForm::ItemOf(const TSkinNode* node) const {
+QTreeWidgetItem* TSkinChooserForm::ItemOf(const TSkinNode* node) {
+    BuildItems();
     const auto it = Items.find(node);
     return it == Items.end() ? nullptr : it->second;
 }
@@ -163,21 +166,21 @@ void TSkinChooserForm::CatalogueCleared() {
     Rebuilding = true;
     TreeView->clear();
     Items.clear();
+    Built = false;
+    Selected = nullptr;
     Rebuilding = false;
 }
 
-void TSkinChooserForm::NodeAdded(TSkinNode* node) {
-    QTreeWidgetItem* item =
-        node->Parent ? new QTreeWidgetItem(ItemOf(node->Parent)) : new QTreeWidgetItem(TreeView);
-    item->setText(0, node->Caption);
-    item->setData(0, NodeRole, quintptr(node));
-    Items[node] = item;
+void TSkinChooserForm::NodeAdded(TSkinNode*) {
+    // The entries are made from the sorted catalogue.
 }
 
 void TSkinChooserForm::NodeChanged(TSkinNode* node) {
     // The icons are drawn from the node; a new revision makes the tree draw it again.
-    if (QTreeWidgetItem* item = ItemOf(node))
-        item->setData(0, RevisionRole, item->data(0, RevisionRole).toInt() + 1);
+    if (!Built)
+        return;
+    if (const auto it = Items.find(node); it != Items.end())
+        it->second->setData(0, RevisionRole, it->second->data(0, RevisionRole).toInt() + 1);
 }
 
 void TSkinChooserForm::AddItems(TSkinNode* node, QTreeWidgetItem* parent) {
@@ -189,23 +192,39 @@ void TSkinChooserForm::AddItems(TSkinNode* node, QTreeWidgetItem* parent) {
         AddItems(child.get(), item);
 }
 
-void TSkinChooserForm::CatalogueSorted() {
-    // The items are laid out again in the catalogue's order; the selection stays.
-    const TSkinNode* selected = NodeOf(TreeView->currentItem());
+void TSkinChooserForm::BuildItems() {
+    if (Built)
+        return;
     Rebuilding = true;
     TreeView->clear();
     Items.clear();
     for (const auto& root : Catalogue.Roots())
         AddItems(root.get(), nullptr);
-    if (QTreeWidgetItem* item = ItemOf(selected)) {
-        for (QTreeWidgetItem* p = item->parent(); p; p = p->parent())
+    Built = true;
+    if (const auto it = Items.find(Selected); it != Items.end()) {
+        for (QTreeWidgetItem* p = it->second->parent(); p; p = p->parent())
             p->setExpanded(true);
-        TreeView->setCurrentItem(item);
+        TreeView->setCurrentItem(it->second);
     }
     Rebuilding = false;
 }
 
+void TSkinChooserForm::CatalogueSorted() {
+    // A shown tree is laid out again in the catalogue's order; the selection stays.
+    if (isVisible())
+        BuildItems();
+}
+
 void TSkinChooserForm::SelectNode(TSkinNode* node) {
+    if (!Built) {
+        // Without entries the tree's rule still holds: a selection that moves tells the
+        // catalogue at once.
+        if (node == Selected)
+            return;
+        Selected = node;
+        Catalogue.SelectionChanging(node);
+        return;
+    }
     QTreeWidgetItem* item = ItemOf(node);
     if (!item) {
         TreeView->setCurrentItem(nullptr);
@@ -248,6 +267,7 @@ bool TSkinChooserForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSkinChooserForm::showEvent(QShowEvent* event) {
+    BuildItems();
     QDialog::showEvent(event);
     widgets::Guarded([this] { FormShow(); });
 }

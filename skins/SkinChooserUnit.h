@@ -46,7 +46,8 @@ public:
     static int SelectedIconOf(const TSkinNode* node);
     static int StateIconOf(const TSkinNode* node);
 
-    QTreeWidgetItem* ItemOf(const TSkinNode* node) const;
+    // The tree's entry of a node; the tree's entries are made when first needed.
+    QTreeWidgetItem* ItemOf(const TSkinNode* node);
     TSkinNode* NodeOf(const QTreeWidgetItem* item) const;
     // Where the state icon of an entry is drawn, in the tree's viewport.
     QRect StateIconRect(const QTreeWidgetItem* item) const;
@@ -78,8 +79,13 @@ private:
     void ShowSearchError() override;
 
     void AddItems(TSkinNode* node, QTreeWidgetItem* parent);
+    // The tree's entries are made when the dialog is first shown, not at every scan: a
+    // clock with thousands of skins starts as fast as one with a few.
+    void BuildItems();
 
     std::unique_ptr<Ui::TSkinChooserForm> ui;
     std::unordered_map<const TSkinNode*, QTreeWidgetItem*> Items;
     bool Rebuilding = false;
+    bool Built = false;            // the tree's entries mirror the catalogue
+    TSkinNode* Selected = nullptr; // where the tree's selection rests, built or not
 };
