@@ -25,17 +25,19 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 
 int ClockNumberFromArguments(const QStringList& arguments) {
     if (arguments.isEmpty())
         return 0;
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    // Only a decimal number, with an optional sign, names a clock.
     const QString& text = arguments.first();
-    if (!decimal.match(text).hasMatch())
+    const qsizetype digits = text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0;
+    if (text.size() == digits || !std::all_of(text.begin() + digits, text.end(),
+                                              [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return 0;
     bool ok = false;
     const int value = text.toInt(&ok, 10); // fails beyond 32 bits
@@ -177,6 +179,7 @@ void TMainForm::BuildPopupMenu() {
         ImageList << QIcon(QStringLiteral(":/images/menu%1.png").arg(i));
 
     PopupMenu = new QMenu(this);
+    widgets::ReleaseWhenHidden(PopupMenu);
     SelectClock = PopupMenu->addMenu(ImageList.value(3), QStringLiteral("Select &Clock"));
     auto* clocks = new QActionGroup(SelectClock);
     for (int i = 0; i < ClockCount; ++i)

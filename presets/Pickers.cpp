@@ -3,15 +3,34 @@
 #include "widgets/ErrorGuard.h"
 
 #include <QLocale>
-#include <QRegularExpression>
+
+QString WithoutTimeZone(QString format) {
+    // A run of 't' (the zone) at the end, then at the start, goes with the spaces around it.
+    const auto isSpace = [](QChar c) { return c.isSpace(); };
+    const auto isZone = [](QChar c) { return c == u't'; };
+    auto skipBack = [&](qsizetype end, auto pred) {
+        while (end > 0 && pred(format[end - 1]))
+            --end;
+        return end;
+    };
+    if (const qsizetype zone = skipBack(format.size(), isSpace), from = skipBack(zone, isZone);
+        from < zone)
+        format.truncate(skipBack(from, isSpace));
+    auto skipFore = [&](qsizetype from, auto pred) {
+        while (from < format.size() && pred(format[from]))
+            ++from;
+        return from;
+    };
+    if (const qsizetype zone = skipFore(0, isSpace), to = skipFore(zone, isZone); to > zone)
+        format.remove(0, skipFore(to, isSpace));
+    return format;
+}
 
 namespace {
 
 // The system's long time format, without the time zone (a picker holds local time).
 QString TimeFormat() {
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*$")));
-    format.remove(QRegularExpression(QStringLiteral("^\\s*t+\\s*")));
+    const QString format = WithoutTimeZone(QLocale::system().timeFormat(QLocale::LongFormat));
     return format.isEmpty() ? QStringLiteral("HH:mm:ss") : format;
 }
 

@@ -129,10 +129,16 @@ TTrayIcon::TShellFactory& Factory() {
 } // namespace
 
 QIcon ProgramIcon() {
+    // Once the application carries it, the windows and the tray share its pictures
+    // instead of decoding a set of their own each.
+    static qint64 made = 0;
+    if (made && QGuiApplication::windowIcon().cacheKey() == made)
+        return QGuiApplication::windowIcon();
     widgets::InitResources();
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/images/icon%1.png").arg(size), QSize(size, size));
+    made = icon.cacheKey();
     return icon;
 }
 

@@ -138,6 +138,11 @@ TSettingsStore::TOpenResult TSettingsStore::OpenAs(TMode mode) {
         name = uri;
         flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
     }
+    // A store holds a few small pages: a connection needs no bulk page cache made ahead
+    // (two of them were the largest allocations of an idle clock). This only works before
+    // SQLite's first use, so it is asked once, before the first open.
+    [[maybe_unused]] static const int bulkCacheOff =
+        sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
     if (sqlite3_open_v2(name.constData(), &Db, flags, vfs.isEmpty() ? nullptr : vfs.constData()) !=
         SQLITE_OK) {
         LastError = Db ? QString::fromUtf8(sqlite3_errmsg(Db)) : QStringLiteral("out of memory");

@@ -4,8 +4,14 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace widgets {
 
@@ -29,7 +35,36 @@ private:
     TTitleButtons Buttons;
 };
 
+// QWidget::destroy is what Qt itself does to a hidden window whose flags change; it is
+// reached here through a member pointer named by a derived class.
+struct TWindowReleaser : QWidget {
+    static void Release(QWidget* window) { (window->*&TWindowReleaser::destroy)(true, true); }
+};
+
+class TReleaseWhenHidden : public QObject {
+public:
+    explicit TReleaseWhenHidden(QWidget* window) : QObject(window) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            // After the hiding has run its course, and only if nothing showed it again.
+            QTimer::singleShot(0, this, [window = QPointer(static_cast<QWidget*>(watched))] {
+                if (!window || window->isVisible() || !window->windowHandle())
+                    return;
+                TWindowReleaser::Release(window);
+#ifdef __GLIBC__
+                malloc_trim(0); // the freed pictures sit at the heap's top
+#endif
+            });
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void ReleaseWhenHidden(QWidget* window) {
+    window->installEventFilter(new TReleaseWhenHidden(window));
+}
 
 void SetupDialog(QWidget* dialog, QSize clientSize, TTitleButtons buttons) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -42,6 +77,7 @@ void SetupDialog(QWidget* dialog, QSize clientSize, TTitleButtons buttons) {
     font.setPixelSize(11);
     dialog->setFont(font);
     dialog->installEventFilter(new TDialogPlacer(dialog, buttons));
+    ReleaseWhenHidden(dialog);
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -14,5 +14,9 @@ enum class TTitleButtons { None, CloseBox };
 void SetupDialog(QWidget* dialog, QSize clientSize, TTitleButtons buttons);
 // Centres the client area (not the frame) on the window's screen.
 void CentreOnScreen(QWidget* window);
+// Gives back a window's native window and its picture of itself each time it is hidden;
+// Qt makes them again at the next showing. A clock shows its dialogs and menu seldom and
+// runs for days.
+void ReleaseWhenHidden(QWidget* window);
 
 } // namespace widgets

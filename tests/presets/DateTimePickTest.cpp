@@ -396,3 +396,16 @@ TEST_F(PresetOwnerTest, CountdownRunsDuringAFetchAndClosingTheClockEndsItPromptl
     EXPECT_EQ(Form->HoursPaint->Tag, 23);
     EXPECT_FALSE(Dialog()->HTTP->Busy());
 }
+
+TEST(TimeFormat, TheZoneGoesFromEitherEnd) {
+    for (const auto& [format, shown] :
+         std::vector<std::pair<QString, QString>>{{"HH:mm:ss t", "HH:mm:ss"},
+                                                  {"h:mm:ss AP tttt ", "h:mm:ss AP"},
+                                                  {"t HH:mm:ss", "HH:mm:ss"},
+                                                  {" tt  HH:mm:ss t", "HH:mm:ss"},
+                                                  {"HH:mm:ss", "HH:mm:ss"},
+                                                  {"HH 'at' mm", "HH 'at' mm"},
+                                                  {"t", ""},
+                                                  {"", ""}})
+        EXPECT_EQ(WithoutTimeZone(format), shown) << format.toStdString();
+}

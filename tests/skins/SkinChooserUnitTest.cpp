@@ -138,6 +138,18 @@ TEST_F(ChooserTest, RandomTimerChangesNothingWhileASkinIsCurrent) {
     EXPECT_EQ(Shown(), Face("Default"));
 }
 
+TEST_F(ChooserTest, AClosedChooserGivesBackItsWindowAndOpensAsBefore) {
+    Start();
+    for (int i = 0; i < 2; ++i) {
+        WhileShown([&] {
+            EXPECT_NE(Chooser().windowHandle(), nullptr);
+            EXPECT_EQ(Chooser().TreeView->currentItem(), Item("Default"));
+        });
+        QTest::qWait(0);
+        EXPECT_EQ(Chooser().windowHandle(), nullptr);
+    }
+}
+
 TEST_F(ChooserTest, EscWithTheRandomEntryCurrentStillPicksANewSkin) {
     Start();
     Chooser().Catalogue.ToggleRotation(Node("Alpha"));
