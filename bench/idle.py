@@ -192,37 +192,44 @@ def instructions():
         desk.close()
 
 
-def startup(extra_skins, starts=9):
+def startup(extra_skins, starts=11):
     """Median milliseconds from the start of the program to its window being managed
-    (openbox lists it in _NET_CLIENT_LIST), with extra_skins more skin folders in the
-    user's skins folder than the bundled ones."""
+    (openbox lists it in _NET_CLIENT_LIST), for each count of skin folders added to the
+    bundled ones in the user's skins folder; the counts take turns, so that a slower
+    moment of the machine hits each of them alike."""
     desk = Desktop()
     try:
         future_target(desk)
         bundled = os.path.join(BUILD, "Skins", "Default")
-        many = os.path.join(desk.env["XDG_DATA_HOME"], "korvane5", "Skins", "Many")
-        for i in range(extra_skins):
-            folder = os.path.join(many, "Skin %04d" % i)
-            os.makedirs(folder)
-            for name in os.listdir(bundled):
-                os.link(os.path.join(bundled, name), os.path.join(folder, name))
-        times = []
+        homes = {}
+        for count in extra_skins:
+            homes[count] = os.path.join(desk.tmp, "data-%d" % count)
+            many = os.path.join(homes[count], "korvane5", "Skins", "Many")
+            os.makedirs(many)
+            for i in range(count):
+                folder = os.path.join(many, "Skin %04d" % i)
+                os.makedirs(folder)
+                for name in os.listdir(bundled):
+                    os.link(os.path.join(bundled, name), os.path.join(folder, name))
+        times = {count: [] for count in extra_skins}
         for _ in range(starts):
-            spy = subprocess.Popen(["xprop", "-spy", "-root", "_NET_CLIENT_LIST"], env=desk.env,
-                                   stdout=subprocess.PIPE, text=True)
-            clients = spy.stdout.readline().count("0x")
-            started = time.monotonic()
-            proc = subprocess.Popen([CLOCK], env=desk.env, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
-            while spy.stdout.readline().count("0x") <= clients:
-                pass
-            times.append((time.monotonic() - started) * 1000)
-            spy.kill()
-            spy.wait()
-            proc.terminate()
-            proc.wait()
-            time.sleep(0.3)
-        return statistics.median(times)
+            for count in extra_skins:
+                env = dict(desk.env, XDG_DATA_HOME=homes[count])
+                spy = subprocess.Popen(["xprop", "-spy", "-root", "_NET_CLIENT_LIST"],
+                                       env=env, stdout=subprocess.PIPE, text=True)
+                clients = spy.stdout.readline().count("0x")
+                started = time.monotonic()
+                proc = subprocess.Popen([CLOCK], env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+                while spy.stdout.readline().count("0x") <= clients:
+                    pass
+                times[count].append((time.monotonic() - started) * 1000)
+                spy.kill()
+                spy.wait()
+                proc.terminate()
+                proc.wait()
+                time.sleep(0.3)
+        return [statistics.median(times[count]) for count in extra_skins]
     finally:
         desk.close()
 
@@ -257,7 +264,7 @@ def main():
     total, calls = instructions()
     if calls:
         print("instructions per tick (callgrind, %d ticks): %d" % (calls, total // calls))
-    few, many = startup(0), startup(2000)
+    few, many = startup((0, 2000))
     print("start to managed window: bundled skins %.0f ms, 2000 more %.0f ms (%.2f x)" % (
         few, many, many / few))
     with open("/proc/loadavg") as f:

@@ -13,16 +13,18 @@
 #include <QHash>
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 const QString TSkinCatalogue::RandomCaption = QStringLiteral("* RANDOM *");
 
 namespace {
 
-bool DirectoryId(const QByteArray& path, std::pair<std::uint64_t, std::uint64_t>& id) {
+bool DirectoryId(int at, const char* name, std::pair<std::uint64_t, std::uint64_t>& id) {
     struct stat st;
-    if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+    if (::fstatat(at, name, &st, 0) != 0 || !S_ISDIR(st.st_mode))
         return false;
     id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
     return true;
@@ -88,11 +90,11 @@ void TSkinCatalogue::FillTree() {
     for (ScanRoot = 0; ScanRoot < SkinsPaths.size(); ++ScanRoot) {
         const QByteArray root = QFile::encodeName(SkinsPaths[ScanRoot]);
         std::pair<std::uint64_t, std::uint64_t> rootId;
-        const bool exists = DirectoryId(root, rootId);
+        const bool exists = DirectoryId(AT_FDCWD, root.constData(), rootId);
         if (!exists && ScanRoot > 0)
             continue;
         ScanChain.assign(exists ? 1 : 0, rootId);
-        listed = ScanFolder(root, nullptr) && listed;
+        listed = ScanFolder(AT_FDCWD, root, nullptr) && listed;
     }
     ScanChain.clear();
     Classify(RootNodes);
@@ -112,10 +114,17 @@ void TSkinCatalogue::FillTree() {
     View->FocusTree();
 }
 
-bool TSkinCatalogue::ScanFolder(const QByteArray& path, TSkinNode* parent) {
-    DIR* dir = ::opendir(path.constData());
-    if (!dir)
+bool TSkinCatalogue::ScanFolder(int at, const QByteArray& name, TSkinNode* parent) {
+    // Each folder is opened and its entries looked up relative to its parent, so the
+    // kernel walks one name, not the whole path, for each of thousands of skins.
+    const int fd = ::openat(at, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
         return false;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return false;
+    }
     const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
     auto& level = parent ? parent->Children : RootNodes;
     // A folder of the same path in an earlier root is the same entry. Names within one
@@ -128,26 +137,25 @@ bool TSkinCatalogue::ScanFolder(const QByteArray& path, TSkinNode* parent) {
         // Hidden entries (and "." and "..") begin with a dot on this platform.
         if (entry->d_name[0] == '.')
             continue;
-        const QByteArray name(entry->d_name);
-        const QByteArray full = path + name;
         // The entry's type tells a file from a folder without a stat, so the pictures and
         // texts of two thousand skins cost nothing; folders, links and unknown types are
         // looked up (a folder's device and inode guard against loops).
         if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
             continue;
         std::pair<std::uint64_t, std::uint64_t> id;
-        if (!DirectoryId(full, id))
+        if (!DirectoryId(fd, entry->d_name, id))
             continue;
         // Only a link back to a folder being listed is left out, so a loop cannot make the
         // scan endless; any other name of a folder is an entry of its own.
         if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
             continue;
-        TSkinNode* node = earlier.value(name);
+        const QByteArray entryName(entry->d_name);
+        TSkinNode* node = earlier.value(entryName);
         if (!node)
-            node = AddNode(parent, TSkinNode::TKind::Skin, name);
+            node = AddNode(parent, TSkinNode::TKind::Skin, entryName);
         node->Root = ScanRoot;
         ScanChain.push_back(id);
-        const bool listed = ScanFolder(full + '/', node);
+        const bool listed = ScanFolder(fd, entryName, node);
         ScanChain.pop_back();
         if (!listed)
             return false;

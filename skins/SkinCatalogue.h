@@ -104,8 +104,9 @@ public:
     const std::vector<std::unique_ptr<TSkinNode>>& Roots() const { return RootNodes; }
 
     void FillTree();
-    // path: the folder as the file system names it, with a trailing separator.
-    bool ScanFolder(const QByteArray& path, TSkinNode* parent);
+    // The folder name (as the file system names it) in the folder open as at (AT_FDCWD:
+    // the working folder, or name is absolute).
+    bool ScanFolder(int at, const QByteArray& name, TSkinNode* parent);
     static QString NodePath(const TSkinNode* node);
     bool ActivateNode(TSkinNode* node, bool quiet);
     void ChooseRandomSkin();
