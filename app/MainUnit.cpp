@@ -33,11 +33,13 @@
 int ClockNumberFromArguments(const QStringList& arguments) {
     if (arguments.isEmpty())
         return 0;
-    // Only a decimal number, with an optional sign, names a clock.
+    // Only a decimal number, with an optional sign, names a clock (a line feed may end
+    // it, as it always could).
     const QString& text = arguments.first();
-    const qsizetype digits = text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0;
-    if (text.size() == digits || !std::all_of(text.begin() + digits, text.end(),
-                                              [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    const qsizetype from = text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0;
+    const qsizetype to = text.endsWith(u'\n') ? text.size() - 1 : text.size();
+    if (to <= from || !std::all_of(text.begin() + from, text.begin() + to,
+                                   [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return 0;
     bool ok = false;
     const int value = text.toInt(&ok, 10); // fails beyond 32 bits

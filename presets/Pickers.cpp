@@ -6,7 +6,7 @@
 
 QString WithoutTimeZone(QString format) {
     // A run of 't' (the zone) at the end, then at the start, goes with the spaces around it.
-    const auto isSpace = [](QChar c) { return c.isSpace(); };
+    const auto isSpace = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
     const auto isZone = [](QChar c) { return c == u't'; };
     auto skipBack = [&](qsizetype end, auto pred) {
         while (end > 0 && pred(format[end - 1]))

@@ -46,6 +46,8 @@ TEST(ClockNumber, CommandLineIsDecimalAndClamped) {
     EXPECT_EQ(ClockNumberFromArguments({"0x3"}), 0);
     EXPECT_EQ(ClockNumberFromArguments({""}), 0);
     EXPECT_EQ(ClockNumberFromArguments({"+"}), 0);
+    EXPECT_EQ(ClockNumberFromArguments({"3\n"}), 3);
+    EXPECT_EQ(ClockNumberFromArguments({"\n"}), 0);
     EXPECT_EQ(ClockNumberFromArguments({QString::fromUtf8("\u0663")}), 0); // a non-ASCII 3
     // Beyond 32 bits the conversion fails, so clock 0 rather than clock 4.
     EXPECT_EQ(ClockNumberFromArguments({"99999999999"}), 0);

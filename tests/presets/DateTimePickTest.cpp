@@ -398,14 +398,17 @@ TEST_F(PresetOwnerTest, CountdownRunsDuringAFetchAndClosingTheClockEndsItPromptl
 }
 
 TEST(TimeFormat, TheZoneGoesFromEitherEnd) {
-    for (const auto& [format, shown] :
-         std::vector<std::pair<QString, QString>>{{"HH:mm:ss t", "HH:mm:ss"},
-                                                  {"h:mm:ss AP tttt ", "h:mm:ss AP"},
-                                                  {"t HH:mm:ss", "HH:mm:ss"},
-                                                  {" tt  HH:mm:ss t", "HH:mm:ss"},
-                                                  {"HH:mm:ss", "HH:mm:ss"},
-                                                  {"HH 'at' mm", "HH 'at' mm"},
-                                                  {"t", ""},
-                                                  {"", ""}})
+    const QString narrow = QString::fromUtf8("\u202f"); // not a space to the old pattern
+    const std::vector<std::pair<QString, QString>> rows = {
+        {"HH:mm:ss t", "HH:mm:ss"},
+        {"h:mm:ss AP tttt ", "h:mm:ss AP"},
+        {"t HH:mm:ss", "HH:mm:ss"},
+        {" tt  HH:mm:ss t", "HH:mm:ss"},
+        {"HH:mm:ss", "HH:mm:ss"},
+        {"HH 'at' mm", "HH 'at' mm"},
+        {"t", ""},
+        {"", ""},
+        {"h:mm:ss" + narrow + "AP" + narrow + "t", "h:mm:ss" + narrow + "AP" + narrow}};
+    for (const auto& [format, shown] : rows)
         EXPECT_EQ(WithoutTimeZone(format), shown) << format.toStdString();
 }
