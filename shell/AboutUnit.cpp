@@ -7,7 +7,9 @@
 #include "widgets/ErrorGuard.h"
 #include "widgets/Resources.h"
 
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPixmap>
 
 TAboutForm* AboutForm = nullptr;
 
@@ -45,6 +47,17 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
 TAboutForm::~TAboutForm() {
     if (AboutForm == this)
         AboutForm = nullptr;
+}
+
+void TAboutForm::showEvent(QShowEvent* event) {
+    if (Image->pixmap().isNull())
+        Image->setPixmap(QPixmap(QStringLiteral(":/images/about.bmp")));
+    QDialog::showEvent(event);
+}
+
+void TAboutForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    Image->clear();
 }
 
 int TAboutForm::ShowModal() {

@@ -41,6 +41,12 @@ public:
     int ShowModal();
     void URLClickClick();
 
+protected:
+    // The picture is held only while the box is shown: a clock runs all day, its about
+    // box is seldom seen.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TAboutForm> ui;
 };

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -51,6 +52,8 @@ public:
                 if (!window || window->isVisible() || !window->windowHandle())
                     return;
                 TWindowReleaser::Release(window);
+                // The style's cached drawings of the window's controls go with it.
+                QPixmapCache::clear();
 #ifdef __GLIBC__
                 malloc_trim(0); // the freed pictures sit at the heap's top
 #endif

@@ -34,7 +34,12 @@ TEST_F(AboutTest, PictureAndStripAsDesigned) {
     EXPECT_EQ(Form->size(), QSize(360, 206));
     EXPECT_EQ(Form->minimumSize(), Form->maximumSize());
     EXPECT_EQ(Form->Image->geometry(), QRect(0, 0, 360, 206));
+    // The picture is there while the box is shown, and let go when it is hidden.
+    EXPECT_TRUE(Form->Image->pixmap().isNull());
+    Form->show();
     EXPECT_EQ(Form->Image->pixmap().size(), QSize(360, 206));
+    Form->hide();
+    EXPECT_TRUE(Form->Image->pixmap().isNull());
     EXPECT_EQ(Form->URLClick->geometry(), QRect(27, 166, 292, 17));
     EXPECT_EQ(Form->URLClick->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_NE(Form->Image->cursor().shape(), Qt::PointingHandCursor);
