@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
+#include <ctime>
 
 namespace platform {
 
@@ -45,7 +47,19 @@ QString RealExecutablePath() {
 TDateTime Now() {
     if (NowSource())
         return NowSource()();
-    return common::FromQDateTime(QDateTime::currentDateTime());
+    // The wall clock read once and broken down in local time, as QDateTime would give it but
+    // without building one every second; tzset first, so a change of time zone is seen.
+    timespec wall{};
+    clock_gettime(CLOCK_REALTIME, &wall);
+    tzset();
+    tm local{};
+    if (!localtime_r(&wall.tv_sec, &local))
+        return common::FromQDateTime(QDateTime::currentDateTime());
+    const QDate date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    // A leap second shows as the last second of its minute.
+    const QTime time(local.tm_hour, local.tm_min, std::min(local.tm_sec, 59),
+                     int(wall.tv_nsec / 1000000));
+    return common::CombineDateTime(common::FromQDate(date), common::FromQTime(time));
 }
 
 void SetNowSource(std::function<TDateTime()> source) {

@@ -1,0 +1,26 @@
+#include "platform/Environment.h"
+#include "common/DateTime.h"
+
+#include <QDateTime>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <gtest/gtest.h>
+
+// The clock's own reading of now gives what Qt's local time gives, in any zone, and sees a
+// change of zone at the next reading.
+TEST(PlatformNow, ReadsTheWallClockInTheZoneOfTheMoment) {
+    const QByteArray saved = qgetenv("TZ");
+    const bool had = qEnvironmentVariableIsSet("TZ");
+    for (const char* zone : {"UTC0", "IST-5:30", "NST3:30NDT,M3.2.0,M11.1.0", "<+1345>-13:45"}) {
+        qputenv("TZ", zone);
+        const TDateTime ours = platform::Now();
+        const TDateTime qts = common::FromQDateTime(QDateTime::currentDateTime());
+        EXPECT_LT(std::abs(ours - qts) * 86400, 1.0) << zone;
+    }
+    if (had)
+        qputenv("TZ", saved);
+    else
+        qunsetenv("TZ");
+    tzset();
+}
