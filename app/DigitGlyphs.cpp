@@ -143,6 +143,26 @@ bool TDigitGlyphs::Draw(QPainter& painter, int x, int y, const QString& text) {
     return true;
 }
 
+QRect TDigitGlyphs::Changed(const QString& was, int wasX, int wasY, const QString& text, int x,
+                            int y) const {
+    if (!Exact || was.size() != text.size() || wasX != x || wasY != y || !IsDigits(was) ||
+        !IsDigits(text))
+        return {};
+    // The same glyph at the same place gives the same pixels; where another digit's ink
+    // reaches over it, that digit's own ink covers the pixel.
+    QRectF ink;
+    qreal wasPen = x, pen = x;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int a = was.at(i).unicode() - u'0';
+        const int b = text.at(i).unicode() - u'0';
+        if (a != b || wasPen != pen)
+            ink |= Bounds[a].translated(wasPen, y) | Bounds[b].translated(pen, y);
+        wasPen += AdvanceAt(was, i);
+        pen += AdvanceAt(text, i);
+    }
+    return ink.isNull() ? QRect() : ink.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 QRect TDigitGlyphs::Ink(const QString& text, int x, int y) const {
     if (!Exact || !IsDigits(text))
         return {};

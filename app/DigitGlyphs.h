@@ -32,6 +32,10 @@ public:
     // Every pixel the drawing of text at (x, y) can touch; a null rectangle where Draw
     // would not draw it.
     QRect Ink(const QString& text, int x, int y) const;
+    // Every pixel that can differ between the drawing of was and of text, both of one length
+    // at one place: the ink of the digits that changed or moved, old and new; null where
+    // the two differ in length or place, either would not be drawn, or nothing differs.
+    QRect Changed(const QString& was, int wasX, int wasY, const QString& text, int x, int y) const;
 
 private:
     qreal AdvanceAt(const QString& digits, qsizetype i) const;

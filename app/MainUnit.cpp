@@ -20,6 +20,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -81,6 +82,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
+    NumberPen = QPen(Qt::white);
 
     for (TPaintBox* box : {DaysPaint, HoursPaint, MinutesPaint, SecondsPaint})
         box->OnPaint = [this](TPaintBox* sender) { PaintTimePaint(sender); };
@@ -303,13 +305,52 @@ void TMainForm::UpdateBox(TPaintBox* box, std::int32_t value) {
     if (box->Tag == value)
         return;
     box->Tag = value;
-    // A pixel can change only under the old number's ink or the new one's: repainting just
-    // that sends the X server a few hundred pixels instead of the whole box.
-    const QRect ink = PlaceNumber(box).Ink;
-    if (box->Ink.isNull() || ink.isNull())
-        box->repaint();
-    else
-        box->repaint(box->Ink | ink);
+    // A pixel can change only under the ink of a digit that changed or moved, the old one's
+    // or the new one's: repainting just that sends the X server a few hundred pixels
+    // instead of the whole box.
+    const TNumberPlace place = PlaceNumber(box);
+    QRect rect = box->rect();
+    if (place.FromDigits() && place.Glyphs == box->Shown.Glyphs) {
+        const QRect changed = Digits->Changed(box->Shown.Text, box->Shown.X, box->Shown.Baseline,
+                                              place.Text, place.X, place.Baseline);
+        rect &= changed.isNull() ? box->Shown.Ink | place.Ink : changed;
+    }
+    if (!PaintOnWindow(box, place, rect))
+        box->repaint(rect);
+}
+
+bool TMainForm::PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const QRect& rect) {
+    // Where only the background lies under the change, the new number goes straight into
+    // the window's buffer, as the widgets would paint it: an idle clock spends most of its
+    // second's work walking the widgets otherwise. Anything less plain takes that way.
+    QWindow* window = windowHandle();
+    QBackingStore* store = backingStore();
+    if (!place.FromDigits() || rect.isEmpty() || !box->isVisible() || !Back->HasCanvas() ||
+        !window || !window->isExposed() || !store || window->devicePixelRatio() != 1.0)
+        return false;
+    const QRect area = rect.translated(box->pos());
+    if (!Back->isVisible() || !Back->geometry().contains(area))
+        return false;
+    for (const TPaintBox* other : {DaysPaint, HoursPaint, MinutesPaint, SecondsPaint})
+        if (other != box && other->isVisible() &&
+            area.intersects(
+                (other->Shown.Ink.isNull() ? other->rect() : other->Shown.Ink & other->rect())
+                    .translated(other->pos())))
+            return false;
+    const QRegion region(area);
+    store->beginPaint(region);
+    {
+        QPainter painter(store->paintDevice());
+        if (!rect.contains(place.Ink))
+            painter.setClipRect(area); // the digits that stay, and the box's edge
+        painter.drawImage(area.topLeft(), Back->Canvas(), area.translated(-Back->pos()));
+        painter.setPen(NumberPen);
+        Digits->Draw(painter, box->x() + place.X, box->y() + place.Baseline, place.Text);
+    }
+    store->endPaint();
+    store->flush(region, window);
+    box->PaintedOnWindow(rect, place);
+    return true;
 }
 
 void TMainForm::TakePickedTarget(TDateTime now) {
@@ -320,36 +361,39 @@ void TMainForm::TakePickedTarget(TDateTime now) {
         TargetDateTime = now;
 }
 
-TMainForm::TNumberPlace TMainForm::PlaceNumber(const TPaintBox* box) {
+TNumberPlace TMainForm::PlaceNumber(const TPaintBox* box) {
     TNumberPlace place;
     place.Text = QString::number(box->Tag);
     const QFont& font = box->font();
     // The number is drawn from the font's digits shaped once, as long as that gives the
     // same pixels as laying the text out; other text is laid out each time.
-    if (!Digits || Digits->Font() != font)
+    if (!Digits || Digits->Font() != font) {
         Digits = std::make_unique<TDigitGlyphs>(font);
+        ++DigitsShaping;
+    }
     int w = 0;
-    place.FromDigits = Digits->Measure(place.Text, w);
-    if (!place.FromDigits)
+    if (Digits->Measure(place.Text, w))
+        place.Glyphs = DigitsShaping;
+    else
         w = QFontMetrics(font).horizontalAdvance(place.Text);
     const int h = Digits->Height();
     place.X = box->width() / 2 - w / 2;
     place.Baseline = box->height() / 2 - h / 2 + Digits->Ascent();
-    if (place.FromDigits)
+    if (place.FromDigits())
         place.Ink = Digits->Ink(place.Text, place.X, place.Baseline);
     return place;
 }
 
 void TMainForm::PaintTimePaint(TPaintBox* sender) {
     const TNumberPlace place = PlaceNumber(sender);
-    sender->Ink = place.Ink;
+    sender->Shown = place;
     // A neighbour's repaint reaching into this box where its number has no ink leaves
     // every pixel as it is.
-    if (place.FromDigits && !place.Ink.intersects(sender->LastPaintRect))
+    if (place.FromDigits() && !place.Ink.intersects(sender->LastPaintRect))
         return;
     QPainter painter(sender);
     painter.setPen(sender->palette().color(QPalette::WindowText));
-    if (place.FromDigits) {
+    if (place.FromDigits()) {
         Digits->Draw(painter, place.X, place.Baseline, place.Text);
     } else {
         painter.setFont(sender->font());
@@ -398,6 +442,7 @@ void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
     pal.setColor(QPalette::WindowText,
                  QColor(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff)));
     setPalette(pal);
+    NumberPen = QPen(pal.color(QPalette::WindowText));
 
     const std::pair<TPaintBox*, QPoint> fields[] = {{DaysPaint, skin->DaysPos},
                                                     {HoursPaint, skin->HoursPos},

@@ -13,11 +13,13 @@
 //   main.cpp          the program entry
 
 #include "app/ClockValues.h"
+#include "app/PaintBox.h"
 #include "common/DateTime.h"
 #include "skins/SkinCatalogue.h"
 
 #include <QIcon>
 #include <QList>
+#include <QPen>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -30,8 +32,6 @@
 namespace Ui {
 class TMainForm;
 }
-class TImage;
-class TPaintBox;
 class TDateTimePickForm;
 class TDigitGlyphs;
 class TSkinChooserForm;
@@ -163,16 +163,15 @@ private:
     QPoint SyncPosition();
     void UpdateBox(TPaintBox* box, std::int32_t value);
     // Where a box's number goes: its text centred by the font's measure, with its ink.
-    struct TNumberPlace {
-        QString Text;
-        int X = 0, Baseline = 0;
-        bool FromDigits = false; // drawn from the shaped digits, so Ink is known
-        QRect Ink;
-    };
     TNumberPlace PlaceNumber(const TPaintBox* box);
+    // Paints the change of a box's number straight into the window when only the
+    // background lies under rect; false when the widgets must paint it.
+    bool PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const QRect& rect);
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<TDigitGlyphs> Digits; // the font of the numbers, shaped once
+    int DigitsShaping = 0;                // counts the shapings, to tell their glyphs apart
+    QPen NumberPen;                       // the skin's colour of the numbers
     bool CentreOnShow = true;             // placement: centred until a stored position moves it
     QTimer* SaveRetry;                    // a save at loss of activation that found the store held
     int SaveRetries = 0;

@@ -16,6 +16,13 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
         widgets::Guarded([this] { OnPaint(this); });
 }
 
+void TPaintBox::PaintedOnWindow(const QRect& rect, const TNumberPlace& place) {
+    ++PaintCount;
+    ++WindowPaintCount;
+    LastPaintRect = rect;
+    Shown = place;
+}
+
 TImage::TImage(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent, false);

@@ -3,9 +3,21 @@
 // which handles presses, moves and releases itself (dragging, the popup menu).
 
 #include <QImage>
+#include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+
+// Where a box's number is drawn: its text, placed by the font's measure, and when it is
+// drawn from shaped digits (Glyphs names that shaping; 0: laid out as text) every pixel
+// its ink can reach, in the box's coordinates.
+struct TNumberPlace {
+    QString Text;
+    int X = 0, Baseline = 0;
+    int Glyphs = 0;
+    QRect Ink;
+    bool FromDigits() const { return Glyphs != 0; }
+};
 
 // A surface that draws nothing itself; its owner paints it through OnPaint. Tag holds
 // the number it shows.
@@ -16,12 +28,16 @@ public:
 
     std::int32_t Tag = 0;
     std::function<void(TPaintBox*)> OnPaint;
-    // Where the number it last painted has ink, in its own coordinates; null: anywhere.
-    QRect Ink;
+    // The number as it last painted it; an Ink that is null: anywhere.
+    TNumberPlace Shown;
     // How often it was painted, for the tests and benchmarks, and the part of it the last
     // paint covered.
     int PaintCount = 0;
     QRect LastPaintRect;
+    // How many of those paints went straight into the window, past the paint event; each
+    // is recorded as a paint of rect showing place.
+    int WindowPaintCount = 0;
+    void PaintedOnWindow(const QRect& rect, const TNumberPlace& place);
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -210,6 +210,8 @@ TEST_F(MainFormTest, TheScreenShowsWhatAWholeRepaintWould) {
         Now += 1 * Second;
     }
     EXPECT_EQ(form->DaysPaint->Tag, 9);
+    // The seconds mostly change over the background alone: those go straight to the window.
+    EXPECT_GT(form->SecondsPaint->WindowPaintCount, 35);
 }
 
 namespace {
@@ -296,18 +298,75 @@ TEST_F(MainFormTest, NumbersLandOnThePixelsOfTheirTextLayout) {
         auto skin = std::make_unique<TSkin>();
         ASSERT_TRUE(skin->LoadFromFolder(folder));
         form->ApplySkin(std::move(skin));
-        EXPECT_TRUE(TDigitGlyphs(form->DaysPaint->font()).Usable()) << folder.toStdString();
+        const TDigitGlyphs digits(form->DaysPaint->font());
+        EXPECT_TRUE(digits.Usable()) << folder.toStdString();
+        QImage before;
         for (int n = 0; n < 100000; n += n < 100 ? 1 : step) {
             TPaintBox* box = n < 100 ? form->SecondsPaint : form->DaysPaint;
+            const TNumberPlace was = box->Shown;
             box->Tag = n;
             const QImage drawn = Drawn(*box);
             ASSERT_EQ(drawn, LaidOut(*box, QString::number(n))) << folder.toStdString() << " " << n;
-            // The repaint of a changed number relies on knowing where its ink lies.
-            ASSERT_TRUE(box->Ink.contains(InkBounds(drawn, true)))
+            // The repaint of a changed number relies on knowing where its ink lies, and
+            // where the new number's pixels differ from the old one's.
+            ASSERT_TRUE(box->Shown.Ink.contains(InkBounds(drawn, true)))
                 << folder.toStdString() << " " << n;
+            if (n != 0 && n != 100) {
+                // Numbers of another length or place repaint the ink of both.
+                QRect changed = digits.Changed(was.Text, was.X, was.Baseline, box->Shown.Text,
+                                               box->Shown.X, box->Shown.Baseline);
+                if (changed.isNull())
+                    changed = was.Ink | box->Shown.Ink;
+                for (int y = 0; y < drawn.height(); ++y)
+                    for (int x = 0; x < drawn.width(); ++x)
+                        ASSERT_TRUE(changed.contains(x, y) ||
+                                    drawn.pixel(x, y) == before.pixel(x, y))
+                            << folder.toStdString() << " " << n << " at " << x << "," << y;
+            }
+            before = drawn;
         }
     }
     EXPECT_EQ(skins, 9);
+}
+
+// Between any two numbers of the same length drawn at one place, pixels differ only where
+// Changed says: in a font that kerns a pair of digits ("11" in the serif), an unchanged
+// digit after a changed one can move.
+TEST(DigitGlyphs, ChangedHoldsEveryPixelThatDiffers) {
+    for (const char* family : {"Liberation Serif", "DejaVu Sans"}) {
+        QFont font(family);
+        font.setPixelSize(24);
+        TDigitGlyphs digits(font);
+        ASSERT_TRUE(digits.Usable()) << family;
+        const auto draw = [&](const QString& text) {
+            QImage image(80, 40, QImage::Format_RGB32);
+            image.fill(Qt::black);
+            QPainter painter(&image);
+            painter.setPen(Qt::white);
+            digits.Draw(painter, 10, 30, text);
+            return image;
+        };
+        std::vector<QString> numbers;
+        for (int n = 10; n < 100; ++n)
+            numbers.push_back(QString::number(n));
+        for (const char* n : {"111", "121", "211", "101", "110"})
+            numbers.push_back(n);
+        std::vector<QImage> images;
+        for (const QString& n : numbers)
+            images.push_back(draw(n));
+        for (size_t a = 0; a < numbers.size(); ++a)
+            for (size_t b = 0; b < numbers.size(); ++b) {
+                if (numbers[a].size() != numbers[b].size() || a == b)
+                    continue;
+                const QRect changed = digits.Changed(numbers[a], 10, 30, numbers[b], 10, 30);
+                for (int y = 0; y < 40; ++y)
+                    for (int x = 0; x < 80; ++x)
+                        if (!changed.contains(x, y) &&
+                            images[a].pixel(x, y) != images[b].pixel(x, y))
+                            FAIL() << family << " " << numbers[a].toStdString() << " -> "
+                                   << numbers[b].toStdString() << " at " << x << "," << y;
+            }
+    }
 }
 
 class MenuTest : public ClockTest {
