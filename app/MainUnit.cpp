@@ -482,7 +482,11 @@ void TMainForm::mousePressEvent(QMouseEvent* event) {
 }
 
 void TMainForm::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    // Measured from the pointer's place on the screen and Qt's record of the window: the
+    // place in the window the event carries is from where the X server had the window,
+    // which in a fast drag is often before the last move reached it (the window then
+    // ends off the pointer). mapFromGlobal would ask the server as well.
+    const QPoint p = event->globalPosition().toPoint() - pos();
     widgets::Guarded([&] { FormMouseMove(p.x(), p.y()); });
 }
 

@@ -58,6 +58,27 @@ class MenuAndStore(unittest.TestCase):
                       self.desk.settings("get", "Software\\Korvane5\\1", "AlwaysOnTop"))
         self.assertEqual(harness.stop_clock(again), 0)
 
+    def test_a_fast_drag_ends_with_the_pressed_point_under_the_pointer(self):
+        # Twenty moves in one burst: most reach the clock before the window manager has
+        # carried out the clock's previous move.
+        clock = self.desk.start_clock(2)
+        win = self.desk.find_window("Korvane5", pid=clock.pid)
+        self.assertIsNotNone(win)
+        for dx, dy in ((5, 3), (-6, 4), (4, -5)):
+            x0, y0, _, _ = self.desk.geometry(win)
+            self.desk.xdotool("mousemove", x0 + 100, y0 + 60)
+            self.desk.xdotool("mousedown", "1")
+            moves = []
+            for step in range(1, 21):
+                moves += ["mousemove", x0 + 100 + dx * step, y0 + 60 + dy * step]
+            self.desk.xdotool(*moves)
+            self.desk.xdotool("mouseup", "1")
+            want = (x0 + 20 * dx, y0 + 20 * dy)
+            self.assertTrue(harness.wait_for(lambda: self.desk.geometry(win)[:2] == want,
+                                             timeout=5),
+                            "window at %s, not %s" % (self.desk.geometry(win)[:2], want))
+        self.assertEqual(harness.stop_clock(clock), 0)
+
 
 if __name__ == "__main__":
     harness.main()
