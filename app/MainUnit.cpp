@@ -180,7 +180,7 @@ QList<QAction*> TMainForm::AddRadioGroup(QMenu* menu, std::span<const int> tags,
 
 void TMainForm::BuildPopupMenu() {
     for (int i = 0; i < 5; ++i)
-        ImageList << QIcon(QStringLiteral(":/images/menu%1.png").arg(i));
+        ImageList << QIcon(widgets::ResourcePicture(QStringLiteral(":/images/menu%1.png").arg(i)));
 
     PopupMenu = new QMenu(this);
     widgets::ReleaseWhenHidden(PopupMenu);

@@ -51,7 +51,7 @@ TAboutForm::~TAboutForm() {
 
 void TAboutForm::showEvent(QShowEvent* event) {
     if (Image->pixmap().isNull())
-        Image->setPixmap(QPixmap(QStringLiteral(":/images/about.bmp")));
+        Image->setPixmap(widgets::ResourcePicture(QStringLiteral(":/images/about.bmp")));
     QDialog::showEvent(event);
 }
 

@@ -137,7 +137,7 @@ QIcon ProgramIcon() {
     widgets::InitResources();
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/images/icon%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(widgets::ResourcePicture(QStringLiteral(":/images/icon%1.png").arg(size)));
     made = icon.cacheKey();
     return icon;
 }

@@ -27,6 +27,10 @@ class Startup(unittest.TestCase):
         x, y, w, h = self.desk.geometry(win)
         self.assertEqual((w, h), (250, 90))
         self.assertEqual((x, y), ((1024 - 250) // 2, (768 - 90) // 2), "not centred")
+        # Its own pictures are read by Qt's built-in readers: no image-format plugin is
+        # loaded only to be asked whether it knows them.
+        with open("/proc/%d/maps" % clock.pid) as maps:
+            self.assertNotIn("/imageformats/", maps.read())
         self.assertEqual(harness.stop_clock(clock), 0)
 
     def test_seconds_field_counts_down(self):
