@@ -66,7 +66,6 @@ TSkinNode* TSkinCatalogue::AddNode(TSkinNode* parent, TSkinNode::TKind kind,
     node->Parent = parent;
     TSkinNode* raw = node.get();
     (parent ? parent->Children : RootNodes).push_back(std::move(node));
-    View->NodeAdded(raw);
     return raw;
 }
 

@@ -46,7 +46,6 @@ class ICatalogueView {
 public:
     virtual ~ICatalogueView() = default;
     virtual void CatalogueCleared() = 0;
-    virtual void NodeAdded(TSkinNode* node) = 0;
     virtual void NodeChanged(TSkinNode* node) = 0;
     virtual void CatalogueSorted() = 0;
     // Selects the node's entry (none: clears the selection). The view calls

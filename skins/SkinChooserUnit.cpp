@@ -171,10 +171,6 @@ void TSkinChooserForm::CatalogueCleared() {
     Rebuilding = false;
 }
 
-void TSkinChooserForm::NodeAdded(TSkinNode*) {
-    // The entries are made from the sorted catalogue.
-}
-
 void TSkinChooserForm::NodeChanged(TSkinNode* node) {
     // The icons are drawn from the node; a new revision makes the tree draw it again.
     if (!Built)

@@ -71,7 +71,6 @@ protected:
 private:
     // The catalogue's view.
     void CatalogueCleared() override;
-    void NodeAdded(TSkinNode* node) override;
     void NodeChanged(TSkinNode* node) override;
     void CatalogueSorted() override;
     void SelectNode(TSkinNode* node) override;

@@ -21,7 +21,6 @@ public:
         Events << "apply " + skin->FontName;
     }
     void CatalogueCleared() override { Selected = nullptr; }
-    void NodeAdded(TSkinNode*) override {}
     void NodeChanged(TSkinNode*) override {}
     void CatalogueSorted() override { Events << "sorted"; }
     void SelectNode(TSkinNode* node) override {
