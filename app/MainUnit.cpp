@@ -79,10 +79,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     font.setPixelSize(24);
     font.setBold(true);
     setFont(font);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    NumberPen = QPen(Qt::white);
+    SetNumberColour(Qt::white);
 
     for (TPaintBox* box : {DaysPaint, HoursPaint, MinutesPaint, SecondsPaint})
         box->OnPaint = [this](TPaintBox* sender) { PaintTimePaint(sender); };
@@ -361,6 +358,13 @@ void TMainForm::TakePickedTarget(TDateTime now) {
         TargetDateTime = now;
 }
 
+void TMainForm::SetNumberColour(const QColor& colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colour);
+    setPalette(pal);
+    NumberPen = QPen(colour); // made once here, not at every tick
+}
+
 TNumberPlace TMainForm::PlaceNumber(const TPaintBox* box) {
     TNumberPlace place;
     place.Text = QString::number(box->Tag);
@@ -392,7 +396,7 @@ void TMainForm::PaintTimePaint(TPaintBox* sender) {
     if (place.FromDigits() && !place.Ink.intersects(sender->LastPaintRect))
         return;
     QPainter painter(sender);
-    painter.setPen(sender->palette().color(QPalette::WindowText));
+    painter.setPen(NumberPen);
     if (place.FromDigits()) {
         Digits->Draw(painter, place.X, place.Baseline, place.Text);
     } else {
@@ -437,12 +441,8 @@ void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
     f.setFamily(skin->FontName);
     f.setPixelSize(PointsToPixels(skin->FontSize));
     setFont(f);
-    QPalette pal = palette();
     const std::uint32_t c = skin->FontColor;
-    pal.setColor(QPalette::WindowText,
-                 QColor(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff)));
-    setPalette(pal);
-    NumberPen = QPen(pal.color(QPalette::WindowText));
+    SetNumberColour(QColor(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff)));
 
     const std::pair<TPaintBox*, QPoint> fields[] = {{DaysPaint, skin->DaysPos},
                                                     {HoursPaint, skin->HoursPos},

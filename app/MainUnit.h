@@ -164,6 +164,8 @@ private:
     void UpdateBox(TPaintBox* box, std::int32_t value);
     // Where a box's number goes: its text centred by the font's measure, with its ink.
     TNumberPlace PlaceNumber(const TPaintBox* box);
+    // The numbers' colour: the window's text colour, and the pen both ways of painting use.
+    void SetNumberColour(const QColor& colour);
     // Paints the change of a box's number straight into the window when only the
     // background lies under rect; false when the widgets must paint it.
     bool PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const QRect& rect);
@@ -171,7 +173,7 @@ private:
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<TDigitGlyphs> Digits; // the font of the numbers, shaped once
     int DigitsShaping = 0;                // counts the shapings, to tell their glyphs apart
-    QPen NumberPen;                       // the skin's colour of the numbers
+    QPen NumberPen;                       // set only by SetNumberColour
     bool CentreOnShow = true;             // placement: centred until a stored position moves it
     QTimer* SaveRetry;                    // a save at loss of activation that found the store held
     int SaveRetries = 0;
