@@ -8,12 +8,12 @@
 #include <QDateTimeEdit>
 #include <functional>
 
-// Holds a whole date-time value and shows either its date or its time of day. The value
-// is kept as the double itself, so seeding and reading back loses nothing.
 // A time format without its time zone: a run of 't' at the end, then at the start, goes
 // with the spaces around it.
 QString WithoutTimeZone(QString format);
 
+// Holds a whole date-time value and shows either its date or its time of day. The value
+// is kept as the double itself, so seeding and reading back loses nothing.
 class TDateTimePicker : public QDateTimeEdit {
     Q_OBJECT
 public:

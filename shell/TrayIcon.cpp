@@ -134,7 +134,6 @@ QIcon ProgramIcon() {
     static qint64 made = 0;
     if (made && QGuiApplication::windowIcon().cacheKey() == made)
         return QGuiApplication::windowIcon();
-    widgets::InitResources();
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128})
         icon.addPixmap(widgets::ResourcePicture(QStringLiteral(":/images/icon%1.png").arg(size)));
