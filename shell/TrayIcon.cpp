@@ -129,16 +129,7 @@ TTrayIcon::TShellFactory& Factory() {
 } // namespace
 
 QIcon ProgramIcon() {
-    // Once the application carries it, the windows and the tray share its pictures
-    // instead of decoding a set of their own each.
-    static qint64 made = 0;
-    if (made && QGuiApplication::windowIcon().cacheKey() == made)
-        return QGuiApplication::windowIcon();
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addPixmap(widgets::ResourcePicture(QStringLiteral(":/images/icon%1.png").arg(size)));
-    made = icon.cacheKey();
-    return icon;
+    return widgets::ResourceIcon(QStringLiteral(":/images/icon%1.png"), {16, 32, 48, 64, 128});
 }
 
 void TTrayIcon::SetShellFactory(TShellFactory factory) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -9,4 +10,8 @@ void InitResources();
 // A picture compiled in, read in the format its name ends with: Qt then takes its own
 // reader at once, instead of loading every image-format plugin to ask each of them.
 QPixmap ResourcePicture(const QString& path);
+// An icon whose pictures are compiled in, one per size ("%1" in the pattern is the size).
+// It decodes a picture when a size is asked for and keeps none: the window manager and
+// the tray take their copies once, and a decoded set would sit in memory all day.
+QIcon ResourceIcon(const QString& pattern, const QList<int>& sizes);
 } // namespace widgets

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -38,6 +39,35 @@ protected:
     std::unique_ptr<QWidget> Window;
     TTrayIcon* Icon;
 };
+
+// The program icon decodes its pictures only when asked; it must draw every size and look
+// exactly as an icon holding all its pictures decoded would.
+TEST_F(TrayIconTest, ProgramIconDrawsAsAnIconHoldingItsPictures) {
+    QIcon held;
+    for (int size : {16, 32, 48, 64, 128})
+        held.addPixmap(QPixmap(QStringLiteral(":/images/icon%1.png").arg(size), "PNG"));
+    const QIcon icon = ProgramIcon();
+    EXPECT_EQ(icon.availableSizes(), held.availableSizes());
+    for (int side : {8, 16, 22, 24, 32, 40, 48, 64, 100, 128, 256})
+        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Selected}) {
+            SCOPED_TRACE(testing::Message() << side << " px, mode " << mode);
+            const QImage mine = icon.pixmap(QSize(side, side), mode).toImage();
+            EXPECT_EQ(mine, held.pixmap(QSize(side, side), mode).toImage());
+            EXPECT_EQ(icon.actualSize(QSize(side, side)), mine.size());
+            QImage painted(side, side, QImage::Format_ARGB32_Premultiplied);
+            painted.fill(Qt::transparent);
+            QImage expected = painted;
+            {
+                QPainter painter(&painted);
+                icon.paint(&painter, painted.rect(), Qt::AlignCenter, mode);
+            }
+            {
+                QPainter painter(&expected);
+                held.paint(&painter, expected.rect(), Qt::AlignCenter, mode);
+            }
+            EXPECT_EQ(painted, expected);
+        }
+}
 
 TEST_F(TrayIconTest, HintIsTakenOnlyWhenItChangesAndIsShorterThan64) {
     EXPECT_EQ(Tray->Adds, 0);
