@@ -115,8 +115,6 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     // give it; the skip-taskbar state goes on it before it is mapped.
     platform::SetSkipTaskbar(this);
 
-    DateTimeDialog = new TDateTimePickForm(this);
-
     BuildPopupMenu();
     TrayIcon->PopupMenu = PopupMenu;
     TrayIcon->Loaded();
@@ -350,10 +348,24 @@ bool TMainForm::PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const Q
     return true;
 }
 
+TDateTimePickForm* TMainForm::EnsureDateTimeDialog() {
+    // Made when first needed: most runs of a clock never open it, and its widgets, fonts
+    // and library pages would cost about a mebibyte all day.
+    if (!DateTimeDialog)
+        DateTimeDialog = new TDateTimePickForm(this);
+    return DateTimeDialog;
+}
+
 void TMainForm::TakePickedTarget(TDateTime now) {
-    const TDateTime time = DateTimeDialog->TimePicker->DateTime();
-    DateTimeDialog->DatePicker->SetTime(time);
-    TargetDateTime = DateTimeDialog->DatePicker->DateTime();
+    if (DateTimeDialog) {
+        const TDateTime time = DateTimeDialog->TimePicker->DateTime();
+        DateTimeDialog->DatePicker->SetTime(time);
+        TargetDateTime = DateTimeDialog->DatePicker->DateTime();
+    } else {
+        // The pickers would still hold what they are made with.
+        TargetDateTime =
+            common::ReplaceTime(TDateTimePickForm::InitialDate(), TDateTimePickForm::InitialTime());
+    }
     if (TargetDateTime - now <= 0)
         TargetDateTime = now;
 }
@@ -468,7 +480,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     SyncPosition();
     // Closing the main window ends the program, also with a dialog still open; a preset
     // fetch under way ends first, so nothing is destroyed under it.
-    DateTimeDialog->AbortFetch();
+    if (DateTimeDialog)
+        DateTimeDialog->AbortFetch();
     QCoreApplication::exit(0); // every loop ends, a modal dialog's included
 }
 
@@ -564,6 +577,7 @@ void TMainForm::RandomTimeChange(QAction* item) {
 }
 
 void TMainForm::ChooseDateTimeClick() {
+    EnsureDateTimeDialog();
     DateTimeDialog->DatePicker->SetDateTime(TargetDateTime);
     DateTimeDialog->TimePicker->SetTime(DateTimeDialog->DatePicker->DateTime());
     DateTimeDialog->SetStayOnTop(StaysOnTop());

@@ -82,7 +82,7 @@ public:
 
     // Members the program adds.
     TSkinChooserForm* SkinChooser = nullptr;
-    TDateTimePickForm* DateTimeDialog = nullptr;
+    TDateTimePickForm* DateTimeDialog = nullptr; // made by EnsureDateTimeDialog
     std::int32_t DragX = -1, DragY = -1;
     TDateTime TargetDateTime = 0;
     TDateTime RemainingTime = 0;
@@ -90,6 +90,8 @@ public:
     std::int32_t ClockIndex = 0;
 
     QAction* ClockItem(int index) const;
+    // The date/time dialog, made at the first call.
+    TDateTimePickForm* EnsureDateTimeDialog();
     // The window's alpha, 0 to 255, and whether blending is on (below 255).
     int AlphaBlendValue() const { return AlphaValue; }
     bool AlphaBlend() const { return AlphaValue < 255; }

@@ -29,6 +29,14 @@ std::string TrimBody(const std::string& body) {
 }
 } // namespace
 
+TDateTime TDateTimePickForm::InitialDate() {
+    return Moment(2002, 10, 10, 15, 26, 50);
+}
+
+TDateTime TDateTimePickForm::InitialTime() {
+    return Moment(2002, 10, 10, 19, 0, 0);
+}
+
 TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     : QDialog(owner), HTTP(std::make_unique<THttpClient>()),
       AntiFreeze(std::make_unique<TAntiFreeze>()), ui(std::make_unique<Ui::TDateTimePickForm>()) {
@@ -47,10 +55,8 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
 
     DatePicker->SetKind(TDateTimePicker::TKind::Date);
     TimePicker->SetKind(TDateTimePicker::TKind::Time);
-    // Both moments lie in the past; they count only if the owner reads the pickers
-    // before it has ever seeded them.
-    DatePicker->SetDateTime(Moment(2002, 10, 10, 15, 26, 50));
-    TimePicker->SetDateTime(Moment(2002, 10, 10, 19, 0, 0));
+    DatePicker->SetDateTime(InitialDate());
+    TimePicker->SetDateTime(InitialTime());
 
     PresetsBox->addItem(QStringLiteral("Click to get dates..."));
     PresetsBox->setCurrentIndex(0);

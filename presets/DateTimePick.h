@@ -27,6 +27,11 @@ public:
     explicit TDateTimePickForm(QWidget* owner);
     ~TDateTimePickForm() override;
 
+    // What the date and the time picker hold at construction, both moments in the past:
+    // they count only if the owner reads the pickers before it has ever seeded them.
+    static TDateTime InitialDate();
+    static TDateTime InitialTime();
+
     // Modal run: 1 for OK, 2 for Cancel, Esc or the close box.
     int ShowModal();
     void SetStayOnTop(bool onTop);

@@ -125,7 +125,7 @@ TEST_F(MainFormTest, SecondsTurnJustAfterTheWallClocksSecond) {
 TEST_F(MainFormTest, TargetEqualToNowShowsZeroWithoutRetake) {
     auto form = Make();
     const TDateTime picked = Now + 5;
-    form->DateTimeDialog->DatePicker->SetDateTime(picked);
+    form->EnsureDateTimeDialog()->DatePicker->SetDateTime(picked);
     form->DateTimeDialog->TimePicker->SetDateTime(picked);
     form->TargetDateTime = Now;
     form->SecTimerTimer();
@@ -147,10 +147,25 @@ TEST_F(MainFormTest, NoTargetWithUntouchedPickersStandsAtZeroFollowingNow) {
     EXPECT_EQ(form->RemainingTime, 0);
 }
 
+// The dialog is made only when first needed; until then the pickers' initial moments count.
+TEST_F(MainFormTest, UntouchedPickersGiveTheirInitialMomentWithOrWithoutTheDialog) {
+    for (bool made : {false, true}) {
+        Now = At(2002, 10, 9, 12, 0, 0);
+        auto form = Make();
+        EXPECT_EQ(form->DateTimeDialog, nullptr) << "made before it was needed";
+        if (made)
+            form->EnsureDateTimeDialog();
+        form->TargetDateTime = 0;
+        form->SecTimerTimer();
+        EXPECT_EQ(form->TargetDateTime, At(2002, 10, 10, 19, 0, 0)) << made;
+        EXPECT_EQ(Tags(*form), (std::vector<int>{1, 7, 0, 0})) << made;
+    }
+}
+
 TEST_F(MainFormTest, PassedTargetTakesThePickersDateWithTheTimePickersTime) {
     auto form = Make();
     // What a cancelled dialog leaves behind: a later date in the date picker.
-    form->DateTimeDialog->DatePicker->SetDateTime(At(2026, 3, 20, 1, 0, 0));
+    form->EnsureDateTimeDialog()->DatePicker->SetDateTime(At(2026, 3, 20, 1, 0, 0));
     form->DateTimeDialog->TimePicker->SetDateTime(At(2001, 1, 1, 8, 30, 0));
     form->TargetDateTime = Now + 10 * Second;
     form->SecTimerTimer();

@@ -321,7 +321,7 @@ protected:
         Form.reset();
         SiteTest::TearDown();
     }
-    TDateTimePickForm* Dialog() const { return Form->DateTimeDialog; }
+    TDateTimePickForm* Dialog() const { return Form->EnsureDateTimeDialog(); }
     void Choose(int index) {
         Dialog()->PresetsBox->setCurrentIndex(index);
         emit Dialog()->PresetsBox->activated(index);
