@@ -120,6 +120,9 @@ def measure(name, argv, prepare, dialogs):
         started = time.monotonic()
         win = window(desk, proc.pid)
         mapped = time.monotonic() - started
+        # A clock started at log-on often runs all day without a dialog opened.
+        time.sleep(3)
+        before = {key + " before dialogs": value for key, value in memory(proc.pid).items()}
         if dialogs:
             open_dialogs(desk, proc.pid, win)
         time.sleep(10)
@@ -129,6 +132,7 @@ def measure(name, argv, prepare, dialogs):
         result = {"wakeups": (s1 - s0) * 60.0 / SPAN, "cpu_ms": (c1 - c0) / 1e6 * 60.0 / SPAN,
                   "mapped_ms": mapped * 1000}
         result.update(memory(proc.pid))
+        result.update(before)
         proc.terminate()
         proc.wait()
         return result
@@ -252,6 +256,9 @@ def main():
     for name, r in results.items():
         print("%-28s %11.1f %11.2f %11.2f %11.2f %11.0f" % (
             name, r["wakeups"], r["cpu_ms"], r["RssAnon"], r["VmHWM"], r["mapped_ms"]))
+    print("%-28s %11s %11s %11.2f %11.2f   (before any dialog)" % (
+        "Korvane5", "", "", results["Korvane5"]["RssAnon before dialogs"],
+        results["Korvane5"]["VmHWM before dialogs"]))
     k = results["Korvane5"]
     print("Korvane5 / bare: wake-ups %.2f, CPU %.2f, RssAnon %.2f, VmHWM %.2f" % (
         k["wakeups"] / bare["wakeups"], k["cpu_ms"] / bare["cpu_ms"],
