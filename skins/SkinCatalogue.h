@@ -114,6 +114,8 @@ public:
     void ReadSkinSettings();
     void WriteSkinSettings();
     static int CompareNodes(const TSkinNode* a, const TSkinNode* b);
+    // Puts every level in the order of CompareNodes.
+    static void SortLevel(std::vector<std::unique_ptr<TSkinNode>>& level);
 
     // The view's selection is about to move to node: the dialog's TreeViewChanging rule.
     void SelectionChanging(TSkinNode* node);

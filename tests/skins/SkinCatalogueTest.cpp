@@ -219,6 +219,41 @@ TEST_F(CatalogueTest, LevelsListSkinsThenCategoriesAlphabetically) {
     EXPECT_EQ(Captions(Find("C")->Children), (QStringList{"C1", "c2"}));
 }
 
+// The scan sorts by keys made once per caption; the order must be the one the comparison of
+// two entries gives, in the C locale and in languages with their own rules.
+TEST(CatalogueOrder, SortingByKeysKeepsTheOrderOfTheComparison) {
+    const QStringList captions = {
+        "b",        "B", "a",   "Ä",      "ä",       "z",       "Z1",  "z10",  "z2",
+        "é",        "e", "E",   "Straße", "STRASSE", "strasse", "ﬁle", "file", "İstanbul",
+        "istanbul", "ǅ", "ǆ",   "Å",      "aa",      "ö",       "o",   "Ø",    "😀",
+        "ｱ",        "",  "a b", "a-b",    "ab",      "Ab",      "1",   "10",   "9"};
+    const QLocale saved;
+    for (const char* name : {"C", "en_US", "de_DE", "sv_SE", "tr_TR", "da_DK"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        std::vector<std::unique_ptr<TSkinNode>> keyed, compared;
+        for (const QString& caption : captions)
+            for (auto* level : {&keyed, &compared}) {
+                auto node = std::make_unique<TSkinNode>();
+                node->Caption = caption;
+                // Every third one a category with a child, so the ranks mix with the names.
+                if (level->size() % 3 == 0)
+                    node->Children.push_back(std::make_unique<TSkinNode>());
+                level->push_back(std::move(node));
+            }
+        TSkinCatalogue::SortLevel(keyed);
+        std::stable_sort(compared.begin(), compared.end(), [](const auto& a, const auto& b) {
+            return TSkinCatalogue::CompareNodes(a.get(), b.get()) < 0;
+        });
+        QStringList a, b;
+        for (std::size_t i = 0; i < keyed.size(); ++i) {
+            a << keyed[i]->Caption + (keyed[i]->Children.empty() ? "" : "/");
+            b << compared[i]->Caption + (compared[i]->Children.empty() ? "" : "/");
+        }
+        EXPECT_EQ(a, b) << name;
+    }
+    QLocale::setDefault(saved);
+}
+
 TEST_F(CatalogueTest, OnlyALinkBackToAnAncestorIsLeftOut) {
     MakeSkin("Loop/Real");
     StoreSkins("Loop\\Real", {});
