@@ -192,7 +192,7 @@ void TSkinCatalogue::Classify(std::vector<std::unique_ptr<TSkinNode>>& level) {
             node->MarkedIn = false;
             View->NodeChanged(node.get());
             Classify(node->Children);
-        } else if (RotationNames.count(Folded(NodePath(node.get())))) {
+        } else if (!RotationNames.empty() && RotationNames.count(Folded(NodePath(node.get())))) {
             node->InRotation = true;
             RotationNodes.push_back(node.get());
             View->NodeChanged(node.get());
