@@ -19,6 +19,7 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 const QString TSkinCatalogue::RandomCaption = QStringLiteral("* RANDOM *");
 
@@ -37,12 +38,42 @@ QString Folded(const QString& caption) {
     return folded;
 }
 
-bool DirectoryId(int at, const char* name, std::pair<std::uint64_t, std::uint64_t>& id) {
+enum class TFolder { None, Unreadable, Open };
+
+// Closes a file descriptor it owns when it goes.
+class TFd {
+public:
+    explicit TFd(int fd) : Fd(fd) {}
+    ~TFd() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Release() { return std::exchange(Fd, -1); }
+
+private:
+    int Fd;
+};
+
+// Opens an entry of the folder at as a folder, fd then owning it; id is the folder's device
+// and inode. A file, a link to one or a broken link is None; a folder that cannot be
+// opened is Unreadable. Opening first and asking only on failure saves a look-up per skin.
+TFolder OpenFolder(int at, const char* name, int& fd, std::pair<std::uint64_t, std::uint64_t>& id) {
     struct stat st;
+    fd = ::openat(at, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        if (::fstat(fd, &st) == 0) {
+            id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
+            return TFolder::Open;
+        }
+        ::close(fd);
+        fd = -1;
+    }
     if (::fstatat(at, name, &st, 0) != 0 || !S_ISDIR(st.st_mode))
-        return false;
+        return TFolder::None;
     id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
-    return true;
+    return TFolder::Unreadable;
 }
 
 // Case-insensitive, in the order of the program's language; made again if that changes.
@@ -108,11 +139,12 @@ void TSkinCatalogue::FillTree() {
     for (ScanRoot = 0; ScanRoot < SkinsPaths.size(); ++ScanRoot) {
         const QByteArray root = QFile::encodeName(SkinsPaths[ScanRoot]);
         std::pair<std::uint64_t, std::uint64_t> rootId;
-        const bool exists = DirectoryId(AT_FDCWD, root.constData(), rootId);
-        if (!exists && ScanRoot > 0)
+        int fd = -1;
+        const TFolder folder = OpenFolder(AT_FDCWD, root.constData(), fd, rootId);
+        if (folder == TFolder::None && ScanRoot > 0)
             continue;
-        ScanChain.assign(exists ? 1 : 0, rootId);
-        listed = ScanFolder(AT_FDCWD, root, nullptr) && listed;
+        ScanChain.assign(folder == TFolder::None ? 0 : 1, rootId);
+        listed = (folder == TFolder::Open && ScanFolder(fd, nullptr)) && listed;
     }
     ScanChain.clear();
     Classify(RootNodes);
@@ -132,18 +164,12 @@ void TSkinCatalogue::FillTree() {
     View->FocusTree();
 }
 
-bool TSkinCatalogue::ScanFolder(int at, const QByteArray& name, TSkinNode* parent) {
+bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
     // Each folder is opened and its entries looked up relative to its parent, so the
-    // kernel walks one name, not the whole path, for each of thousands of skins.
-    const int fd = ::openat(at, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    DIR* dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
-        return false;
-    }
-    const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, ::closedir);
+    // kernel walks one name, not the whole path, for each of thousands of skins. The
+    // entries are read straight from the kernel: a directory stream would ask twice more
+    // about every folder it is given.
+    const TFd closer(fd);
     auto& level = parent ? parent->Children : RootNodes;
     // A folder of the same path in an earlier root is the same entry. Names within one
     // folder are unique, so only the entries an earlier root made need looking up.
@@ -151,32 +177,40 @@ bool TSkinCatalogue::ScanFolder(int at, const QByteArray& name, TSkinNode* paren
     for (const auto& node : level)
         if (!node->IsRandom())
             earlier.insert(node->FileName, node.get());
-    while (const dirent* entry = ::readdir(dir)) {
-        // Hidden entries (and "." and "..") begin with a dot on this platform.
-        if (entry->d_name[0] == '.')
-            continue;
-        // The entry's type tells a file from a folder without a stat, so the pictures and
-        // texts of two thousand skins cost nothing; folders, links and unknown types are
-        // looked up (a folder's device and inode guard against loops).
-        if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
-            continue;
-        std::pair<std::uint64_t, std::uint64_t> id;
-        if (!DirectoryId(fd, entry->d_name, id))
-            continue;
-        // Only a link back to a folder being listed is left out, so a loop cannot make the
-        // scan endless; any other name of a folder is an entry of its own.
-        if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
-            continue;
-        const QByteArray entryName(entry->d_name);
-        TSkinNode* node = earlier.value(entryName);
-        if (!node)
-            node = AddNode(parent, TSkinNode::TKind::Skin, entryName);
-        node->Root = ScanRoot;
-        ScanChain.push_back(id);
-        const bool listed = ScanFolder(fd, entryName, node);
-        ScanChain.pop_back();
-        if (!listed)
-            return false;
+    std::vector<char> buffer(8192);
+    for (ssize_t length; (length = ::getdents64(fd, buffer.data(), buffer.size())) > 0;) {
+        for (ssize_t offset = 0; offset < length;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + offset);
+            offset += entry->d_reclen;
+            // Hidden entries (and "." and "..") begin with a dot on this platform.
+            if (entry->d_name[0] == '.')
+                continue;
+            // The entry's type tells a file from a folder without a stat, so the pictures
+            // and texts of two thousand skins cost nothing; folders, links and unknown
+            // types are opened (a folder's device and inode guard against loops).
+            if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+                continue;
+            std::pair<std::uint64_t, std::uint64_t> id;
+            int sub = -1;
+            const TFolder folder = OpenFolder(fd, entry->d_name, sub, id);
+            TFd opened(sub);
+            if (folder == TFolder::None)
+                continue;
+            // Only a link back to a folder being listed is left out, so a loop cannot make
+            // the scan endless; any other name of a folder is an entry of its own.
+            if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
+                continue;
+            const QByteArray entryName(entry->d_name);
+            TSkinNode* node = earlier.value(entryName);
+            if (!node)
+                node = AddNode(parent, TSkinNode::TKind::Skin, entryName);
+            node->Root = ScanRoot;
+            ScanChain.push_back(id);
+            const bool listed = folder == TFolder::Open && ScanFolder(opened.Release(), node);
+            ScanChain.pop_back();
+            if (!listed)
+                return false;
+        }
     }
     return true;
 }

@@ -103,9 +103,8 @@ public:
     const std::vector<std::unique_ptr<TSkinNode>>& Roots() const { return RootNodes; }
 
     void FillTree();
-    // The folder name (as the file system names it) in the folder open as at (AT_FDCWD:
-    // the working folder, or name is absolute).
-    bool ScanFolder(int at, const QByteArray& name, TSkinNode* parent);
+    // Lists the open folder fd into parent's entries (the roots for none), and closes it.
+    bool ScanFolder(int fd, TSkinNode* parent);
     static QString NodePath(const TSkinNode* node);
     bool ActivateNode(TSkinNode* node, bool quiet);
     void ChooseRandomSkin();
