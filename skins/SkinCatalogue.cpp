@@ -78,13 +78,14 @@ TFolder OpenFolder(int at, const char* name, int& fd, std::pair<std::uint64_t, s
 
 // Case-insensitive, in the order of the program's language; made again if that changes.
 const QCollator& Collator() {
-    static QCollator collator;
-    static bool made = false;
-    if (!made || collator.locale() != QLocale()) {
-        collator = QCollator(QLocale());
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        made = true;
-    }
+    const auto made = [] {
+        QCollator c{QLocale()};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    };
+    static QCollator collator = made();
+    if (collator.locale() != QLocale())
+        collator = made();
     return collator;
 }
 
@@ -279,14 +280,14 @@ void TSkinCatalogue::SortLevel(std::vector<std::unique_ptr<TSkinNode>>& level) {
     else if (collator.sortKey(QStringLiteral("a")).compare(collator.sortKey(QStringLiteral("b"))))
         by = TBy::Keys;
     struct TEntry {
-        int Rank = 0; // empty categories and the random entry, then skins, then categories
+        int Rank = 0;
         std::optional<QCollatorSortKey> Key;
         QString Folded;
     };
     std::vector<TEntry> entries(level.size());
     for (std::size_t i = 0; i < level.size(); ++i) {
         const TSkinNode* node = level[i].get();
-        entries[i].Rank = !node->Children.empty() ? 2 : node->IsSkin() ? 1 : 0;
+        entries[i].Rank = Rank(node);
         if (by == TBy::Folded)
             entries[i].Folded = Folded(node->Caption);
         else if (by == TBy::Keys)
@@ -315,12 +316,14 @@ void TSkinCatalogue::SortLevel(std::vector<std::unique_ptr<TSkinNode>>& level) {
     level = std::move(sorted);
 }
 
+int TSkinCatalogue::Rank(const TSkinNode* node) {
+    // Empty categories and the random entry, then skins, then categories.
+    return !node->Children.empty() ? 2 : node->IsSkin() ? 1 : 0;
+}
+
 int TSkinCatalogue::CompareNodes(const TSkinNode* a, const TSkinNode* b) {
-    const bool aHasChildren = !a->Children.empty(), bHasChildren = !b->Children.empty();
-    if (aHasChildren != bHasChildren)
-        return aHasChildren ? 1 : -1;
-    if (!aHasChildren && a->IsSkin() != b->IsSkin())
-        return a->IsSkin() ? 1 : -1;
+    if (Rank(a) != Rank(b))
+        return Rank(a) < Rank(b) ? -1 : 1;
     return Collator().compare(a->Caption, b->Caption);
 }
 

@@ -112,6 +112,8 @@ public:
     void SetSubtreeRotation(TSkinNode* category, bool include);
     void ReadSkinSettings();
     void WriteSkinSettings();
+    // Where an entry's kind puts it in its level, before its name counts.
+    static int Rank(const TSkinNode* node);
     static int CompareNodes(const TSkinNode* a, const TSkinNode* b);
     // Puts every level in the order of CompareNodes.
     static void SortLevel(std::vector<std::unique_ptr<TSkinNode>>& level);

@@ -41,7 +41,7 @@ public:
         if (Sizes.isEmpty() || size.isEmpty())
             return {};
         QPixmap picture = widgets::ResourcePicture(Pattern.arg(Best(size)));
-        const QSize fit = QSize(Best(size), Best(size)).boundedTo(size);
+        const QSize fit = actualSize(size, mode, QIcon::Off);
         if (picture.size() != fit)
             picture = picture.scaled(fit, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
