@@ -108,12 +108,12 @@ QString TSkinCatalogue::UserSkinsPath() {
     return platform::DataHome() + QStringLiteral("/korvane5/Skins/");
 }
 
-TSkinNode* TSkinCatalogue::AddNode(TSkinNode* parent, TSkinNode::TKind kind,
-                                   const QByteArray& fileName) {
+TSkinNode* TSkinCatalogue::AddNode(TSkinNode* parent, const QByteArray& fileName,
+                                   const QString& caption) {
     auto node = std::make_unique<TSkinNode>();
-    node->Kind = kind;
+    node->Kind = TSkinNode::TKind::Unlisted;
     node->FileName = fileName;
-    node->Caption = platform::TextOfName(fileName);
+    node->Caption = caption;
     node->Parent = parent;
     TSkinNode* raw = node.get();
     (parent ? parent->Children : RootNodes).push_back(std::move(node));
@@ -128,14 +128,61 @@ void TSkinCatalogue::FillTree() {
     ReadSkinSettings();
     View->CatalogueCleared();
     RootNodes.clear();
-    ScanChain.clear();
+    Completed = false;
 
-    TSkinNode* random = AddNode(nullptr, TSkinNode::TKind::Random, {});
-    random->Caption = RandomCaption;
+    TSkinNode* random = AddNode(nullptr, {}, RandomCaption);
+    random->Kind = TSkinNode::TKind::Random;
     if (CurrentName == RandomCaption)
         View->SelectNode(random);
 
-    // Every root in turn into one tree; only the installed root must exist.
+    // Of the folders below the roots, only those the stored names lead through are opened;
+    // the others are entries by name until the tree is completed.
+    WantedPaths.clear();
+    QStringList wanted(RotationNames.begin(), RotationNames.end());
+    wanted << Folded(CurrentName);
+    for (const QString& path : std::as_const(wanted)) {
+        for (qsizetype i = path.indexOf(QLatin1Char('\\')); i >= 0;
+             i = path.indexOf(QLatin1Char('\\'), i + 1))
+            WantedPaths.insert(path.left(i));
+        WantedPaths.insert(path);
+    }
+    Deep = false;
+    SearchFailed = !ScanRoots();
+    Classify(RootNodes);
+    // The stored skin is shown before the rest of the tree is listed and sorted.
+    if (!CurrentNode)
+        if (TSkinNode* stored = FindByPath(RootNodes, CurrentName); stored && stored->IsSkin())
+            ActivateNode(stored, false);
+    if (SearchFailed)
+        View->ShowSearchError();
+
+    View->CatalogueFilled();
+    if (CurrentNode && CurrentNode->IsRandom())
+        ChooseRandomSkin();
+    if (!CurrentNode)
+        ChooseFirstSkin();
+    View->FocusTree();
+}
+
+void TSkinCatalogue::CompleteTree() {
+    if (Completed)
+        return;
+    Completed = true;
+    Deep = true;
+    const bool listed = ScanRoots();
+    Deep = false;
+    RemoveUnlisted(RootNodes);
+    Classify(RootNodes);
+    SortLevel(RootNodes);
+    // Reported once per FillTree, whether the activation or the completion met it.
+    if (!listed && !SearchFailed) {
+        SearchFailed = true;
+        View->ShowSearchError();
+    }
+}
+
+// Every root in turn into one tree; only the installed root must exist.
+bool TSkinCatalogue::ScanRoots() {
     bool listed = true;
     for (ScanRoot = 0; ScanRoot < SkinsPaths.size(); ++ScanRoot) {
         const QByteArray root = QFile::encodeName(SkinsPaths[ScanRoot]);
@@ -148,21 +195,7 @@ void TSkinCatalogue::FillTree() {
         listed = (folder == TFolder::Open && ScanFolder(fd, nullptr)) && listed;
     }
     ScanChain.clear();
-    Classify(RootNodes);
-    // The stored skin is shown while the tree is still unsorted.
-    if (!CurrentNode)
-        if (TSkinNode* stored = FindByPath(RootNodes, CurrentName); stored && stored->IsSkin())
-            ActivateNode(stored, false);
-    if (!listed)
-        View->ShowSearchError();
-
-    SortLevel(RootNodes);
-    View->CatalogueSorted();
-    if (CurrentNode && CurrentNode->IsRandom())
-        ChooseRandomSkin();
-    if (!CurrentNode)
-        ChooseFirstSkin();
-    View->FocusTree();
+    return listed;
 }
 
 bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
@@ -178,6 +211,9 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
     for (const auto& node : level)
         if (!node->IsRandom())
             earlier.insert(node->FileName, node.get());
+    // The case-folded name its entries' names begin with, to tell the wanted ones.
+    const QString prefix =
+        Deep || !parent ? QString() : Folded(NodePath(parent)) + QLatin1Char('\\');
     std::vector<char> buffer(8192);
     for (ssize_t length; (length = ::getdents64(fd, buffer.data(), buffer.size())) > 0;) {
         for (ssize_t offset = 0; offset < length;) {
@@ -191,6 +227,20 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
             // types are opened (a folder's device and inode guard against loops).
             if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
                 continue;
+            const QByteArray entryName(entry->d_name);
+            TSkinNode* node = earlier.value(entryName);
+            // A skin listed before keeps what it is, even if a sub-folder appeared since.
+            if (Deep && node && node->IsSkin())
+                continue;
+            const QString caption = node ? node->Caption : platform::TextOfName(entryName);
+            const bool list = Deep || WantedPaths.count(Folded(prefix + caption));
+            // A folder not wanted yet is an entry by its name alone: no call at all.
+            if (!list && entry->d_type == DT_DIR) {
+                if (!node)
+                    node = AddNode(parent, entryName, caption);
+                node->Root = ScanRoot;
+                continue;
+            }
             std::pair<std::uint64_t, std::uint64_t> id;
             int sub = -1;
             const TFolder folder = OpenFolder(fd, entry->d_name, sub, id);
@@ -201,11 +251,12 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
             // the scan endless; any other name of a folder is an entry of its own.
             if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
                 continue;
-            const QByteArray entryName(entry->d_name);
-            TSkinNode* node = earlier.value(entryName);
             if (!node)
-                node = AddNode(parent, TSkinNode::TKind::Skin, entryName);
+                node = AddNode(parent, entryName, caption);
             node->Root = ScanRoot;
+            if (!list)
+                continue;
+            node->Listed = true;
             ScanChain.push_back(id);
             const bool listed = folder == TFolder::Open && ScanFolder(opened.Release(), node);
             ScanChain.pop_back();
@@ -216,23 +267,39 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
     return true;
 }
 
-// Once every root is scanned: a folder with sub-folders is a category, one without a skin,
-// in rotation when its name is stored so.
+// Once every root is scanned: a listed folder with sub-folders is a category, one without
+// a skin, in rotation when its name is stored so. Entries classified before stay as they are.
 void TSkinCatalogue::Classify(std::vector<std::unique_ptr<TSkinNode>>& level) {
     for (auto& node : level) {
-        if (node->IsRandom())
+        if (node->Kind != TSkinNode::TKind::Unlisted || !node->Listed) {
+            if (node->IsCategory())
+                Classify(node->Children);
             continue;
+        }
         if (!node->Children.empty()) {
             node->Kind = TSkinNode::TKind::Category;
             node->MarkedIn = false;
             View->NodeChanged(node.get());
             Classify(node->Children);
-        } else if (!RotationNames.empty() && RotationNames.count(Folded(NodePath(node.get())))) {
-            node->InRotation = true;
-            RotationNodes.push_back(node.get());
-            View->NodeChanged(node.get());
+        } else {
+            node->Kind = TSkinNode::TKind::Skin;
+            if (!RotationNames.empty() && RotationNames.count(Folded(NodePath(node.get())))) {
+                node->InRotation = true;
+                RotationNodes.push_back(node.get());
+                View->NodeChanged(node.get());
+            }
         }
     }
+}
+
+// After the completing scan: a name it did not reach again is gone, is no folder, leads
+// back to a folder above, or lay beyond a folder that could not be listed.
+void TSkinCatalogue::RemoveUnlisted(std::vector<std::unique_ptr<TSkinNode>>& level) {
+    std::erase_if(level, [](const std::unique_ptr<TSkinNode>& node) {
+        return node->Kind == TSkinNode::TKind::Unlisted && !node->Listed;
+    });
+    for (auto& node : level)
+        RemoveUnlisted(node->Children);
 }
 
 TSkinNode* TSkinCatalogue::FindByPath(const std::vector<std::unique_ptr<TSkinNode>>& level,
@@ -338,7 +405,7 @@ void TSkinCatalogue::SetInRotation(TSkinNode* skin, bool in) {
 }
 
 bool TSkinCatalogue::ActivateNode(TSkinNode* node, bool quiet) {
-    if (node->IsCategory())
+    if (node->IsCategory() || node->Kind == TSkinNode::TKind::Unlisted)
         return false;
     if (node->IsSkin()) {
         auto skin = std::make_unique<TSkin>();
@@ -373,6 +440,7 @@ void TSkinCatalogue::ChooseRandomSkin() {
 }
 
 void TSkinCatalogue::ChooseFirstSkin() {
+    CompleteTree();
     const std::function<bool(const std::vector<std::unique_ptr<TSkinNode>>&)> visit =
         [&](const std::vector<std::unique_ptr<TSkinNode>>& level) {
             for (const auto& node : level) {

@@ -17,7 +17,9 @@
 class TSkin;
 
 struct TSkinNode {
-    enum class TKind { Random, Category, Skin };
+    // Unlisted: a folder whose own folder has not been listed yet, so whether it is a skin
+    // or a category is not known; none is left once the whole tree is asked for.
+    enum class TKind { Random, Category, Skin, Unlisted };
 
     TKind Kind = TKind::Skin;
     QString Caption;     // the folder's name as text
@@ -28,6 +30,7 @@ struct TSkinNode {
     bool InRotation = false; // skins: member of the rotation set
     bool MarkedIn = false;   // categories: the rotation mark
     bool Broken = false;     // skins: a load failed since the tree was built
+    bool Listed = false;     // its folder has been listed (or found unreadable)
 
     bool IsSkin() const { return Kind == TKind::Skin; }
     bool IsCategory() const { return Kind == TKind::Category; }
@@ -47,7 +50,9 @@ public:
     virtual ~ICatalogueView() = default;
     virtual void CatalogueCleared() = 0;
     virtual void NodeChanged(TSkinNode* node) = 0;
-    virtual void CatalogueSorted() = 0;
+    // The catalogue was built anew: a view on screen lays its entries out again, which
+    // lists the rest of the tree.
+    virtual void CatalogueFilled() = 0;
     // Selects the node's entry (none: clears the selection). The view calls
     // SelectionChanging synchronously when the selection changes.
     virtual void SelectNode(TSkinNode* node) = 0;
@@ -100,9 +105,19 @@ public:
     QString CurrentName;
     QString DefaultSkin;
 
-    const std::vector<std::unique_ptr<TSkinNode>>& Roots() const { return RootNodes; }
+    // The whole tree, listed to the end and sorted when first asked for.
+    const std::vector<std::unique_ptr<TSkinNode>>& Roots() {
+        CompleteTree();
+        return RootNodes;
+    }
 
+    // Lists only the folders on the way to the stored skin and the rotation's skins, so a
+    // clock starts as fast with thousands of skins as with a few; the rest waits for
+    // CompleteTree.
     void FillTree();
+    // Lists every folder not listed yet, classifies and sorts the tree: the chooser's first
+    // showing, the first skin in tree order. Entries already known keep what they are.
+    void CompleteTree();
     // Lists the open folder fd into parent's entries (the roots for none), and closes it.
     bool ScanFolder(int fd, TSkinNode* parent);
     static QString NodePath(const TSkinNode* node);
@@ -128,16 +143,24 @@ public:
 
 private:
     void SetInRotation(TSkinNode* skin, bool in);
+    bool ScanRoots();
     void Classify(std::vector<std::unique_ptr<TSkinNode>>& level);
+    void RemoveUnlisted(std::vector<std::unique_ptr<TSkinNode>>& level);
     TSkinNode* FindByPath(const std::vector<std::unique_ptr<TSkinNode>>& level,
                           const QString& path) const;
-    TSkinNode* AddNode(TSkinNode* parent, TSkinNode::TKind kind, const QByteArray& fileName);
+    TSkinNode* AddNode(TSkinNode* parent, const QByteArray& fileName, const QString& caption);
 
     ICatalogueView* View;
     std::vector<std::unique_ptr<TSkinNode>> RootNodes;
     // The folders being listed, from the root down (device, inode): a name leading back to
     // one of them is a loop.
     std::vector<std::pair<std::uint64_t, std::uint64_t>> ScanChain;
-    int ScanRoot = 0; // the root being scanned
+    int ScanRoot = 0;  // the root being scanned
+    bool Deep = false; // the scan lists every folder, not only the wanted ones
+    // The case-folded names of the folders on the way to the stored skin and to the
+    // rotation's skins, the folders themselves included.
+    std::set<QString> WantedPaths;
+    bool Completed = false;    // every folder is listed and the tree sorted
+    bool SearchFailed = false; // a folder could not be listed since FillTree (reported)
     TSkinRandom Random;
 };

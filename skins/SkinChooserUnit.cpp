@@ -191,6 +191,7 @@ void TSkinChooserForm::AddItems(TSkinNode* node, QTreeWidgetItem* parent) {
 void TSkinChooserForm::BuildItems() {
     if (Built)
         return;
+    Catalogue.CompleteTree();
     Rebuilding = true;
     TreeView->clear();
     Items.clear();
@@ -205,7 +206,7 @@ void TSkinChooserForm::BuildItems() {
     Rebuilding = false;
 }
 
-void TSkinChooserForm::CatalogueSorted() {
+void TSkinChooserForm::CatalogueFilled() {
     // A shown tree is laid out again in the catalogue's order; the selection stays.
     if (isVisible())
         BuildItems();

@@ -72,7 +72,7 @@ private:
     // The catalogue's view.
     void CatalogueCleared() override;
     void NodeChanged(TSkinNode* node) override;
-    void CatalogueSorted() override;
+    void CatalogueFilled() override;
     void SelectNode(TSkinNode* node) override;
     void FocusTree() override;
     void ShowSearchError() override;

@@ -22,7 +22,7 @@ public:
     }
     void CatalogueCleared() override { Selected = nullptr; }
     void NodeChanged(TSkinNode*) override {}
-    void CatalogueSorted() override { Events << "sorted"; }
+    void CatalogueFilled() override { Events << "filled"; }
     void SelectNode(TSkinNode* node) override {
         if (node == Selected)
             return;
@@ -113,7 +113,7 @@ TEST_F(CatalogueTest, StoredSkinInACategoryIsShownDuringTheScan) {
     TSkinCatalogue& c = Fill();
     ASSERT_TRUE(c.CurrentNode);
     EXPECT_EQ(TSkinCatalogue::NodePath(c.CurrentNode), "Holidays\\Snow");
-    EXPECT_EQ(View.Events, (QStringList{"apply " + Face("Holidays/Snow"), "sorted"}));
+    EXPECT_EQ(View.Events, (QStringList{"apply " + Face("Holidays/Snow"), "filled"}));
 }
 
 TEST_F(CatalogueTest, RandomWithAnEmptyRotationEndsInTheFirstSkin) {
@@ -292,10 +292,48 @@ TEST_F(CatalogueTest, AFolderNameThatIsNotUtf8LoadsAndIsFoundAgain) {
 TEST_F(CatalogueTest, MissingSkinsRootIsReported) {
     QDir(SkinsRoot()).removeRecursively();
     TSkinCatalogue& c = Fill();
-    EXPECT_TRUE(View.Events.contains("error"));
+    EXPECT_EQ(View.Events.count("error"), 1); // not again when the tree is completed
     EXPECT_EQ(Captions(c.Roots()), QStringList{"* RANDOM *"});
     EXPECT_EQ(c.CurrentNode, nullptr);
     EXPECT_TRUE(View.Applied.isEmpty());
+}
+
+TEST_F(CatalogueTest, TheRestOfTheTreeIsListedWhenFirstAskedFor) {
+    MakeSkin("Default");
+    MakeSkin("Holidays/Snow");
+    MakeSkin("Holidays/Sun");
+    MakeUserSkin("Holidays/Rain");
+    MakeSkin("Plain");
+    MakeSkin("Gone");
+    StoreSkins("Default", {"holidays\\RAIN", "Holidays\\Snow"});
+    TSkinCatalogue& c = Fill();
+    const auto paths = [&] {
+        QStringList out;
+        for (const TSkinNode* node : c.RotationNodes)
+            out << TSkinCatalogue::NodePath(node);
+        return out;
+    };
+    // Found at activation, in the order a whole scan finds them.
+    EXPECT_EQ(paths(), (QStringList{"Holidays\\Snow", "Holidays\\Rain"}));
+    EXPECT_EQ(View.Events, (QStringList{"apply " + Face("Default"), "filled"}));
+    TSkinNode* current = c.CurrentNode;
+    TSkinNode* snow = c.RotationNodes.front();
+
+    // The folders change before the tree is first asked for.
+    MakeSkin("Plain/Sub");
+    MakeSkin("Holidays/Snow/Deeper");
+    QDir(Folder("Gone")).removeRecursively();
+    MakeSkin("New");
+    EXPECT_EQ(Captions(c.Roots()),
+              (QStringList{"* RANDOM *", "Default", "New", "Holidays", "Plain"}));
+    EXPECT_TRUE(Find("Plain")->IsCategory());
+    // Entries known before keep what they are, and stay the same entries.
+    EXPECT_EQ(Find("Holidays\\Snow"), snow);
+    EXPECT_TRUE(snow->IsSkin() && snow->InRotation && snow->Children.empty());
+    EXPECT_EQ(c.CurrentNode, current);
+    EXPECT_EQ(paths(), (QStringList{"Holidays\\Snow", "Holidays\\Rain"}));
+    EXPECT_EQ(Captions(Find("Holidays")->Children), (QStringList{"Rain", "Snow", "Sun"}));
+    EXPECT_FALSE(View.Events.contains("error"));
 }
 
 TEST_F(CatalogueTest, WritingReplacesTheRotationSetAsAWhole) {
