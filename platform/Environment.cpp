@@ -1,4 +1,5 @@
 #include "platform/Environment.h"
+#include "platform/ZoneWatch.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <mutex>
 
 namespace platform {
 
@@ -48,10 +50,17 @@ TDateTime Now() {
     if (NowSource())
         return NowSource()();
     // The wall clock read once and broken down in local time, as QDateTime would give it but
-    // without building one every second; tzset first, so a change of time zone is seen.
+    // without building one every second; the zone read again first when it may have
+    // changed, so a change of time zone is seen at the next reading.
     timespec wall{};
     clock_gettime(CLOCK_REALTIME, &wall);
-    tzset();
+    {
+        static std::mutex guard;
+        static TZoneWatch zone;
+        const std::lock_guard lock(guard);
+        if (zone.Changed())
+            tzset();
+    }
     tm local{};
     if (!localtime_r(&wall.tv_sec, &local))
         return common::FromQDateTime(QDateTime::currentDateTime());
