@@ -1,6 +1,8 @@
 #include "platform/ZoneWatch.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -47,7 +49,7 @@ void TZoneWatch::Watch() {
 bool TZoneWatch::Changed() {
     const char* tz = std::getenv("TZ");
     const std::optional<QByteArray> now = tz ? std::optional<QByteArray>(tz) : std::nullopt;
-    bool changed = !Asked || now != LastTz;
+    const bool changed = !Asked || now != LastTz;
     if (!Asked) {
         Asked = true;
         Watch();
