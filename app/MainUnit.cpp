@@ -482,7 +482,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     // fetch under way ends first, so nothing is destroyed under it.
     if (DateTimeDialog)
         DateTimeDialog->AbortFetch();
-    QCoreApplication::exit(0); // every loop ends, a modal dialog's included
+    platform::QuitApplication(); // every loop ends, a modal dialog's included
 }
 
 void TMainForm::contextMenuEvent(QContextMenuEvent* event) {

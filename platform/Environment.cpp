@@ -35,6 +35,11 @@ std::function<void(const QString&)>& UrlOpener() {
     return opener;
 }
 
+std::function<void()>& Quitter() {
+    static std::function<void()> quitter;
+    return quitter;
+}
+
 QString RealExecutablePath() {
     // /proc/self/exe resolves links, so a clock started through a symbolic link still
     // finds the skins beside the real binary.
@@ -120,6 +125,18 @@ void OpenUrl(const QString& url) {
 
 void SetUrlOpener(std::function<void(const QString&)> opener) {
     UrlOpener() = std::move(opener);
+}
+
+void QuitApplication() {
+    if (Quitter()) {
+        Quitter()();
+        return;
+    }
+    QCoreApplication::exit(0);
+}
+
+void SetApplicationQuitter(std::function<void()> quitter) {
+    Quitter() = std::move(quitter);
 }
 
 QString DataHome() {

@@ -1,7 +1,8 @@
 #pragma once
 // What the program takes from its surroundings: the clock, the program's own location,
-// the millisecond counter and the desktop's URL handler. Each has a hook so that tests
-// control time, the skins folder and what "opening a web page" does.
+// the millisecond counter, the desktop's URL handler and the end of the event loop. Each
+// has a hook so that tests control time, the skins folder, what "opening a web page" does
+// and what ending the program does.
 
 #include "common/DateTime.h"
 
@@ -30,6 +31,10 @@ void SetMillisecondCounter(std::function<std::uint32_t()> counter);
 // Hands a web address to the desktop's URL handler; the outcome is not reported.
 void OpenUrl(const QString& url);
 void SetUrlOpener(std::function<void(const QString&)> opener);
+
+// Ends every event loop of the program, a modal dialog's included, with exit code 0.
+void QuitApplication();
+void SetApplicationQuitter(std::function<void()> quitter); // empty: the real one
 
 // The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
 // ~/.config (no trailing '/').

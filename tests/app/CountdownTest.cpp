@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-TEST(Countdown, SplitsDaysHoursMinutesSeconds) {
+TEST(CountdownTest, SplitsDaysHoursMinutesSeconds) {
     const TCountdownParts p = SplitRemaining(1 + 2 / 24.0 + 3 / 1440.0 + 4.6 * Second);
     EXPECT_EQ(p.Days, 1);
     EXPECT_EQ(p.Hours, 2);
@@ -12,13 +12,13 @@ TEST(Countdown, SplitsDaysHoursMinutesSeconds) {
     EXPECT_EQ(p.Seconds, 4); // the fraction of a second is dropped, not rounded
 }
 
-TEST(Countdown, DaysHaveNoModulus) {
+TEST(CountdownTest, DaysHaveNoModulus) {
     EXPECT_EQ(SplitRemaining(400.5).Days, 400);
     EXPECT_EQ(SplitRemaining(12345.25).Days, 12345);
     EXPECT_EQ(SplitRemaining(12345.25).Hours, 6);
 }
 
-TEST(Countdown, MillisecondsRoundBeforeTheSplit) {
+TEST(CountdownTest, MillisecondsRoundBeforeTheSplit) {
     // 4.9996 s rounds to 5000 ms, so the seconds read 5, as the standard decoding does.
     EXPECT_EQ(SplitRemaining(4.9996 * Second).Seconds, 5);
     EXPECT_EQ(SplitRemaining(4.4 * Second).Seconds, 4);
@@ -28,14 +28,14 @@ TEST(Countdown, MillisecondsRoundBeforeTheSplit) {
     EXPECT_EQ(p.Hours + p.Minutes + p.Seconds, 0);
 }
 
-TEST(Countdown, AbsurdValuesDoNotOverflow) {
+TEST(CountdownTest, AbsurdValuesDoNotOverflow) {
     EXPECT_EQ(SplitRemaining(1e30).Days, std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(SplitRemaining(std::nan("")).Days, 0);
     const TCountdownParts p = SplitRemaining(std::numeric_limits<double>::infinity());
     EXPECT_EQ(p.Hours, 0);
 }
 
-TEST(Countdown, NextTickComesJustAfterTheNextSecond) {
+TEST(CountdownTest, NextTickComesJustAfterTheNextSecond) {
     const TDateTime second = At(2026, 3, 14, 10, 0, 0);
     for (const auto& [ms, wait] :
          std::vector<std::pair<double, int>>{{0, 1000 + TickLag},

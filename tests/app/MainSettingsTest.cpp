@@ -19,7 +19,7 @@
 using namespace store;
 using namespace platform;
 
-class SettingsTest : public ClockTest {
+class MainSettingsTest : public ClockTest {
 protected:
     static QString Key(int clock) { return QStringLiteral("Software\\Korvane5\\%1\\").arg(clock); }
     void Store(int clock, const std::function<void(TRegistry&)>& write) {
@@ -43,7 +43,7 @@ protected:
     }
 };
 
-TEST_F(SettingsTest, FreshStoreGivesTheDefaults) {
+TEST_F(MainSettingsTest, FreshStoreGivesTheDefaults) {
     auto form = Start();
     EXPECT_FALSE(form->AlwaysOnTop->isChecked());
     EXPECT_FALSE(form->StickToDesktop->isChecked());
@@ -60,7 +60,7 @@ TEST_F(SettingsTest, FreshStoreGivesTheDefaults) {
     EXPECT_EQ(form->geometry().center(), screen.center());
 }
 
-TEST_F(SettingsTest, StoredValuesAreAppliedThroughTheMenu) {
+TEST_F(MainSettingsTest, StoredValuesAreAppliedThroughTheMenu) {
     Store(2, [](TRegistry& r) {
         r.WriteInteger("StickToDesktop", 7); // any non-zero value is on
         r.WriteInteger("AlwaysOnTop", 1);
@@ -84,7 +84,7 @@ TEST_F(SettingsTest, StoredValuesAreAppliedThroughTheMenu) {
     EXPECT_TRUE(OnTop(*form));
 }
 
-TEST_F(SettingsTest, ValuesMatchingNoMenuItemChangeNothing) {
+TEST_F(MainSettingsTest, ValuesMatchingNoMenuItemChangeNothing) {
     Store(0, [](TRegistry& r) {
         r.WriteInteger("RandomTime", 7);
         r.WriteInteger("Opacity", 100);
@@ -96,7 +96,7 @@ TEST_F(SettingsTest, ValuesMatchingNoMenuItemChangeNothing) {
     EXPECT_EQ(form->AlphaBlendValue(), 255);
 }
 
-TEST_F(SettingsTest, StoredDesignPositionLeavesTheWindowCentred) {
+TEST_F(MainSettingsTest, StoredDesignPositionLeavesTheWindowCentred) {
     Store(0, [](TRegistry& r) {
         r.WriteInteger("Left", 204);
         r.WriteInteger("Top", 134);
@@ -106,7 +106,7 @@ TEST_F(SettingsTest, StoredDesignPositionLeavesTheWindowCentred) {
     EXPECT_EQ(form->geometry().center(), form->screen()->availableGeometry().center());
 }
 
-TEST_F(SettingsTest, PositionOnNoScreenKeepsTheWindowCentred) {
+TEST_F(MainSettingsTest, PositionOnNoScreenKeepsTheWindowCentred) {
     Store(0, [](TRegistry& r) {
         r.WriteInteger("Left", -20000);
         r.WriteInteger("Top", 15000);
@@ -120,7 +120,7 @@ TEST_F(SettingsTest, PositionOnNoScreenKeepsTheWindowCentred) {
     EXPECT_EQ(reg.ReadInteger("Left"), -20000);
 }
 
-TEST_F(SettingsTest, TargetSurvivesARestartBitForBit) {
+TEST_F(MainSettingsTest, TargetSurvivesARestartBitForBit) {
     const double target = Now + 100.123456789012345;
     {
         auto form = Start(1);
@@ -131,7 +131,7 @@ TEST_F(SettingsTest, TargetSurvivesARestartBitForBit) {
     EXPECT_EQ(form->DaysPaint->Tag, 100);
 }
 
-TEST_F(SettingsTest, SwitchingSavesTheOldClockBeforeReadingTheNew) {
+TEST_F(MainSettingsTest, SwitchingSavesTheOldClockBeforeReadingTheNew) {
     Store(1, [](TRegistry& r) { r.WriteFloat("CustomDateTime", 50000.0); });
     auto form = Start(0);
     form->TargetDateTime = 47000.25;
@@ -151,7 +151,7 @@ TEST_F(SettingsTest, SwitchingSavesTheOldClockBeforeReadingTheNew) {
     EXPECT_EQ(reg.ReadFloat("CustomDateTime"), 50000.0); // clock 1 was read, not overwritten
 }
 
-TEST_F(SettingsTest, NeverSavedClockResetsOptionsButKeepsPlaceAndInterval) {
+TEST_F(MainSettingsTest, NeverSavedClockResetsOptionsButKeepsPlaceAndInterval) {
     auto form = Start(0);
     form->move(321, 123);
     form->AlwaysOnTopClick();
@@ -174,7 +174,7 @@ TEST_F(SettingsTest, NeverSavedClockResetsOptionsButKeepsPlaceAndInterval) {
     EXPECT_EQ(form->TargetDateTime, Now); // re-taken from the pickers at once
 }
 
-TEST_F(SettingsTest, StartupEntryIsWrittenAndDeleted) {
+TEST_F(MainSettingsTest, StartupEntryIsWrittenAndDeleted) {
     auto form = Start(2);
     const QString entry = autostart::EntryPath("Korvane52");
     EXPECT_TRUE(entry.startsWith(ConfigPath("autostart/")));
@@ -199,7 +199,7 @@ TEST_F(SettingsTest, StartupEntryIsWrittenAndDeleted) {
     EXPECT_FALSE(QFile::exists(entry));
 }
 
-TEST_F(SettingsTest, StartupToggledOnAndOffBeforeASaveLeavesNothing) {
+TEST_F(MainSettingsTest, StartupToggledOnAndOffBeforeASaveLeavesNothing) {
     auto form = Start(3);
     form->RunStartupClick();
     form->RunStartupClick();
@@ -209,7 +209,7 @@ TEST_F(SettingsTest, StartupToggledOnAndOffBeforeASaveLeavesNothing) {
                  !QDir(autostart::Folder()).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(SettingsTest, WronglyTypedLeftStopsStartUpWithItsMessage) {
+TEST_F(MainSettingsTest, WronglyTypedLeftStopsStartUpWithItsMessage) {
     for (const auto& [text, message] : std::vector<std::pair<QString, QString>>{
              {"abc", "Invalid data type for 'Left'"}, {"abcd", "Failed to get data for 'Left'"}}) {
         Store(0, [&text = text](TRegistry& r) { r.WriteString("Left", text); });
@@ -222,7 +222,7 @@ TEST_F(SettingsTest, WronglyTypedLeftStopsStartUpWithItsMessage) {
     }
 }
 
-TEST_F(SettingsTest, WronglyTypedValueOnASwitchIsShownAndTheProgramRunsOn) {
+TEST_F(MainSettingsTest, WronglyTypedValueOnASwitchIsShownAndTheProgramRunsOn) {
     Store(1, [](TRegistry& r) {
         r.WriteInteger("AlwaysOnTop", 1);
         r.WriteValue({"Top", vtBinary, QByteArray(2, '\0')});
@@ -234,10 +234,11 @@ TEST_F(SettingsTest, WronglyTypedValueOnASwitchIsShownAndTheProgramRunsOn) {
     EXPECT_FALSE(form->AlwaysOnTop->isChecked()); // nothing read so far is applied
 }
 
-TEST_F(SettingsTest, ExitWritesTheActiveClock) {
+TEST_F(MainSettingsTest, ExitWritesTheActiveClock) {
     auto form = Start(4);
     form->move(77, 66);
     form->ExitClick();
+    EXPECT_EQ(Quits, 1); // the event loop is asked to end, and destruction saves
     form.reset();
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKeyReadOnly(Key(4)));
@@ -249,12 +250,12 @@ TEST_F(SettingsTest, ExitWritesTheActiveClock) {
                                                 "Top", "CustomDateTime", "RandomTime", "Opacity"}));
 }
 
-TEST_F(SettingsTest, StartUpSavesNothingBeforeTheFirstClockIsActive) {
+TEST_F(MainSettingsTest, StartUpSavesNothingBeforeTheFirstClockIsActive) {
     auto form = Start(3);
     EXPECT_FALSE(TSettingsStore::User().FindKey("Software\\Korvane5").has_value());
 }
 
-TEST_F(SettingsTest, AStoreHeldByAnotherProcessNeverStallsTheClock) {
+TEST_F(MainSettingsTest, AStoreHeldByAnotherProcessNeverStallsTheClock) {
     Store(0, [](TRegistry& r) {
         r.WriteInteger("Left", 300);
         r.WriteInteger("Top", 200);

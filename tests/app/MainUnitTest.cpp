@@ -20,7 +20,7 @@
 #include <QtEndian>
 #include <memory>
 
-class MainFormTest : public ClockTest {
+class MainUnitTest : public ClockTest {
 protected:
     std::unique_ptr<TMainForm> Make(const QStringList& args = {}) {
         return std::make_unique<TMainForm>(args);
@@ -34,7 +34,7 @@ protected:
     }
 };
 
-TEST(ClockNumber, CommandLineIsDecimalAndClamped) {
+TEST(MainUnitTest_ClockNumber, CommandLineIsDecimalAndClamped) {
     EXPECT_EQ(ClockNumberFromArguments({}), 0);
     EXPECT_EQ(ClockNumberFromArguments({"3"}), 3);
     EXPECT_EQ(ClockNumberFromArguments({"+3", "1"}), 3);
@@ -53,7 +53,7 @@ TEST(ClockNumber, CommandLineIsDecimalAndClamped) {
     EXPECT_EQ(ClockNumberFromArguments({"99999999999"}), 0);
 }
 
-TEST_F(MainFormTest, StartsTheClockTheCommandLineNames) {
+TEST_F(MainUnitTest, StartsTheClockTheCommandLineNames) {
     for (const auto& [arg, clock] :
          std::vector<std::pair<QString, int>>{{"", 0}, {"3", 3}, {"-2", 0}, {"abc", 0}, {"9", 4}}) {
         auto form = Make(arg.isEmpty() ? QStringList{} : QStringList{arg});
@@ -66,7 +66,7 @@ TEST_F(MainFormTest, StartsTheClockTheCommandLineNames) {
     }
 }
 
-TEST_F(MainFormTest, WindowIsTheDesignedBorderlessClock) {
+TEST_F(MainUnitTest, WindowIsTheDesignedBorderlessClock) {
     auto form = Make();
     EXPECT_EQ(form->windowTitle(), "Korvane5");
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
@@ -87,7 +87,7 @@ TEST_F(MainFormTest, WindowIsTheDesignedBorderlessClock) {
     EXPECT_EQ(form->childAt(5, 5), nullptr);
 }
 
-TEST_F(MainFormTest, CountsDownToTheTarget) {
+TEST_F(MainUnitTest, CountsDownToTheTarget) {
     auto form = Make();
     form->TargetDateTime = Now + 1 + 2 / 24.0 + 3 / 1440.0 + 4.6 * Second;
     form->SecTimerTimer();
@@ -98,7 +98,7 @@ TEST_F(MainFormTest, CountsDownToTheTarget) {
     EXPECT_DOUBLE_EQ(form->RemainingTime, 12345);
 }
 
-TEST_F(MainFormTest, SecondsTurnJustAfterTheWallClocksSecond) {
+TEST_F(MainUnitTest, SecondsTurnJustAfterTheWallClocksSecond) {
     auto form = Make();
     const TDateTime second = Now;
     form->TargetDateTime = second + 20 * Second;
@@ -122,7 +122,7 @@ TEST_F(MainFormTest, SecondsTurnJustAfterTheWallClocksSecond) {
     }
 }
 
-TEST_F(MainFormTest, TargetEqualToNowShowsZeroWithoutRetake) {
+TEST_F(MainUnitTest, TargetEqualToNowShowsZeroWithoutRetake) {
     auto form = Make();
     const TDateTime picked = Now + 5;
     form->EnsureDateTimeDialog()->DatePicker->SetDateTime(picked);
@@ -137,7 +137,7 @@ TEST_F(MainFormTest, TargetEqualToNowShowsZeroWithoutRetake) {
     EXPECT_EQ(form->TargetDateTime, picked);
 }
 
-TEST_F(MainFormTest, NoTargetWithUntouchedPickersStandsAtZeroFollowingNow) {
+TEST_F(MainUnitTest, NoTargetWithUntouchedPickersStandsAtZeroFollowingNow) {
     auto form = Make(); // no stored target: 0, a moment long past
     EXPECT_EQ(form->TargetDateTime, Now);
     EXPECT_EQ(Tags(*form), (std::vector<int>{0, 0, 0, 0}));
@@ -148,7 +148,7 @@ TEST_F(MainFormTest, NoTargetWithUntouchedPickersStandsAtZeroFollowingNow) {
 }
 
 // The dialog is made only when first needed; until then the pickers' initial moments count.
-TEST_F(MainFormTest, UntouchedPickersGiveTheirInitialMomentWithOrWithoutTheDialog) {
+TEST_F(MainUnitTest, UntouchedPickersGiveTheirInitialMomentWithOrWithoutTheDialog) {
     for (bool made : {false, true}) {
         Now = At(2002, 10, 9, 12, 0, 0);
         auto form = Make();
@@ -162,7 +162,7 @@ TEST_F(MainFormTest, UntouchedPickersGiveTheirInitialMomentWithOrWithoutTheDialo
     }
 }
 
-TEST_F(MainFormTest, PassedTargetTakesThePickersDateWithTheTimePickersTime) {
+TEST_F(MainUnitTest, PassedTargetTakesThePickersDateWithTheTimePickersTime) {
     auto form = Make();
     // What a cancelled dialog leaves behind: a later date in the date picker.
     form->EnsureDateTimeDialog()->DatePicker->SetDateTime(At(2026, 3, 20, 1, 0, 0));
@@ -179,7 +179,7 @@ TEST_F(MainFormTest, PassedTargetTakesThePickersDateWithTheTimePickersTime) {
     EXPECT_EQ(form->SecondsPaint->Tag, 49);
 }
 
-TEST_F(MainFormTest, OnlyChangedBoxesAreRepainted) {
+TEST_F(MainUnitTest, OnlyChangedBoxesAreRepainted) {
     auto form = Make();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -204,7 +204,7 @@ TEST_F(MainFormTest, OnlyChangedBoxesAreRepainted) {
     EXPECT_EQ(Paints(*form), after);
 }
 
-TEST_F(MainFormTest, TheScreenShowsWhatAWholeRepaintWould) {
+TEST_F(MainUnitTest, TheScreenShowsWhatAWholeRepaintWould) {
     // A tick repaints only where the numbers' ink changes. Through turns of the seconds,
     // minutes, hours and days (and of their widths), in a skin whose fields overlap, the
     // window on the screen must stay what a fresh drawing of all of it shows.
@@ -246,7 +246,7 @@ QImage Shot(TMainForm& form, QWidget* box) {
 }
 } // namespace
 
-TEST_F(MainFormTest, NumbersAreCentredAndCutAtTheBox) {
+TEST_F(MainUnitTest, NumbersAreCentredAndCutAtTheBox) {
     auto form = Make();
     form->Back->Canvas().fill(Qt::black);
     form->show();
@@ -267,7 +267,7 @@ TEST_F(MainFormTest, NumbersAreCentredAndCutAtTheBox) {
     EXPECT_FALSE(InkBounds(window).isValid());
 }
 
-TEST_F(MainFormTest, NumbersHaveNoLeadingZeros) {
+TEST_F(MainUnitTest, NumbersHaveNoLeadingZeros) {
     auto form = Make();
     form->Back->Canvas().fill(Qt::black);
     form->show();
@@ -300,7 +300,7 @@ QImage Drawn(QWidget& box) {
 }
 } // namespace
 
-TEST_F(MainFormTest, NumbersLandOnThePixelsOfTheirTextLayout) {
+TEST_F(MainUnitTest, NumbersLandOnThePixelsOfTheirTextLayout) {
     // In every bundled skin's font: 0 to 99, and day counts up to 99999 (every one of them
     // with KORVANE5_EVERY_DAY_COUNT set; a spread otherwise), each within its known ink.
     const int step = qEnvironmentVariableIsSet("KORVANE5_EVERY_DAY_COUNT") ? 1 : 97;
@@ -344,47 +344,7 @@ TEST_F(MainFormTest, NumbersLandOnThePixelsOfTheirTextLayout) {
     EXPECT_EQ(skins, 9);
 }
 
-// Between any two numbers of the same length drawn at one place, pixels differ only where
-// Changed says: in a font that kerns a pair of digits ("11" in the serif), an unchanged
-// digit after a changed one can move.
-TEST(DigitGlyphs, ChangedHoldsEveryPixelThatDiffers) {
-    for (const char* family : {"Liberation Serif", "DejaVu Sans"}) {
-        QFont font(family);
-        font.setPixelSize(24);
-        TDigitGlyphs digits(font);
-        ASSERT_TRUE(digits.Usable()) << family;
-        const auto draw = [&](const QString& text) {
-            QImage image(80, 40, QImage::Format_RGB32);
-            image.fill(Qt::black);
-            QPainter painter(&image);
-            painter.setPen(Qt::white);
-            digits.Draw(painter, 10, 30, text);
-            return image;
-        };
-        std::vector<QString> numbers;
-        for (int n = 10; n < 100; ++n)
-            numbers.push_back(QString::number(n));
-        for (const char* n : {"111", "121", "211", "101", "110"})
-            numbers.push_back(n);
-        std::vector<QImage> images;
-        for (const QString& n : numbers)
-            images.push_back(draw(n));
-        for (size_t a = 0; a < numbers.size(); ++a)
-            for (size_t b = 0; b < numbers.size(); ++b) {
-                if (numbers[a].size() != numbers[b].size() || a == b)
-                    continue;
-                const QRect changed = digits.Changed(numbers[a], 10, 30, numbers[b], 10, 30);
-                for (int y = 0; y < 40; ++y)
-                    for (int x = 0; x < 80; ++x)
-                        if (!changed.contains(x, y) &&
-                            images[a].pixel(x, y) != images[b].pixel(x, y))
-                            FAIL() << family << " " << numbers[a].toStdString() << " -> "
-                                   << numbers[b].toStdString() << " at " << x << "," << y;
-            }
-    }
-}
-
-class MenuTest : public ClockTest {
+class MainUnitTest_Menu : public ClockTest {
 protected:
     void SetUp() override {
         ClockTest::SetUp();
@@ -405,7 +365,7 @@ protected:
     std::unique_ptr<TMainForm> Form;
 };
 
-TEST_F(MenuTest, ItemsAsDesigned) {
+TEST_F(MainUnitTest_Menu, ItemsAsDesigned) {
     QStringList captions;
     for (QAction* a : Form->PopupMenu->actions())
         captions << (a->isSeparator() ? "-" : a->text());
@@ -439,7 +399,7 @@ TEST_F(MenuTest, ItemsAsDesigned) {
         EXPECT_EQ(QImage(QString(":/images/menu%1.png").arg(i)).size(), QSize(16, 16));
 }
 
-TEST_F(MenuTest, RightClickAnywhereOpensTheMenuAtTheCursor) {
+TEST_F(MainUnitTest_Menu, RightClickAnywhereOpensTheMenuAtTheCursor) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(200, 50),
                             Form->mapToGlobal(QPoint(200, 50)));
     QApplication::sendEvent(Form.get(), &event);
@@ -448,7 +408,7 @@ TEST_F(MenuTest, RightClickAnywhereOpensTheMenuAtTheCursor) {
     Form->PopupMenu->hide();
 }
 
-TEST_F(MenuTest, OptionItemsToggleOncePerClick) {
+TEST_F(MainUnitTest_Menu, OptionItemsToggleOncePerClick) {
     for (QAction* option :
          {Form->RunStartup, Form->StickToDesktop, Form->AlwaysOnTop, Form->HideTrayIcon}) {
         option->trigger();
@@ -458,7 +418,7 @@ TEST_F(MenuTest, OptionItemsToggleOncePerClick) {
     }
 }
 
-TEST_F(MenuTest, LeftDragMovesTheWindowUnlessStuck) {
+TEST_F(MainUnitTest_Menu, LeftDragMovesTheWindowUnlessStuck) {
     const QPoint start = Form->pos();
     QTest::mousePress(Form.get(), Qt::LeftButton, {}, QPoint(30, 40));
     QTest::mouseMove(Form.get(), QPoint(50, 45));
@@ -478,7 +438,7 @@ TEST_F(MenuTest, LeftDragMovesTheWindowUnlessStuck) {
     EXPECT_EQ(Form->pos(), start + QPoint(21, 7));
 }
 
-TEST_F(MenuTest, StickingEndsADragUnderWay) {
+TEST_F(MainUnitTest_Menu, StickingEndsADragUnderWay) {
     Form->FormMouseDown(Qt::LeftButton, 10, 10);
     Form->StickToDesktopClick();
     EXPECT_EQ(Form->DragX, -1);
@@ -487,7 +447,7 @@ TEST_F(MenuTest, StickingEndsADragUnderWay) {
     EXPECT_EQ(Form->pos(), at);
 }
 
-TEST_F(MenuTest, RightButtonNeitherStartsNorEndsADrag) {
+TEST_F(MainUnitTest_Menu, RightButtonNeitherStartsNorEndsADrag) {
     Form->FormMouseDown(Qt::RightButton, 10, 10);
     EXPECT_EQ(Form->DragX, -1);
     Form->FormMouseDown(Qt::LeftButton, 10, 10);
@@ -496,7 +456,7 @@ TEST_F(MenuTest, RightButtonNeitherStartsNorEndsADrag) {
     EXPECT_EQ(Form->DragY, 10);
 }
 
-TEST_F(MenuTest, OpacityItemsSetAlphaAndBlending) {
+TEST_F(MainUnitTest_Menu, OpacityItemsSetAlphaAndBlending) {
     Form->N80Opacity->trigger();
     EXPECT_EQ(Form->AlphaBlendValue(), 204);
     EXPECT_TRUE(Form->AlphaBlend());
@@ -507,7 +467,7 @@ TEST_F(MenuTest, OpacityItemsSetAlphaAndBlending) {
     EXPECT_FALSE(Form->N80Opacity->isChecked());
 }
 
-TEST_F(MenuTest, ChoosingTheCheckedIntervalRestartsTheWait) {
+TEST_F(MainUnitTest_Menu, ChoosingTheCheckedIntervalRestartsTheWait) {
     Form->N20Minutes->trigger();
     EXPECT_EQ(Form->RandomTimer->interval(), 20 * 60000);
     QTest::qWait(300);
@@ -518,7 +478,7 @@ TEST_F(MenuTest, ChoosingTheCheckedIntervalRestartsTheWait) {
     EXPECT_EQ(Form->RandomTimer->interval(), 20 * 60000);
 }
 
-TEST_F(MenuTest, AlwaysOnTopReachesTheWindowAndTheDateDialog) {
+TEST_F(MainUnitTest_Menu, AlwaysOnTopReachesTheWindowAndTheDateDialog) {
     Form->AlwaysOnTop->trigger();
     EXPECT_TRUE(Form->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(Form->isVisible());
@@ -539,7 +499,7 @@ TEST_F(MenuTest, AlwaysOnTopReachesTheWindowAndTheDateDialog) {
     EXPECT_FALSE(dialogOnTop);
 }
 
-TEST_F(MenuTest, DateDialogIsSeededAndOkTakesThePickedMoment) {
+TEST_F(MainUnitTest_Menu, DateDialogIsSeededAndOkTakesThePickedMoment) {
     Form->TargetDateTime = Now + 2.5;
     TDateTime seededDate = 0, seededTime = 0;
     WhileModal([&] { Form->ChooseDateTimeClick(); },
@@ -556,7 +516,7 @@ TEST_F(MenuTest, DateDialogIsSeededAndOkTakesThePickedMoment) {
     EXPECT_EQ(Form->HoursPaint->Tag, 13);
 }
 
-TEST_F(MenuTest, OkOnAPastMomentStandsAtZero) {
+TEST_F(MainUnitTest_Menu, OkOnAPastMomentStandsAtZero) {
     Form->TargetDateTime = Now + 1;
     WhileModal([&] { Form->ChooseDateTimeClick(); },
                [&] {
@@ -569,7 +529,7 @@ TEST_F(MenuTest, OkOnAPastMomentStandsAtZero) {
               0);
 }
 
-TEST_F(MenuTest, CancelTakesNothingButTheChoiceCountsWhenTheTargetPasses) {
+TEST_F(MainUnitTest_Menu, CancelTakesNothingButTheChoiceCountsWhenTheTargetPasses) {
     Form->TargetDateTime = Now + 10 * Second;
     WhileModal([&] { Form->ChooseDateTimeClick(); },
                [&] {
@@ -584,9 +544,9 @@ TEST_F(MenuTest, CancelTakesNothingButTheChoiceCountsWhenTheTargetPasses) {
     EXPECT_EQ(Form->DaysPaint->Tag, 3);
 }
 
-class ApplySkinTest : public SkinTest {};
+class MainUnitTest_ApplySkin : public SkinFixture {};
 
-TEST_F(ApplySkinTest, BackgroundsAreOpaqueWhateverTheirAlpha) {
+TEST_F(MainUnitTest_ApplySkin, BackgroundsAreOpaqueWhateverTheirAlpha) {
     // A 32-bit bitmap with a version 5 header whose alpha mask is set and every alpha byte 0.
     QByteArray bmp(14 + 124, '\0');
     const int w = 250, h = 90;
@@ -615,7 +575,7 @@ TEST_F(ApplySkinTest, BackgroundsAreOpaqueWhateverTheirAlpha) {
     EXPECT_EQ(form.Back->Canvas().pixelColor(125, 45), QColor(10, 200, 30));
 }
 
-TEST_F(ApplySkinTest, FieldsAreCentredOnTheSkinsPoints) {
+TEST_F(MainUnitTest_ApplySkin, FieldsAreCentredOnTheSkinsPoints) {
     TMainForm form({});
     MakeSkin("P");
     WriteFile("P/Custom.txt", QByteArray("Arial\n18\n10 20 30\n0 0\n150 52\n186 52\n222 52\n"));
@@ -632,7 +592,7 @@ TEST_F(ApplySkinTest, FieldsAreCentredOnTheSkinsPoints) {
     EXPECT_EQ(form.size(), QSize(250, 90));
 }
 
-TEST_F(ApplySkinTest, SmallerPictureKeepsTheEarlierPixels) {
+TEST_F(MainUnitTest_ApplySkin, SmallerPictureKeepsTheEarlierPixels) {
     TMainForm form({});
     MakeSkin("Big", Qt::red);
     MakeSkin("Small", Qt::blue, false, {100, 50});

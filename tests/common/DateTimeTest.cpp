@@ -5,7 +5,7 @@
 
 using namespace common;
 
-TEST(DateTime, EpochAndKnownDays) {
+TEST(DateTimeTest, EpochAndKnownDays) {
     TDateTime d = -1;
     ASSERT_TRUE(TryEncodeDate(1899, 12, 30, d));
     EXPECT_EQ(d, 0);
@@ -25,7 +25,7 @@ TEST(DateTime, EpochAndKnownDays) {
     EXPECT_EQ(t, 0.75);
 }
 
-TEST(DateTime, NegativeDaysCountTimeOfDayForwards) {
+TEST(DateTimeTest, NegativeDaysCountTimeOfDayForwards) {
     // Before the epoch the fraction still runs forwards from midnight of that day.
     const TDateTime v = At(1899, 12, 29, 6, 0, 0);
     EXPECT_DOUBLE_EQ(v, -1.25);
@@ -35,14 +35,14 @@ TEST(DateTime, NegativeDaysCountTimeOfDayForwards) {
     EXPECT_DOUBLE_EQ(ReplaceTime(v, 0.5), -1.5);
 }
 
-TEST(DateTime, QtRoundTripToTheMillisecond) {
+TEST(DateTimeTest, QtRoundTripToTheMillisecond) {
     const QDateTime q(QDate(2031, 7, 9), QTime(23, 59, 59, 999));
     EXPECT_EQ(ToQDateTime(FromQDateTime(q)), q);
     EXPECT_FALSE(ToQDateTime(std::numeric_limits<double>::quiet_NaN()).isValid());
     EXPECT_FALSE(ToQDateTime(1e300).isValid());
 }
 
-TEST(DateTime, ReplaceTimeKeepsDate) {
+TEST(DateTimeTest, ReplaceTimeKeepsDate) {
     const TDateTime v = ReplaceTime(At(2002, 10, 10, 15, 26, 50), At(2002, 10, 10, 19, 0, 0));
     EXPECT_DOUBLE_EQ(v, At(2002, 10, 10, 19, 0, 0));
     EXPECT_DOUBLE_EQ(DateOf(v), At(2002, 10, 10));

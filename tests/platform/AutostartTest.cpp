@@ -4,7 +4,7 @@
 
 using namespace platform;
 
-TEST(AutostartExec, AnyPathIsQuotedSoItStandsForItself) {
+TEST(AutostartTest, AnyPathIsQuotedSoItStandsForItself) {
     EXPECT_EQ(autostart::ExecLine("/opt/k5/korvane5", {"2"}), "\"/opt/k5/korvane5\" 2");
     EXPECT_EQ(autostart::ExecLine("/k", {"a b", ""}), "\"/k\" \"a b\" \"\"");
     // Quotes, backticks, dollars and backslashes are escaped, then the string escape

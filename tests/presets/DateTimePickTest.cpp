@@ -133,7 +133,7 @@ QStringList Items(const QComboBox* box) {
 } // namespace
 
 // Points the site at a test server for the life of the fixture.
-class SiteTest : public ClockTest {
+class DateTimePickTest_Site : public ClockTest {
 protected:
     void TearDown() override {
         qunsetenv("KORVANE5_HOST");
@@ -142,15 +142,15 @@ protected:
     void UseHost(const std::string& host) { qputenv("KORVANE5_HOST", host.c_str()); }
 };
 
-class PresetFetchTest : public SiteTest {
+class DateTimePickTest_PresetFetch : public DateTimePickTest_Site {
 protected:
     void SetUp() override {
-        SiteTest::SetUp();
+        DateTimePickTest_Site::SetUp();
         Dialog = std::make_unique<TDateTimePickForm>(nullptr);
     }
     void TearDown() override {
         Dialog.reset();
-        SiteTest::TearDown();
+        DateTimePickTest_Site::TearDown();
     }
     void Open() { Dialog->PresetsBox->showPopup(); }
     QComboBox* Box() const { return Dialog->PresetsBox; }
@@ -158,7 +158,7 @@ protected:
     std::unique_ptr<TDateTimePickForm> Dialog;
 };
 
-TEST_F(PresetFetchTest, FirstOpeningShowsConnectingThenTheSortedPresetsOnce) {
+TEST_F(DateTimePickTest_PresetFetch, FirstOpeningShowsConnectingThenTheSortedPresetsOnce) {
     TLoopbackServer server(
         Serve([](int) { return Response("200 OK", "\r\n  " + Document + "\n"); }));
     UseHost(server.HostPort());
@@ -190,7 +190,7 @@ TEST_F(PresetFetchTest, FirstOpeningShowsConnectingThenTheSortedPresetsOnce) {
     EXPECT_EQ(Box()->count(), 2);
 }
 
-TEST_F(PresetFetchTest, EachFailureShowsItsTextAndTheNextOpeningTriesAgain) {
+TEST_F(DateTimePickTest_PresetFetch, EachFailureShowsItsTextAndTheNextOpeningTriesAgain) {
     TLoopbackServer server(Serve([](int n) {
         switch (n) {
         case 0:
@@ -233,7 +233,7 @@ TEST_F(PresetFetchTest, EachFailureShowsItsTextAndTheNextOpeningTriesAgain) {
     EXPECT_EQ(Items(Box()), QStringList{"Error connecting!"});
 }
 
-TEST_F(PresetFetchTest, AllPastDocumentIsAnEmptySuccessFetchedOnce) {
+TEST_F(DateTimePickTest_PresetFetch, AllPastDocumentIsAnEmptySuccessFetchedOnce) {
     TLoopbackServer server(Serve([](int) {
         return Response("200 OK", "<korvane5xml version=\"1\"><item datetime=\"2001-01-01\">"
                                   "Old</item></korvane5xml>");
@@ -246,7 +246,7 @@ TEST_F(PresetFetchTest, AllPastDocumentIsAnEmptySuccessFetchedOnce) {
     EXPECT_EQ(server.Requests().size(), 1u);
 }
 
-TEST_F(PresetFetchTest, OpeningAgainWhileAFetchWaitsIsIgnored) {
+TEST_F(DateTimePickTest_PresetFetch, OpeningAgainWhileAFetchWaitsIsIgnored) {
     TLoopbackServer server(Serve([](int) { return Response("200 OK", Document); }));
     UseHost(server.HostPort());
     int reentered = 0;
@@ -260,7 +260,7 @@ TEST_F(PresetFetchTest, OpeningAgainWhileAFetchWaitsIsIgnored) {
     EXPECT_EQ(Box()->count(), 2);
 }
 
-TEST_F(PresetFetchTest, SilentServerKeepsConnectingUntilTheDialogCloses) {
+TEST_F(DateTimePickTest_PresetFetch, SilentServerKeepsConnectingUntilTheDialogCloses) {
     TLoopbackServer server(Mute);
     UseHost(server.HostPort());
     int pumped = 0;
@@ -281,7 +281,7 @@ TEST_F(PresetFetchTest, SilentServerKeepsConnectingUntilTheDialogCloses) {
     EXPECT_FALSE(Dialog->HTTP->Busy());
 }
 
-TEST_F(PresetFetchTest, ARealWebServerServesTheSampleDocument) {
+TEST_F(DateTimePickTest_PresetFetch, ARealWebServerServesTheSampleDocument) {
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath("korvane5"));
     ASSERT_TRUE(QFile::copy(KORVANE5_SOURCE_DIR "/presets/sample/korvane5dates.xml",
@@ -310,17 +310,17 @@ TEST_F(PresetFetchTest, ARealWebServerServesTheSampleDocument) {
 }
 
 // The preset choice as the clock window's owner sees it.
-class PresetOwnerTest : public SiteTest {
+class DateTimePickTest_PresetOwner : public DateTimePickTest_Site {
 protected:
     void SetUp() override {
-        SiteTest::SetUp();
+        DateTimePickTest_Site::SetUp();
         Form = std::make_unique<TMainForm>(QStringList{});
         Form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
     }
     void TearDown() override {
         Form.reset();
-        SiteTest::TearDown();
+        DateTimePickTest_Site::TearDown();
     }
     TDateTimePickForm* Dialog() const { return Form->EnsureDateTimeDialog(); }
     void Choose(int index) {
@@ -330,7 +330,7 @@ protected:
     std::unique_ptr<TMainForm> Form;
 };
 
-TEST_F(PresetOwnerTest, ChoosingAPresetSetsBothPickersAndOkTakesItsMoment) {
+TEST_F(DateTimePickTest_PresetOwner, ChoosingAPresetSetsBothPickersAndOkTakesItsMoment) {
     Form->TargetDateTime = Now + 1;
     QTimer::singleShot(0, Form.get(), [this] {
         ASSERT_TRUE(Dialog()->LoadPresets(Document));
@@ -369,7 +369,7 @@ TEST_F(PresetOwnerTest, ChoosingAPresetSetsBothPickersAndOkTakesItsMoment) {
     EXPECT_EQ(seeded, At(2026, 7, 1, 17, 45));
 }
 
-TEST_F(PresetOwnerTest, CountdownRunsDuringAFetchAndClosingTheClockEndsItPromptly) {
+TEST_F(DateTimePickTest_PresetOwner, CountdownRunsDuringAFetchAndClosingTheClockEndsItPromptly) {
     TLoopbackServer server(Mute);
     UseHost(server.HostPort());
     Form->TargetDateTime = Now + 1;
@@ -385,7 +385,8 @@ TEST_F(PresetOwnerTest, CountdownRunsDuringAFetchAndClosingTheClockEndsItPromptl
     };
     const int paintsBefore = Form->SecondsPaint->PaintCount;
     // As in the program, the dialog runs inside the application's own loop, which
-    // closing the clock ends.
+    // closing the clock ends (for real: QApplication::exec makes the next loop start anew).
+    platform::SetApplicationQuitter({});
     QTimer::singleShot(0, Form.get(), [this] {
         QTimer::singleShot(0, Form.get(), [this] { Dialog()->PresetsBox->showPopup(); });
         Form->ChooseDateTimeClick();
@@ -398,7 +399,7 @@ TEST_F(PresetOwnerTest, CountdownRunsDuringAFetchAndClosingTheClockEndsItPromptl
     EXPECT_FALSE(Dialog()->HTTP->Busy());
 }
 
-TEST(TimeFormat, TheZoneGoesFromEitherEnd) {
+TEST(DateTimePickTest_TimeFormat, TheZoneGoesFromEitherEnd) {
     const QString narrow = QString::fromUtf8("\u202f"); // not a space to the old pattern
     const std::vector<std::pair<QString, QString>> rows = {
         {"HH:mm:ss t", "HH:mm:ss"},

@@ -40,7 +40,7 @@ constexpr int Succeeds = 0, Network = 1, Socket = 2;
 
 } // namespace
 
-TEST(HttpRequest, BytesOnTheWireAreExactlyTheFourHeaders) {
+TEST(HttpClientTest_Request, BytesOnTheWireAreExactlyTheFourHeaders) {
     TLoopbackServer server(Replies({Response("200 OK", "x")}));
     THttpClient client;
     EXPECT_EQ(Get(client, server), "x");
@@ -59,7 +59,7 @@ TEST(HttpRequest, BytesOnTheWireAreExactlyTheFourHeaders) {
               "GET /korvane5/korvane5dates.xml HTTP/1.1\r\nHost: www.korvane5.example\r\n");
 }
 
-TEST(HttpResponse, BodiesOfEveryFraming) {
+TEST(HttpClientTest_Response, BodiesOfEveryFraming) {
     struct TCase {
         const char* Name;
         std::string Reply;
@@ -103,7 +103,7 @@ TEST(HttpResponse, BodiesOfEveryFraming) {
     }
 }
 
-TEST(HttpResponse, RejectedAnswersArePlainNetworkErrors) {
+TEST(HttpClientTest_Response, RejectedAnswersArePlainNetworkErrors) {
     const std::string big(17000, 'a');
     const std::vector<std::pair<const char*, std::string>> cases = {
         {"redirect", "HTTP/1.1 302 Found\r\nLocation: /elsewhere\r\nContent-Length: 0\r\n\r\n"},
@@ -129,7 +129,7 @@ TEST(HttpResponse, RejectedAnswersArePlainNetworkErrors) {
     }
 }
 
-TEST(HttpResponse, HostileSizesEndTheFetchWithoutExhaustingMemory) {
+TEST(HttpClientTest_Response, HostileSizesEndTheFetchWithoutExhaustingMemory) {
     std::string manyHeaders = "HTTP/1.1 200 OK\r\n";
     for (int i = 0; i < 101; ++i)
         manyHeaders += "X-" + std::to_string(i) + ": v\r\n";
@@ -170,7 +170,7 @@ TEST(HttpResponse, HostileSizesEndTheFetchWithoutExhaustingMemory) {
     EXPECT_EQ(Get(client, fine), "ok");
 }
 
-TEST(HttpConnect, FailuresFallInTheirKinds) {
+TEST(HttpClientTest_Connect, FailuresFallInTheirKinds) {
     THttpClient client;
     // A refused connection is reported by the connect worker: a plain NetworkError.
     int refusedPort = 0;
@@ -201,7 +201,7 @@ TEST(HttpConnect, FailuresFallInTheirKinds) {
     EXPECT_EQ(client.Get(QString("http://LocalHost:%1/k").arg(local.Port())), "here");
 }
 
-TEST(HttpConnect, KeptConnectionServesTheNextFetchUnlessTheServerClosedIt) {
+TEST(HttpClientTest_Connect, KeptConnectionServesTheNextFetchUnlessTheServerClosedIt) {
     // The first answer fails but keeps the connection; the second fetch reuses it.
     TLoopbackServer kept(Replies({Response("404 Not Found", "no"), Response("200 OK", "yes")}));
     THttpClient client;
@@ -229,7 +229,7 @@ TEST(HttpConnect, KeptConnectionServesTheNextFetchUnlessTheServerClosedIt) {
     EXPECT_EQ(closing.Connections(), 2);
 }
 
-TEST(HttpConnect, SilentHostTimesOutAtTheConnectTimeOut) {
+TEST(HttpClientTest_Connect, SilentHostTimesOutAtTheConnectTimeOut) {
     EXPECT_EQ(THttpClient::ConnectTimeOut(), 5000); // the program's own
     const TTestSeams seams; // a shorter one, so the test does not wait five seconds
     const int timeOut = THttpClient::ConnectTimeOut();
@@ -261,7 +261,7 @@ TEST(HttpConnect, SilentHostTimesOutAtTheConnectTimeOut) {
         ::close(fd);
 }
 
-TEST(HttpPump, EventsGoOnWhileTheServerDrips) {
+TEST(HttpClientTest_Pump, EventsGoOnWhileTheServerDrips) {
     TLoopbackServer drip([](TPeer& peer) {
         if (!peer.ReadRequest())
             return;
@@ -285,7 +285,7 @@ TEST(HttpPump, EventsGoOnWhileTheServerDrips) {
     EXPECT_GT(ticks, 5) << "timers fire during the fetch";
 }
 
-TEST(HttpPump, OnlyOnePumpAndAbortEndsAWaitingFetchPromptly) {
+TEST(HttpClientTest_Pump, OnlyOnePumpAndAbortEndsAWaitingFetchPromptly) {
     TAntiFreeze pump;
     EXPECT_ANY_THROW(TAntiFreeze second);
     EXPECT_EQ(TAntiFreeze::Instance(), &pump);

@@ -60,7 +60,7 @@ void operator delete(void* p, std::size_t) noexcept {
     operator delete(p);
 }
 
-TEST(PresetTextGuard, TheParserCannotReadPastTheText) {
+TEST(PresetDocumentGuardTest, TheParserCannotReadPastTheText) {
     for (const std::string& body : {std::string("<korvane5xml version=\"1\">\xF2"),
                                     std::string("<korvane5xml version=\"1\"><item x=\"\xF4")}) {
         // The reader's copy of the text, with its terminating zero, lands on the guard.

@@ -36,7 +36,7 @@ std::string Item(const std::string& label, const std::string& when) {
 
 } // namespace
 
-TEST(PresetDateTime, WrittenFormAndTheFormsTheRulesAlsoAccept) {
+TEST(PresetDocumentTest_DateTime, WrittenFormAndTheFormsTheRulesAlsoAccept) {
     EXPECT_EQ(Read("2026-12-24 18:30:05"), At(2026, 12, 24, 18, 30, 5));
     EXPECT_EQ(Read("2026-12-24"), At(2026, 12, 24)) << "a date alone is midnight";
     EXPECT_EQ(Read("2026-12-24-"), At(2026, 12, 24)) << "one trailing dash";
@@ -52,7 +52,7 @@ TEST(PresetDateTime, WrittenFormAndTheFormsTheRulesAlsoAccept) {
     EXPECT_EQ(Read("9999-12-31 23:59:59"), At(9999, 12, 31, 23, 59, 59));
 }
 
-TEST(PresetDateTime, TwoDigitYearsFallInTheWindowAroundTheCurrentYear) {
+TEST(PresetDocumentTest_DateTime, TwoDigitYearsFallInTheWindowAroundTheCurrentYear) {
     // Current year 2026: the window is 1976 to 2075.
     EXPECT_EQ(Read("76-01-01"), At(1976, 1, 1));
     EXPECT_EQ(Read("75-01-01"), At(2075, 1, 1));
@@ -68,7 +68,7 @@ TEST(PresetDateTime, TwoDigitYearsFallInTheWindowAroundTheCurrentYear) {
     EXPECT_EQ(Read("48-01-01", Context(2099)), At(2148, 1, 1));
 }
 
-TEST(PresetDateTime, CalendarAndClockRangesAreEnforced) {
+TEST(PresetDocumentTest_DateTime, CalendarAndClockRangesAreEnforced) {
     for (const char* bad : {"2026-02-29",
                             "2100-02-29",
                             "2026-04-31",
@@ -96,7 +96,7 @@ TEST(PresetDateTime, CalendarAndClockRangesAreEnforced) {
     EXPECT_EQ(Read("2000-02-29"), At(2000, 2, 29));
 }
 
-TEST(PresetDateTime, NumberReadingStopsAtAThousand) {
+TEST(PresetDocumentTest_DateTime, NumberReadingStopsAtAThousand) {
     // "20261" reads as 2026 with "1" left behind, which is no separator.
     EXPECT_TRUE(std::isnan(Read("20261-01-01")));
     // Leading zeros keep the value low, so every digit is taken.
@@ -105,7 +105,7 @@ TEST(PresetDateTime, NumberReadingStopsAtAThousand) {
     EXPECT_EQ(Read("2026-12-24 0000009:05"), At(2026, 12, 24, 9, 5));
 }
 
-TEST(PresetDateTime, MorningAndAfternoonMarkers) {
+TEST(PresetDocumentTest_DateTime, MorningAndAfternoonMarkers) {
     EXPECT_EQ(Read("2026-12-24 12:15 AM"), At(2026, 12, 24, 0, 15));
     EXPECT_EQ(Read("2026-12-24 12:15 pm"), At(2026, 12, 24, 12, 15));
     EXPECT_EQ(Read("2026-12-24 pm 1:15"), At(2026, 12, 24, 13, 15)) << "marker first";
@@ -122,7 +122,7 @@ TEST(PresetDateTime, MorningAndAfternoonMarkers) {
     EXPECT_EQ(Read("2026-12-24 vorm. 12:00", german), At(2026, 12, 24, 0));
 }
 
-TEST(PresetDateTime, RegionalSeparatorsAndATimeAlone) {
+TEST(PresetDocumentTest_DateTime, RegionalSeparatorsAndATimeAlone) {
     TDateTimeContext c = Context();
     c.TimeSeparator = QStringLiteral(".");
     c.DecimalSeparator = QStringLiteral(",");
@@ -135,7 +135,7 @@ TEST(PresetDateTime, RegionalSeparatorsAndATimeAlone) {
     EXPECT_TRUE(std::isnan(Read("18:00 tomorrow"))) << "nothing may follow a time alone";
 }
 
-TEST(PresetDocument, UnrecognisedDocumentsAreRejected) {
+TEST(PresetDocumentTest, UnrecognisedDocumentsAreRejected) {
     const std::string one = Item("A", "2026-06-01 00:00:00");
     std::string tenThenBroken;
     for (int i = 0; i < 10; ++i)
@@ -163,7 +163,7 @@ TEST(PresetDocument, UnrecognisedDocumentsAreRejected) {
     }
 }
 
-TEST(PresetDocument, VersionOneInAnyWrittenForm) {
+TEST(PresetDocumentTest, VersionOneInAnyWrittenForm) {
     for (const char* version : {"1", "1.0", "+1", " 1", "1e0", "1.", "1 beta", "0.1e1"}) {
         const auto list = Doc(Items(Item("A", "2026-06-01"), version));
         ASSERT_TRUE(list.has_value()) << version;
@@ -180,7 +180,7 @@ TEST(PresetDocument, VersionOneInAnyWrittenForm) {
     EXPECT_EQ(cut->Labels, QStringList{"A"});
 }
 
-TEST(PresetDocument, UnusableItemsAreDroppedAndNeighboursKept) {
+TEST(PresetDocumentTest, UnusableItemsAreDroppedAndNeighboursKept) {
     const auto list = Doc(Items(
         Item("first", "2026-06-01 10:00:00") + "<item>no datetime</item>" +
         "<item datetime=\"2026-06-02\"></item>" + "<item datetime=\"2026-06-03\">  \n\t </item>" +
@@ -193,7 +193,7 @@ TEST(PresetDocument, UnusableItemsAreDroppedAndNeighboursKept) {
     EXPECT_EQ(list->Dates, (std::vector<TDateTime>{At(2026, 6, 1, 10), At(2026, 6, 6)}));
 }
 
-TEST(PresetDocument, ThePresentMomentIsKeptAndNowIsReadPerItem) {
+TEST(PresetDocumentTest, ThePresentMomentIsKeptAndNowIsReadPerItem) {
     const TDateTime now = At(2026, 6, 1, 12);
     EXPECT_EQ(Doc(Items(Item("now", "2026-06-01 12:00:00")), now)->Labels, QStringList{"now"});
 
@@ -213,7 +213,7 @@ TEST(PresetDocument, ThePresentMomentIsKeptAndNowIsReadPerItem) {
     EXPECT_EQ(list->Labels, QStringList{"a"});
 }
 
-TEST(PresetDocument, SortedByLabelWithEachMomentBesideItsLabel) {
+TEST(PresetDocumentTest, SortedByLabelWithEachMomentBesideItsLabel) {
     // Ordered as the user's language orders words, not by character codes.
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -234,7 +234,7 @@ TEST(PresetDocument, SortedByLabelWithEachMomentBesideItsLabel) {
     QLocale::setDefault(saved);
 }
 
-TEST(PresetDocument, LabelsAreCondensedDecodedUtf8Text) {
+TEST(PresetDocumentTest, LabelsAreCondensedDecodedUtf8Text) {
     const auto list = Doc(Items(Item("  New \n\t Year&apos;s   Eve &amp; more ", "2026-12-31") +
                                 Item("Fête &#233;t&#xE9;", "2026-07-14") +
                                 Item("<![CDATA[raw <b>]]>", "2026-08-01") +
@@ -257,7 +257,7 @@ TEST(PresetDocument, LabelsAreCondensedDecodedUtf8Text) {
     EXPECT_EQ(declared->Labels, QStringList{QString::fromUtf8("Fête é")});
 }
 
-TEST(PresetDocument, RecognisedWithoutItemsIsAnEmptySuccess) {
+TEST(PresetDocumentTest, RecognisedWithoutItemsIsAnEmptySuccess) {
     for (const std::string& text :
          {Items(""), std::string("<korvane5xml version=\"1\"/>"),
           Items(Item("old", "2001-01-01") + Item("older", "1999-01-01"))}) {

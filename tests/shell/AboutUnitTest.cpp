@@ -16,7 +16,7 @@
 #include <QtEndian>
 
 // The about box.
-class AboutTest : public ClockTest {
+class AboutUnitTest : public ClockTest {
 protected:
     void SetUp() override {
         ClockTest::SetUp();
@@ -29,7 +29,7 @@ protected:
     std::unique_ptr<TAboutForm> Form;
 };
 
-TEST_F(AboutTest, PictureAndStripAsDesigned) {
+TEST_F(AboutUnitTest, PictureAndStripAsDesigned) {
     EXPECT_EQ(Form->windowTitle(), "About");
     EXPECT_EQ(Form->size(), QSize(360, 206));
     EXPECT_EQ(Form->minimumSize(), Form->maximumSize());
@@ -59,7 +59,7 @@ TEST_F(AboutTest, PictureAndStripAsDesigned) {
     EXPECT_EQ(qFromLittleEndian<quint32>(data + 30), 1u); // BI_RLE8
 }
 
-TEST_F(AboutTest, OnlyAClickOnTheStripOpensThePageOnceAndCloses) {
+TEST_F(AboutUnitTest, OnlyAClickOnTheStripOpensThePageOnceAndCloses) {
     int result = -1;
     QTimer::singleShot(0, Form.get(), [this] {
         ASSERT_TRUE(Form->isVisible());
@@ -82,7 +82,7 @@ TEST_F(AboutTest, OnlyAClickOnTheStripOpensThePageOnceAndCloses) {
     EXPECT_FALSE(Form->isVisible());
 }
 
-TEST_F(AboutTest, TheMenuShowsTheOneAboutBoxModally) {
+TEST_F(AboutUnitTest, TheMenuShowsTheOneAboutBoxModally) {
     AboutForm = Form.get();
     auto main = std::make_unique<TMainForm>(QStringList{});
     bool shown = false;

@@ -153,7 +153,7 @@ TEST_F(TrayIconTest, EndOfSessionAndDestructionTakeTheIconAway) {
 }
 
 // The icon as the clock window uses it.
-class TrayFormTest : public ClockTest {
+class TrayIconTest_Form : public ClockTest {
 protected:
     std::unique_ptr<TMainForm> Start(int clock = 0) {
         auto form = std::make_unique<TMainForm>(QStringList{QString::number(clock)});
@@ -168,7 +168,7 @@ protected:
     }
 };
 
-TEST_F(TrayFormTest, IconNamesTheClockAndOpensItsMenu) {
+TEST_F(TrayIconTest_Form, IconNamesTheClockAndOpensItsMenu) {
     auto form = Start();
     EXPECT_TRUE(Tray->Shown);
     EXPECT_EQ(Tray->Tip, "Clock 1");
@@ -188,7 +188,7 @@ TEST_F(TrayFormTest, IconNamesTheClockAndOpensItsMenu) {
     form->PopupMenu->hide();
 }
 
-TEST_F(TrayFormTest, HideTrayIconRemovesAndRestoresTheIcon) {
+TEST_F(TrayIconTest_Form, HideTrayIconRemovesAndRestoresTheIcon) {
     auto form = Start(1);
     form->HideTrayIcon->trigger();
     EXPECT_TRUE(form->HideTrayIcon->isChecked());
@@ -201,7 +201,7 @@ TEST_F(TrayFormTest, HideTrayIconRemovesAndRestoresTheIcon) {
     EXPECT_TRUE(Errors.isEmpty());
 }
 
-TEST_F(TrayFormTest, StoredHiddenIconStartsWithoutOne) {
+TEST_F(TrayIconTest_Form, StoredHiddenIconStartsWithoutOne) {
     StoreHidden(0);
     auto form = Start();
     EXPECT_TRUE(form->HideTrayIcon->isChecked());
@@ -209,7 +209,7 @@ TEST_F(TrayFormTest, StoredHiddenIconStartsWithoutOne) {
     EXPECT_FALSE(form->TrayIcon->Visible());
 }
 
-TEST_F(TrayFormTest, NoNotificationAreaNeverStopsTheClock) {
+TEST_F(TrayIconTest_Form, NoNotificationAreaNeverStopsTheClock) {
     // At start-up: the clock runs on, its menu still on the window.
     Tray->RefuseAdd = true;
     auto form = Start();
@@ -236,7 +236,7 @@ TEST_F(TrayFormTest, NoNotificationAreaNeverStopsTheClock) {
     EXPECT_EQ(Errors.last(), "Cannot Remove System Shell Notification Icon");
 }
 
-TEST_F(TrayFormTest, WhileADialogRunsTheIconBringsItForwardInsteadOfTheMenu) {
+TEST_F(TrayIconTest_Form, WhileADialogRunsTheIconBringsItForwardInsteadOfTheMenu) {
     auto form = Start();
     bool menuOpened = true;
     QTimer::singleShot(0, form.get(), [&] {

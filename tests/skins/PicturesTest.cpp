@@ -108,7 +108,7 @@ int Difference(const QImage& ours, const QImage& qt) {
 
 } // namespace
 
-TEST(Pictures, BitmapVariantsDecodeAsQtDoesWithinTheShownCorner) {
+TEST(PicturesTest, BitmapVariantsDecodeAsQtDoesWithinTheShownCorner) {
     QRandomGenerator rng(42);
     const QList<quint32> m565{0xf800, 0x07e0, 0x001f};
     const QList<quint32> m8888{0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000};
@@ -148,7 +148,7 @@ TEST(Pictures, BitmapVariantsDecodeAsQtDoesWithinTheShownCorner) {
     }
 }
 
-TEST(Pictures, BitmapsThatPromiseMoreThanTheyHoldAreRefused) {
+TEST(PicturesTest, BitmapsThatPromiseMoreThanTheyHoldAreRefused) {
     QRandomGenerator rng(7);
     QByteArray lying = Build({40, 250, 90, 24, 0}, rng);
     qToLittleEndian<qint32>(9000, lying.data() + 22); // far more rows than the data
@@ -160,7 +160,7 @@ TEST(Pictures, BitmapsThatPromiseMoreThanTheyHoldAreRefused) {
         EXPECT_TRUE(Ours(bytes).isNull()) << bytes.size();
 }
 
-TEST(Pictures, HugeRunLengthBitmapCostsOnlyWhatIsShown) {
+TEST(PicturesTest, HugeRunLengthBitmapCostsOnlyWhatIsShown) {
     QRandomGenerator rng(3);
     // 30000 x 30000 declared, a few bytes of data: a jump, a run in the top row, the end.
     QByteArray body;
@@ -182,7 +182,7 @@ QImage OursJpeg(const QByteArray& bytes) {
 
 } // namespace
 
-TEST(Pictures, JpegsAreCutToTheShownCorner) {
+TEST(PicturesTest, JpegsAreCutToTheShownCorner) {
     const QByteArray wide = EncodeJpeg(6000, 1500);
     const QImage ours = OursJpeg(wide);
     ASSERT_EQ(ours.size(), pictures::ShownSize);

@@ -35,7 +35,7 @@ public:
 
 } // namespace
 
-class CatalogueTest : public SkinTest {
+class SkinCatalogueTest : public SkinFixture {
 protected:
     TSkinCatalogue& Fill(int clock = 0) {
         Catalogue = std::make_unique<TSkinCatalogue>(
@@ -93,7 +93,7 @@ protected:
     std::unique_ptr<TSkinCatalogue> Catalogue;
 };
 
-TEST_F(CatalogueTest, FreshInstallShowsDefault) {
+TEST_F(SkinCatalogueTest, FreshInstallShowsDefault) {
     MakeSkin("Alpha");
     MakeSkin("Default");
     TSkinCatalogue& c = Fill();
@@ -105,7 +105,7 @@ TEST_F(CatalogueTest, FreshInstallShowsDefault) {
     EXPECT_EQ(StoredCurrent(), "Default");
 }
 
-TEST_F(CatalogueTest, StoredSkinInACategoryIsShownDuringTheScan) {
+TEST_F(SkinCatalogueTest, StoredSkinInACategoryIsShownDuringTheScan) {
     MakeSkin("Default");
     MakeSkin("Holidays/Snow");
     MakeSkin("Holidays/Sun");
@@ -116,7 +116,7 @@ TEST_F(CatalogueTest, StoredSkinInACategoryIsShownDuringTheScan) {
     EXPECT_EQ(View.Events, (QStringList{"apply " + Face("Holidays/Snow"), "filled"}));
 }
 
-TEST_F(CatalogueTest, RandomWithAnEmptyRotationEndsInTheFirstSkin) {
+TEST_F(SkinCatalogueTest, RandomWithAnEmptyRotationEndsInTheFirstSkin) {
     MakeSkin("b");
     MakeSkin("A");
     StoreSkins("* RANDOM *", {});
@@ -127,7 +127,7 @@ TEST_F(CatalogueTest, RandomWithAnEmptyRotationEndsInTheFirstSkin) {
     EXPECT_EQ(StoredCurrent(), "A");
 }
 
-TEST_F(CatalogueTest, RandomPicksSkipASkinThatLostItsPicture) {
+TEST_F(SkinCatalogueTest, RandomPicksSkipASkinThatLostItsPicture) {
     MakeSkin("A");
     MakeSkin("B");
     MakeSkin("C");
@@ -148,7 +148,7 @@ TEST_F(CatalogueTest, RandomPicksSkipASkinThatLostItsPicture) {
     }
 }
 
-TEST_F(CatalogueTest, RandomValueSelectsByRemainder) {
+TEST_F(SkinCatalogueTest, RandomValueSelectsByRemainder) {
     // The seed whose first value is 32767: 32767 mod 3 = 1, the second of A, B, C.
     std::uint32_t seed = 0;
     for (;; ++seed) {
@@ -167,7 +167,7 @@ TEST_F(CatalogueTest, RandomValueSelectsByRemainder) {
     EXPECT_EQ(View.Applied.last(), Face(c.RotationNodes[1]->Caption));
 }
 
-TEST_F(CatalogueTest, GeneratorSteps) {
+TEST_F(SkinCatalogueTest, GeneratorSteps) {
     TSkinRandom r;
     r.Seed(1);
     // state 1 -> 22695478 (advance at seeding) -> 22695478 * 22695477 + 1 mod 2^32.
@@ -175,7 +175,7 @@ TEST_F(CatalogueTest, GeneratorSteps) {
     EXPECT_EQ(r.Next(), int((s2 >> 16) & 0x7fff));
 }
 
-TEST_F(CatalogueTest, CategoriesOwnFilesAreNeverUsedAndEmptyFoldersBreak) {
+TEST_F(SkinCatalogueTest, CategoriesOwnFilesAreNeverUsedAndEmptyFoldersBreak) {
     MakeSkin("Cat/Inner");
     MakeSkin("Cat"); // a picture and settings of its own, which never count
     QDir().mkpath(Folder("Empty"));
@@ -191,14 +191,14 @@ TEST_F(CatalogueTest, CategoriesOwnFilesAreNeverUsedAndEmptyFoldersBreak) {
     EXPECT_FALSE(c.ActivateNode(cat, false));
 }
 
-TEST_F(CatalogueTest, HiddenFoldersAreLeftOut) {
+TEST_F(SkinCatalogueTest, HiddenFoldersAreLeftOut) {
     MakeSkin("Default");
     MakeSkin(".hidden");
     Fill();
     EXPECT_EQ(Captions(Catalogue->Roots()), (QStringList{"* RANDOM *", "Default"}));
 }
 
-TEST_F(CatalogueTest, RotationNamesIgnoreCaseButCurrentDoesNot) {
+TEST_F(SkinCatalogueTest, RotationNamesIgnoreCaseButCurrentDoesNot) {
     MakeSkin("Alpha");
     MakeSkin("Beta");
     StoreSkins("beta", {"ALPHA"});
@@ -208,7 +208,7 @@ TEST_F(CatalogueTest, RotationNamesIgnoreCaseButCurrentDoesNot) {
     EXPECT_EQ(c.CurrentNode->Caption, "Alpha"); // "beta" matched nothing: first skin
 }
 
-TEST_F(CatalogueTest, LevelsListSkinsThenCategoriesAlphabetically) {
+TEST_F(SkinCatalogueTest, LevelsListSkinsThenCategoriesAlphabetically) {
     MakeSkin("b");
     MakeSkin("A");
     MakeSkin("Z/z1");
@@ -221,7 +221,7 @@ TEST_F(CatalogueTest, LevelsListSkinsThenCategoriesAlphabetically) {
 
 // The scan sorts by keys made once per caption; the order must be the one the comparison of
 // two entries gives, in the C locale and in languages with their own rules.
-TEST(CatalogueOrder, SortingByKeysKeepsTheOrderOfTheComparison) {
+TEST(SkinCatalogueTest_Order, SortingByKeysKeepsTheOrderOfTheComparison) {
     const QStringList captions = {
         "b",        "B", "a",   "Ä",      "ä",       "z",       "Z1",  "z10",  "z2",
         "é",        "e", "E",   "Straße", "STRASSE", "strasse", "ﬁle", "file", "İstanbul",
@@ -254,7 +254,7 @@ TEST(CatalogueOrder, SortingByKeysKeepsTheOrderOfTheComparison) {
     QLocale::setDefault(saved);
 }
 
-TEST_F(CatalogueTest, OnlyALinkBackToAnAncestorIsLeftOut) {
+TEST_F(SkinCatalogueTest, OnlyALinkBackToAnAncestorIsLeftOut) {
     MakeSkin("Loop/Real");
     StoreSkins("Loop\\Real", {});
     ASSERT_EQ(::symlink(QFile::encodeName(SkinsRoot()).constData(),
@@ -273,7 +273,7 @@ TEST_F(CatalogueTest, OnlyALinkBackToAnAncestorIsLeftOut) {
     EXPECT_FALSE(View.Events.contains("error"));
 }
 
-TEST_F(CatalogueTest, AFolderNameThatIsNotUtf8LoadsAndIsFoundAgain) {
+TEST_F(SkinCatalogueTest, AFolderNameThatIsNotUtf8LoadsAndIsFoundAgain) {
     MakeSkin("Plain");
     // "Café" in Latin-1, as an old archive unpacks it.
     ASSERT_EQ(::rename(QFile::encodeName(Folder("Plain")).constData(),
@@ -289,7 +289,7 @@ TEST_F(CatalogueTest, AFolderNameThatIsNotUtf8LoadsAndIsFoundAgain) {
     EXPECT_EQ(StoredCurrent(), QStringLiteral("Caf\u00e9"));
 }
 
-TEST_F(CatalogueTest, MissingSkinsRootIsReported) {
+TEST_F(SkinCatalogueTest, MissingSkinsRootIsReported) {
     QDir(SkinsRoot()).removeRecursively();
     TSkinCatalogue& c = Fill();
     EXPECT_EQ(View.Events.count("error"), 1); // not again when the tree is completed
@@ -298,7 +298,7 @@ TEST_F(CatalogueTest, MissingSkinsRootIsReported) {
     EXPECT_TRUE(View.Applied.isEmpty());
 }
 
-TEST_F(CatalogueTest, TheRestOfTheTreeIsListedWhenFirstAskedFor) {
+TEST_F(SkinCatalogueTest, TheRestOfTheTreeIsListedWhenFirstAskedFor) {
     MakeSkin("Default");
     MakeSkin("Holidays/Snow");
     MakeSkin("Holidays/Sun");
@@ -336,7 +336,7 @@ TEST_F(CatalogueTest, TheRestOfTheTreeIsListedWhenFirstAskedFor) {
     EXPECT_FALSE(View.Events.contains("error"));
 }
 
-TEST_F(CatalogueTest, WritingReplacesTheRotationSetAsAWhole) {
+TEST_F(SkinCatalogueTest, WritingReplacesTheRotationSetAsAWhole) {
     MakeSkin("A");
     MakeSkin("B");
     StoreSkins("A", {"A", "Gone", "B"});
@@ -347,7 +347,7 @@ TEST_F(CatalogueTest, WritingReplacesTheRotationSetAsAWhole) {
     EXPECT_EQ(StoredRotation(), QStringList{"B"}); // the vanished name is gone too
 }
 
-TEST_F(CatalogueTest, SubtreeRotationFollowsTheCategoryMark) {
+TEST_F(SkinCatalogueTest, SubtreeRotationFollowsTheCategoryMark) {
     MakeSkin("Top/Mid/Deep");
     MakeSkin("Top/Near");
     QDir().mkpath(Folder("Top/Broken"));
@@ -368,7 +368,7 @@ TEST_F(CatalogueTest, SubtreeRotationFollowsTheCategoryMark) {
     EXPECT_FALSE(Find("Top\\Mid")->MarkedIn);
 }
 
-TEST_F(CatalogueTest, TheUsersSkinsJoinTheInstalledOnes) {
+TEST_F(SkinCatalogueTest, TheUsersSkinsJoinTheInstalledOnes) {
     MakeSkin("Default");
     MakeSkin("Seasons/Summer");
     MakeSkin("Plain");          // a skin in one root,
@@ -394,7 +394,7 @@ TEST_F(CatalogueTest, TheUsersSkinsJoinTheInstalledOnes) {
     EXPECT_EQ(c.CurrentNode, Find("Seasons\\Winter"));
 }
 
-TEST_F(CatalogueTest, InstalledSkinsBesideTheProgramOrUnderItsPrefix) {
+TEST_F(SkinCatalogueTest, InstalledSkinsBesideTheProgramOrUnderItsPrefix) {
     QTemporaryDir prefix;
     platform::SetProgramPath(prefix.filePath("bin/korvane5"));
     QDir().mkpath(prefix.filePath("bin"));

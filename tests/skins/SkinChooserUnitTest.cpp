@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-class ChooserTest : public SkinTest {
+class SkinChooserUnitTest : public SkinFixture {
 protected:
     void SetUp() override {
-        SkinTest::SetUp();
+        SkinFixture::SetUp();
         MakeSkin("Default", Qt::darkBlue);
         MakeSkin("Alpha", Qt::darkRed);
         MakeSkin("Seasons/Summer", Qt::yellow);
@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override {
         Form.reset();
-        SkinTest::TearDown();
+        SkinFixture::TearDown();
     }
     TSkinChooserForm& Chooser() { return *Form->SkinChooser; }
     QString Shown() const { return Form->font().family(); } // skins name their face
@@ -65,7 +65,7 @@ protected:
     std::unique_ptr<TMainForm> Form;
 };
 
-TEST_F(ChooserTest, BuiltAsDesignedAndSelectionRestsOnTheCurrentSkin) {
+TEST_F(SkinChooserUnitTest, BuiltAsDesignedAndSelectionRestsOnTheCurrentSkin) {
     Start();
     EXPECT_EQ(Chooser().windowTitle(), "Choose Skin");
     EXPECT_EQ(Chooser().size(), QSize(351, 248));
@@ -82,7 +82,7 @@ TEST_F(ChooserTest, BuiltAsDesignedAndSelectionRestsOnTheCurrentSkin) {
     EXPECT_FALSE(Chooser().isVisible());
 }
 
-TEST_F(ChooserTest, SelectingShowsLiveAndCancelRestoresTheShownSkin) {
+TEST_F(SkinChooserUnitTest, SelectingShowsLiveAndCancelRestoresTheShownSkin) {
     Start();
     WhileShown([&] {
         Chooser().TreeView->setCurrentItem(Item("Alpha"));
@@ -95,7 +95,7 @@ TEST_F(ChooserTest, SelectingShowsLiveAndCancelRestoresTheShownSkin) {
     EXPECT_EQ(Chooser().Catalogue.CurrentNode, Node("Default"));
 }
 
-TEST_F(ChooserTest, OkOnACategoryKeepsTheSkinAndReselectsTheCurrentEntry) {
+TEST_F(SkinChooserUnitTest, OkOnACategoryKeepsTheSkinAndReselectsTheCurrentEntry) {
     Start();
     WhileShown([&] {
         Chooser().TreeView->setCurrentItem(Item("Alpha"));
@@ -109,7 +109,7 @@ TEST_F(ChooserTest, OkOnACategoryKeepsTheSkinAndReselectsTheCurrentEntry) {
     EXPECT_EQ(reg.ReadString("Current"), "Alpha"); // stored when the dialog closed
 }
 
-TEST_F(ChooserTest, RandomEntryAndOkShowARotationSkinAndTheTimerGoesOn) {
+TEST_F(SkinChooserUnitTest, RandomEntryAndOkShowARotationSkinAndTheTimerGoesOn) {
     Start();
     WhileShown([&] {
         ClickStateIcon("Seasons\\Summer");
@@ -131,14 +131,14 @@ TEST_F(ChooserTest, RandomEntryAndOkShowARotationSkinAndTheTimerGoesOn) {
     EXPECT_EQ(reg.ReadString("Current"), "* RANDOM *");
 }
 
-TEST_F(ChooserTest, RandomTimerChangesNothingWhileASkinIsCurrent) {
+TEST_F(SkinChooserUnitTest, RandomTimerChangesNothingWhileASkinIsCurrent) {
     Start();
     Chooser().Catalogue.ToggleRotation(Node("Alpha"));
     Form->RandomTimerTimer();
     EXPECT_EQ(Shown(), Face("Default"));
 }
 
-TEST_F(ChooserTest, AClosedChooserGivesBackItsWindowAndOpensAsBefore) {
+TEST_F(SkinChooserUnitTest, AClosedChooserGivesBackItsWindowAndOpensAsBefore) {
     Start();
     for (int i = 0; i < 2; ++i) {
         WhileShown([&] {
@@ -150,7 +150,7 @@ TEST_F(ChooserTest, AClosedChooserGivesBackItsWindowAndOpensAsBefore) {
     }
 }
 
-TEST_F(ChooserTest, EscWithTheRandomEntryCurrentStillPicksANewSkin) {
+TEST_F(SkinChooserUnitTest, EscWithTheRandomEntryCurrentStillPicksANewSkin) {
     Start();
     Chooser().Catalogue.ToggleRotation(Node("Alpha"));
     Chooser().TreeView->setCurrentItem(Item("* RANDOM *"));
@@ -163,7 +163,7 @@ TEST_F(ChooserTest, EscWithTheRandomEntryCurrentStillPicksANewSkin) {
     EXPECT_EQ(Shown(), Face("Alpha"));
 }
 
-TEST_F(ChooserTest, StateIconsToggleRotation) {
+TEST_F(SkinChooserUnitTest, StateIconsToggleRotation) {
     Start();
     WhileShown([&] {
         EXPECT_EQ(TSkinChooserForm::StateIconOf(Node("Alpha")), 6);
@@ -202,7 +202,7 @@ TEST_F(ChooserTest, StateIconsToggleRotation) {
     EXPECT_EQ(reg.GetValueNames().size(), 3);
 }
 
-TEST_F(ChooserTest, RefreshFindsANewSkinFolder) {
+TEST_F(SkinChooserUnitTest, RefreshFindsANewSkinFolder) {
     Start();
     WhileShown([&] {
         MakeSkin("Beta", Qt::green);
@@ -216,7 +216,7 @@ TEST_F(ChooserTest, RefreshFindsANewSkinFolder) {
     EXPECT_EQ(Shown(), Face("Default"));
 }
 
-TEST_F(ChooserTest, GetSkinsOpensTheSkinsPageAndKeepsTheTriedSkin) {
+TEST_F(SkinChooserUnitTest, GetSkinsOpensTheSkinsPageAndKeepsTheTriedSkin) {
     Start();
     WhileShown([&] {
         Chooser().TreeView->setCurrentItem(Item("Alpha"));
@@ -227,13 +227,13 @@ TEST_F(ChooserTest, GetSkinsOpensTheSkinsPageAndKeepsTheTriedSkin) {
     EXPECT_EQ(Shown(), Face("Alpha"));
 }
 
-TEST_F(ChooserTest, OnTopClockOpensTheChooserOnTop) {
+TEST_F(SkinChooserUnitTest, OnTopClockOpensTheChooserOnTop) {
     Start();
     Form->AlwaysOnTopClick();
     WhileShown([&] { EXPECT_TRUE(Chooser().windowFlags() & Qt::WindowStaysOnTopHint); });
 }
 
-TEST_F(ChooserTest, SwitchingClocksWritesTheOldSkinSettingsFirst) {
+TEST_F(SkinChooserUnitTest, SwitchingClocksWritesTheOldSkinSettingsFirst) {
     {
         store::TRegistry reg;
         ASSERT_TRUE(reg.OpenKey("Software\\Korvane5\\1\\Skins\\", true));
@@ -250,7 +250,7 @@ TEST_F(ChooserTest, SwitchingClocksWritesTheOldSkinSettingsFirst) {
     EXPECT_EQ(reg.ReadString("Current"), "Seasons\\Summer");
 }
 
-TEST_F(ChooserTest, ABrokenStoredSkinStillLetsTheClockStart) {
+TEST_F(SkinChooserUnitTest, ABrokenStoredSkinStillLetsTheClockStart) {
     WriteFile("Default/Back.bmp", QByteArray("BM broken"));
     Start();
     EXPECT_TRUE(Errors.isEmpty());

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-class SkinLoadTest : public SkinTest {
+class SkinTest : public SkinFixture {
 protected:
     bool Load(const QString& rel) { return Skin.LoadFromFolder(Folder(rel)); }
     void ExpectDefaults() {
@@ -23,7 +23,7 @@ protected:
     TSkin Skin;
 };
 
-TEST_F(SkinLoadTest, JpegAloneLoadsWithTheDefaults) {
+TEST_F(SkinTest, JpegAloneLoadsWithTheDefaults) {
     QDir().mkpath(Folder("J"));
     QImage image(250, 90, QImage::Format_RGB32);
     image.fill(QColor(200, 30, 30));
@@ -37,7 +37,7 @@ TEST_F(SkinLoadTest, JpegAloneLoadsWithTheDefaults) {
     EXPECT_NEAR(c.green(), 30, 6);
 }
 
-TEST_F(SkinLoadTest, BitmapWinsOverJpegEvenWhenBroken) {
+TEST_F(SkinTest, BitmapWinsOverJpegEvenWhenBroken) {
     MakeSkin("Both", Qt::green);
     QImage red(250, 90, QImage::Format_RGB32);
     red.fill(Qt::red);
@@ -48,7 +48,7 @@ TEST_F(SkinLoadTest, BitmapWinsOverJpegEvenWhenBroken) {
     EXPECT_FALSE(Load("Both"));
 }
 
-TEST_F(SkinLoadTest, CustomTextRules) {
+TEST_F(SkinTest, CustomTextRules) {
     MakeSkin("S");
     const struct {
         QByteArray text;
@@ -91,7 +91,7 @@ TEST_F(SkinLoadTest, CustomTextRules) {
     }
 }
 
-TEST_F(SkinLoadTest, FirstLineIsCutAt255Bytes) {
+TEST_F(SkinTest, FirstLineIsCutAt255Bytes) {
     MakeSkin("Long");
     // The rest of an over-long first line is where the numbers begin.
     WriteFile("Long/Custom.txt", QByteArray(255, 'F') + "24\n1 2 3\n1 1\n2 2\n3 3\n4 4\n");
@@ -100,7 +100,7 @@ TEST_F(SkinLoadTest, FirstLineIsCutAt255Bytes) {
     EXPECT_EQ(Skin.FontSize, 24);
 }
 
-TEST_F(SkinLoadTest, EmptyCustomTextFailsMissingOneUsesDefaults) {
+TEST_F(SkinTest, EmptyCustomTextFailsMissingOneUsesDefaults) {
     MakeSkin("E");
     WriteFile("E/Custom.txt", QByteArray());
     EXPECT_FALSE(Load("E"));
@@ -109,7 +109,7 @@ TEST_F(SkinLoadTest, EmptyCustomTextFailsMissingOneUsesDefaults) {
     ExpectDefaults();
 }
 
-TEST_F(SkinLoadTest, NamesMayDifferInLetterCase) {
+TEST_F(SkinTest, NamesMayDifferInLetterCase) {
     QDir().mkpath(Folder("Case"));
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(Qt::yellow);
@@ -119,7 +119,7 @@ TEST_F(SkinLoadTest, NamesMayDifferInLetterCase) {
     EXPECT_EQ(Skin.FontName, "Arial");
 }
 
-TEST_F(SkinLoadTest, BadPicturesMakeABrokenSkinNotACrash) {
+TEST_F(SkinTest, BadPicturesMakeABrokenSkinNotACrash) {
     QDir().mkpath(Folder("Bad"));
     QImage image(250, 90, QImage::Format_RGB32);
     image.fill(Qt::cyan);
@@ -155,7 +155,7 @@ TEST_F(SkinLoadTest, BadPicturesMakeABrokenSkinNotACrash) {
     EXPECT_FALSE(Load("Bad"));
 }
 
-TEST_F(SkinLoadTest, HugeJpegIsRefusedBeforeDecoding) {
+TEST_F(SkinTest, HugeJpegIsRefusedBeforeDecoding) {
     // A header claiming 20000 x 20000 pixels: refused from the header alone.
     QDir().mkpath(Folder("Huge"));
     QImage image(16, 16, QImage::Format_RGB32);
@@ -173,7 +173,7 @@ TEST_F(SkinLoadTest, HugeJpegIsRefusedBeforeDecoding) {
     EXPECT_FALSE(Load("Huge"));
 }
 
-TEST_F(SkinLoadTest, OnlyRegularFilesAreRead) {
+TEST_F(SkinTest, OnlyRegularFilesAreRead) {
     // A named pipe as the background or the settings, a background linked to a device:
     // each makes the skin broken at once, never a wait or an endless read.
     const auto pipe = [](const QString& path) { return ::mkfifo(QFile::encodeName(path), 0600); };

@@ -29,12 +29,12 @@ QString ErrorOf(const std::function<void()>& f) {
 }
 } // namespace
 
-class StoreTest : public ClockTest {
+class SettingsStoreTest : public ClockTest {
 protected:
     TSettingsStore& Store() { return TSettingsStore::User(); }
 };
 
-TEST_F(StoreTest, NamesIgnoreLetterCaseAndKeepTheirOwn) {
+TEST_F(SettingsStoreTest, NamesIgnoreLetterCaseAndKeepTheirOwn) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(Key, true));
     reg.WriteInteger("StickToDesktop", 1);
@@ -47,7 +47,7 @@ TEST_F(StoreTest, NamesIgnoreLetterCaseAndKeepTheirOwn) {
     EXPECT_EQ(Store().SubKeyNames(*Store().FindKey("Software")), QStringList{"Korvane5"});
 }
 
-TEST_F(StoreTest, OpeningForReadingFailsOnMissingKeysAndCreatesNothing) {
+TEST_F(SettingsStoreTest, OpeningForReadingFailsOnMissingKeysAndCreatesNothing) {
     TRegistry reg;
     EXPECT_FALSE(reg.OpenKeyReadOnly(Key));
     EXPECT_FALSE(Store().FindKey("Software").has_value());
@@ -56,7 +56,7 @@ TEST_F(StoreTest, OpeningForReadingFailsOnMissingKeysAndCreatesNothing) {
     EXPECT_THROW(reg.WriteInteger("x", 1), common::EException); // read-only
 }
 
-TEST_F(StoreTest, TypedReadsFailAsTheRegistryDoes) {
+TEST_F(SettingsStoreTest, TypedReadsFailAsTheRegistryDoes) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(Key, true));
     reg.WriteString("Short", "abc"); // 4 bytes with its terminator: fits an integer
@@ -84,7 +84,7 @@ TEST_F(StoreTest, TypedReadsFailAsTheRegistryDoes) {
     EXPECT_TRUE(flag);
 }
 
-TEST_F(StoreTest, FloatsKeepEveryBitLeastSignificantByteFirst) {
+TEST_F(SettingsStoreTest, FloatsKeepEveryBitLeastSignificantByteFirst) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(Key, true));
     const double value = 46095.123456789012;
@@ -99,7 +99,7 @@ TEST_F(StoreTest, FloatsKeepEveryBitLeastSignificantByteFirst) {
     EXPECT_EQ(std::memcmp(&back, &value, 8), 0);
 }
 
-TEST_F(StoreTest, DeletingAKeyTakesItsTreeAndListingKeepsOrder) {
+TEST_F(SettingsStoreTest, DeletingAKeyTakesItsTreeAndListingKeepsOrder) {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey(Key + "Skins\\Random", true));
     reg.WriteString("b", "");
@@ -124,7 +124,7 @@ TEST_F(StoreTest, DeletingAKeyTakesItsTreeAndListingKeepsOrder) {
     sqlite3_close(db);
 }
 
-TEST_F(StoreTest, AGroupLandsWholeOrNotAtAll) {
+TEST_F(SettingsStoreTest, AGroupLandsWholeOrNotAtAll) {
     TRegistry reg;
     try {
         TSettingsStore::Transaction t(Store());
@@ -136,7 +136,7 @@ TEST_F(StoreTest, AGroupLandsWholeOrNotAtAll) {
     EXPECT_FALSE(Store().FindKey(Key).has_value());
 }
 
-TEST_F(StoreTest, DamagedFileIsKeptAsideAndAFreshStoreStarts) {
+TEST_F(SettingsStoreTest, DamagedFileIsKeptAsideAndAFreshStoreStarts) {
     const QString path = ConfigPath("korvane5/settings.db");
     QDir().mkpath(ConfigPath("korvane5"));
     QFile file(path);
@@ -158,7 +158,7 @@ TEST_F(StoreTest, DamagedFileIsKeptAsideAndAFreshStoreStarts) {
     EXPECT_TRUE(kept.readAll().startsWith("this is not a database"));
 }
 
-TEST_F(StoreTest, AStoreThatCannotBeWrittenIsStillReadAndNothingIsKeptAside) {
+TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenIsStillReadAndNothingIsKeptAside) {
     TFaultyVfs::Register();
     {
         TRegistry reg;
@@ -202,7 +202,7 @@ std::tuple<int, int, double> Group(TSettingsStore& store, int clock) {
 }
 } // namespace
 
-TEST_F(StoreTest, FiveClocksSavingAtOnceAllSucceed) {
+TEST_F(SettingsStoreTest, FiveClocksSavingAtOnceAllSucceed) {
     for (int processes : {2, 5}) {
         std::vector<std::unique_ptr<QProcess>> hammers;
         for (int clock = 0; clock < processes; ++clock) {
@@ -223,7 +223,7 @@ TEST_F(StoreTest, FiveClocksSavingAtOnceAllSucceed) {
     }
 }
 
-TEST_F(StoreTest, AKilledWriterLeavesAWholeGroup) {
+TEST_F(SettingsStoreTest, AKilledWriterLeavesAWholeGroup) {
     for (int round = 0; round < 3; ++round) {
         QProcess hammer;
         hammer.start(Hammer(), {"1", "0"});

@@ -50,6 +50,7 @@ TTestSeams::TTestSeams() {
     widgets::SetExceptionReporter([this](const QString& m) { Errors << m; });
     widgets::SetMessageReporter([this](const QString& m) { Messages << m; });
     platform::SetUrlOpener([this](const QString& url) { OpenedUrls << url; });
+    platform::SetApplicationQuitter([this] { ++Quits; });
     TTrayIcon::SetShellFactory(
         [tray = Tray](TTrayIcon&) { return std::make_unique<TFakeTrayShell>(tray); });
     THttpClient::SetConnectTimeOut(ConnectTimeOut);
@@ -69,6 +70,7 @@ void TTestSeams::Reset() {
     platform::SetProgramPath({});
     platform::SetMillisecondCounter({});
     platform::SetUrlOpener({});
+    platform::SetApplicationQuitter({});
     widgets::SetExceptionReporter({});
     widgets::SetMessageReporter({});
     TTrayIcon::SetShellFactory({});

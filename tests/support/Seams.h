@@ -2,9 +2,9 @@
 // Every seam of the program a test controls, installed by one object for the length of a
 // test and put back by its destructor, so that no test leaks one into the next: now, the
 // program's directory, the settings store's file and SQLite layer, the tray's notification
-// area, the message boxes, the URL handler, the millisecond counter, the web host, the
-// user's configuration and data folders and the connect time-out. TestMain also puts every seam
-// back before each test.
+// area, the message boxes, the URL handler, the end of the event loop, the millisecond
+// counter, the web host, the user's configuration and data folders and the connect
+// time-out. TestMain also puts every seam back before each test.
 
 #include "common/DateTime.h"
 #include "shell/TrayIcon.h"
@@ -24,9 +24,9 @@ struct TTrayRecord {
 
 class TTestSeams {
 public:
-    // Time stands still at Now; error and message boxes, opened pages and the tray are
-    // recorded; the store and autostart entries live in a folder of the test's own; a
-    // connect gives up after a short time.
+    // Time stands still at Now; error and message boxes, opened pages, requests to end the
+    // program and the tray are recorded; the store and autostart entries live in a folder of the
+    // test's own; a connect gives up after a short time.
     TTestSeams();
     ~TTestSeams(); // not copied: it owns a folder
 
@@ -40,6 +40,7 @@ public:
     QStringList Errors;
     QStringList Messages;
     QStringList OpenedUrls;
+    int Quits = 0; // the event loop is never really ended: later tests still run theirs
     std::shared_ptr<TTrayRecord> Tray = std::make_shared<TTrayRecord>();
 
     static constexpr int ConnectTimeOut = 400; // ms, instead of 5000

@@ -8,14 +8,22 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <filesystem>
 
-class SkinTest : public ClockTest {
+class SkinFixture : public ClockTest {
 protected:
     void SetUp() override {
         ClockTest::SetUp();
         ASSERT_TRUE(Program.isValid());
         platform::SetProgramPath(Program.filePath("korvane5"));
         QDir().mkpath(SkinsRoot());
+    }
+    void TearDown() override {
+        // By the file system's own bytes: Qt cannot name a folder whose name is not UTF-8,
+        // so the temporary folder would keep it.
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(Program.path()).toStdString(), ignored);
+        ClockTest::TearDown();
     }
 
     QString SkinsRoot() const { return Program.filePath("Skins"); }
