@@ -8,6 +8,7 @@
 #include "shell/TrayIcon.h"
 #include "store/Keys.h"
 #include "store/Registry.h"
+#include "store/SettingsStore.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -53,24 +54,46 @@ void TMainForm::LoadSettings() {
     values.Left = current.x();
     values.Top = current.y();
     TargetDateTime = 0;
-
-    store::TRegistry reg;
-    if (reg.OpenKeyReadOnly(store::keys::Clocks + ClockKey)) {
-        for (const TClockValue& v : StoredValues)
-            std::visit(
-                [&](auto field) {
-                    using TField = decltype(field);
-                    if constexpr (std::is_same_v<TField, bool TClockValues::*>)
-                        store::ReadBoolIfPresent(reg, QLatin1String(v.Name), values.*field);
-                    else if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
-                        store::ReadIntegerIfPresent(reg, QLatin1String(v.Name), values.*field);
-                    else
-                        store::ReadFloatIfPresent(reg, QLatin1String(v.Name), this->*field);
-                },
-                v.Field);
-        reg.CloseKey();
+    Dragged = TargetPicked = false;
+    ValuesUnread = false;
+    try {
+        ReadStoredValues(values);
+    } catch (const store::EStoreError&) {
+        // The store itself failed, which says nothing about what it holds: the defaults go
+        // on screen, and nothing is written over a value that could not be read until
+        // ReadRetryTimer has read it.
+        const TClockValues defaults;
+        values = defaults;
+        values.Left = current.x();
+        values.Top = current.y();
+        TargetDateTime = 0;
+        ValuesUnread = true;
     }
+    ApplyValues(values);
+    AppliedValues = CurrentValues();
+    RunStartup->setChecked(platform::autostart::Exists(StartupEntryName(ClockIndex)));
+}
 
+void TMainForm::ReadStoredValues(TClockValues& values) {
+    store::TRegistry reg;
+    if (!reg.OpenKeyReadOnly(store::keys::Clocks + ClockKey))
+        return;
+    for (const TClockValue& v : StoredValues)
+        std::visit(
+            [&](auto field) {
+                using TField = decltype(field);
+                if constexpr (std::is_same_v<TField, bool TClockValues::*>)
+                    store::ReadBoolIfPresent(reg, QLatin1String(v.Name), values.*field);
+                else if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
+                    store::ReadIntegerIfPresent(reg, QLatin1String(v.Name), values.*field);
+                else
+                    store::ReadFloatIfPresent(reg, QLatin1String(v.Name), this->*field);
+            },
+            v.Field);
+    reg.CloseKey();
+}
+
+void TMainForm::ApplyValues(const TClockValues& values) {
     static const std::vector<const TClockValue*> applyOrder = [] {
         std::vector<const TClockValue*> order;
         for (const TClockValue& v : StoredValues)
@@ -83,7 +106,59 @@ void TMainForm::LoadSettings() {
     }();
     for (const TClockValue* v : applyOrder)
         (this->*v->Apply)(values);
-    RunStartup->setChecked(platform::autostart::Exists(StartupEntryName(ClockIndex)));
+}
+
+bool TMainForm::UserChanged(const TClockValue& v, const TClockValues& now) const {
+    return std::visit(
+        [&](auto field) {
+            using TField = decltype(field);
+            if constexpr (std::is_same_v<TField, TDateTime TMainForm::*>) {
+                return TargetPicked;
+            } else {
+                // Placement moves the window too (centring at the first show): only a drag
+                // is the user's.
+                if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
+                    if (field == &TClockValues::Left || field == &TClockValues::Top)
+                        return Dragged;
+                return now.*field != AppliedValues.*field;
+            }
+        },
+        v.Field);
+}
+
+void TMainForm::ReadUnreadValues() {
+    if (!ValuesUnread)
+        return;
+    TClockValues stored = AppliedValues; // what is absent stays as it is
+    const TDateTime shown = TargetDateTime;
+    TargetDateTime = 0;
+    try {
+        ReadStoredValues(stored);
+    } catch (const store::EStoreError&) {
+        TargetDateTime = shown; // still not to be had: tried again later
+        return;
+    } catch (...) {
+        // A wrongly typed value stops the load as at a clock's activation, once.
+        TargetDateTime = shown;
+        ValuesUnread = false;
+        throw;
+    }
+    ValuesUnread = false;
+    // What the user changed meanwhile is the user's; the rest comes from the store.
+    const TClockValues now = CurrentValues();
+    for (const TClockValue& v : StoredValues)
+        if (UserChanged(v, now))
+            std::visit(
+                [&](auto field) {
+                    using TField = decltype(field);
+                    if constexpr (std::is_same_v<TField, TDateTime TMainForm::*>)
+                        TargetDateTime = shown;
+                    else
+                        stored.*field = now.*field;
+                },
+                v.Field);
+    ApplyValues(stored);
+    SecTimerTimer();
 }
 
 void TMainForm::ApplyAlwaysOnTop(const TClockValues& values) {
@@ -150,30 +225,43 @@ TClockValues TMainForm::CurrentValues() const {
     return values;
 }
 
-void TMainForm::SaveSettings() {
-    // Each group lands whole or not at all; a failure is not reported.
+TMainForm::TSaved TMainForm::SaveSettings() {
+    // Each group lands whole or not at all; a failure is not reported here (the store tells
+    // the user of one that is not a moment's matter). While the clock's values could not be
+    // read, only those the user changed are written.
+    TSaved saved = TSaved::Failed;
     try {
-        store::TRegistry reg;
-        store::TSettingsStore::Transaction group(reg.Store());
-        if (reg.OpenKey(store::keys::Clocks + ClockKey, true)) {
-            const TClockValues values = CurrentValues();
-            for (const TClockValue& v : StoredValues)
+        const TClockValues values = CurrentValues();
+        std::vector<const TClockValue*> written;
+        for (const TClockValue& v : StoredValues)
+            if (!ValuesUnread || UserChanged(v, values))
+                written.push_back(&v);
+        if (!written.empty()) {
+            store::TRegistry reg;
+            store::TSettingsStore::TTransaction group(reg.Store());
+            reg.OpenKey(store::keys::Clocks + ClockKey, true);
+            for (const TClockValue* v : written)
                 std::visit(
                     [&](auto field) {
                         using TField = decltype(field);
                         if constexpr (std::is_same_v<TField, bool TClockValues::*>)
-                            reg.WriteBool(QLatin1String(v.Name), values.*field);
+                            reg.WriteBool(QLatin1String(v->Name), values.*field);
                         else if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
-                            reg.WriteInteger(QLatin1String(v.Name), values.*field);
+                            reg.WriteInteger(QLatin1String(v->Name), values.*field);
                         else
-                            reg.WriteFloat(QLatin1String(v.Name), this->*field);
+                            reg.WriteFloat(QLatin1String(v->Name), this->*field);
                     },
-                    v.Field);
+                    v->Field);
             reg.CloseKey();
             group.Commit();
         }
+        saved = TSaved::Yes;
+    } catch (const store::EStoreError& e) {
+        saved = e.Held() ? TSaved::Held : TSaved::Failed;
     } catch (...) {
     }
+    if (saved == TSaved::Yes)
+        SavedThisRun = true;
     try {
         const QString entry = StartupEntryName(ClockIndex);
         if (RunStartup->isChecked())
@@ -184,4 +272,5 @@ void TMainForm::SaveSettings() {
             platform::autostart::Remove(entry);
     } catch (...) {
     }
+    return saved;
 }

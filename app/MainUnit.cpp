@@ -23,6 +23,7 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,6 +31,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <cstdio>
 
 int ClockNumberFromArguments(const QStringList& arguments) {
     if (arguments.isEmpty())
@@ -96,6 +98,10 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     SaveRetry->setInterval(100);
     connect(SaveRetry, &QTimer::timeout, this,
             [this] { widgets::Guarded([this] { SaveRetryTimer(); }); });
+    ReadRetry = new QTimer(this);
+    ReadRetry->setInterval(1000);
+    connect(ReadRetry, &QTimer::timeout, this,
+            [this] { widgets::Guarded([this] { ReadRetryTimer(); }); });
     RandomTimer = new QTimer(this);
     RandomTimer->setInterval(300000);
     RandomTimer->setTimerType(Qt::PreciseTimer); // a restart must really start the full wait
@@ -126,7 +132,15 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
-    SaveSettings();
+    // What the user did in this run lands also when another process holds the store for a
+    // moment: the exit waits for it, a bounded time.
+    store::TSettingsStore& store = store::TSettingsStore::User();
+    const store::TSettingsStore::TWait wait(store, ExitWaitMs);
+    if (SaveSettings() == TSaved::Held && !SavedThisRun)
+        std::fprintf(stderr,
+                     "korvane5: another program held the settings store %s all along: what "
+                     "was changed in this run is not kept\n",
+                     QFile::encodeName(store.FilePath()).constData());
     delete DateTimeDialog;
     DateTimeDialog = nullptr;
     delete SkinChooser; // writes the clock's skin settings
@@ -236,6 +250,9 @@ QAction* TMainForm::ClockItem(int index) const {
 }
 
 void TMainForm::ClockItemClick(QAction* item) {
+    // The window shows (or the switch ends) soon, whatever holds the store: what cannot be
+    // read in that time is read by ReadRetryTimer.
+    const store::TSettingsStore::TWait wait(store::TSettingsStore::User(), ActivationWaitMs);
     if (!ClockKey.isEmpty())
         SaveSettings();
     item->setChecked(true);
@@ -247,6 +264,7 @@ void TMainForm::ClockItemClick(QAction* item) {
     SkinChooser = nullptr;
     SkinChooser =
         new TSkinChooserForm(this, this, store::keys::Clocks + ClockKey, QStringLiteral("Default"));
+    UpdateReadRetry();
     SecTimerTimer();
 }
 
@@ -262,23 +280,46 @@ void TMainForm::ExitClick() {
 void TMainForm::ApplicationEvents1Deactivate() {
     // Never a wait here for another process that holds the store: the interface goes on,
     // the save is tried again between events for a second, then left to the next moment.
-    store::TSettingsStore& store = store::TSettingsStore::User();
-    const store::TSettingsStore::TWriteWait noWait(store, 0);
-    SaveSettings();
-    if (store.Busy() && SaveRetries == 0) {
+    const store::TSettingsStore::TWait noWait(store::TSettingsStore::User(), 0);
+    if (SaveSettings() == TSaved::Held && SaveRetries == 0) {
         SaveRetries = 10;
         SaveRetry->start();
     }
+    ReportStoreNotice();
 }
 
 void TMainForm::SaveRetryTimer() {
-    store::TSettingsStore& store = store::TSettingsStore::User();
-    const store::TSettingsStore::TWriteWait noWait(store, 0);
-    SaveSettings();
-    if (store.Busy() && --SaveRetries > 0)
+    const store::TSettingsStore::TWait noWait(store::TSettingsStore::User(), 0);
+    if (SaveSettings() == TSaved::Held && --SaveRetries > 0)
         SaveRetry->start();
     else
         SaveRetries = 0;
+}
+
+void TMainForm::ReadRetryTimer() {
+    {
+        const store::TSettingsStore::TWait noWait(store::TSettingsStore::User(), 0);
+        ReadUnreadValues();
+        if (SkinChooser)
+            SkinChooser->Catalogue.ReadUnreadSettings();
+    }
+    UpdateReadRetry();
+    ReportStoreNotice();
+}
+
+void TMainForm::UpdateReadRetry() {
+    // Running only while something is unread: an idle clock wakes once a second, no more.
+    const bool unread = ValuesUnread || (SkinChooser && SkinChooser->Catalogue.SettingsUnread());
+    if (!unread)
+        ReadRetry->stop();
+    else if (!ReadRetry->isActive())
+        ReadRetry->start();
+}
+
+void TMainForm::ReportStoreNotice() {
+    const QString notice = store::TSettingsStore::User().TakeNotice();
+    if (!notice.isEmpty())
+        widgets::ShowMessage(notice);
 }
 
 void TMainForm::SecTimerTimer() {
@@ -520,7 +561,10 @@ void TMainForm::FormMouseMove(int x, int y) {
     if (DragX < 0)
         return;
     // The pressed point stays under the mouse.
-    move(x - DragX + this->x(), y - DragY + this->y());
+    const QPoint to(x - DragX + this->x(), y - DragY + this->y());
+    if (to != pos())
+        Dragged = true;
+    move(to);
 }
 
 void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
@@ -582,6 +626,7 @@ void TMainForm::ChooseDateTimeClick() {
     DateTimeDialog->TimePicker->SetTime(DateTimeDialog->DatePicker->DateTime());
     DateTimeDialog->SetStayOnTop(StaysOnTop());
     if (DateTimeDialog->ShowModal() == 1) {
+        TargetPicked = true;
         TakePickedTarget(platform::Now());
         SecTimerTimer();
     }

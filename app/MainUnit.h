@@ -125,7 +125,16 @@ public:
     void FormMouseUp(Qt::MouseButton button, int x, int y);
 
     void LoadSettings();
-    void SaveSettings();
+    // Whether the values landed: not when another process held the store (they are written
+    // at the next saving moment) or it failed otherwise. Never throws.
+    enum class TSaved { Yes, Held, Failed };
+    TSaved SaveSettings();
+    // How long a clock's activation, and the exit, wait in all for another process that
+    // holds the store (ms): the window shows, and the program ends, whatever holds it.
+    static constexpr int ActivationWaitMs = 700, ExitWaitMs = 2000;
+    // Tells the user what the store has to say (a damaged file kept aside, a store that
+    // cannot be written or read), each thing once.
+    void ReportStoreNotice();
 
     // Puts a loaded skin on the window: background, font, field positions; takes it.
     void ApplySkin(std::unique_ptr<TSkin> skin) override;
@@ -141,6 +150,11 @@ protected:
 private:
     void BuildPopupMenu();
     void SaveRetryTimer();
+    // While values of the clock or its skin could not be read, reads them again each second
+    // and applies what the user has not changed meanwhile.
+    void ReadRetryTimer();
+    void UpdateReadRetry();
+
     static constexpr int NoImage = -1, OptionItem = -2; // image: an index, or one of these
     QAction* AddItem(QMenu* menu, const QString& caption, void (TMainForm::*handler)(),
                      int image = NoImage);
@@ -160,6 +174,14 @@ private:
     void ApplyRandomTime(const TClockValues& values);
     void ApplyOpacity(const TClockValues& values);
     TClockValues CurrentValues() const;
+    // Reads the clock's stored values into values (the target into the window); throws
+    // store::EStoreError when the store fails, common::EException for a wrongly typed value.
+    void ReadStoredValues(TClockValues& values);
+    void ApplyValues(const TClockValues& values);
+    // Whether the user changed the value since LoadSettings applied AppliedValues.
+    bool UserChanged(const TClockValue& v, const TClockValues& now) const;
+    // Reads the values LoadSettings could not; what the user changed meanwhile stays.
+    void ReadUnreadValues();
     bool OnSomeScreen(const QPoint& topLeft) const;
     // WindowPosition, with Qt's own record of it brought in line when they differ.
     QPoint SyncPosition();
@@ -179,6 +201,12 @@ private:
     bool CentreOnShow = true;             // placement: centred until a stored position moves it
     QTimer* SaveRetry;                    // a save at loss of activation that found the store held
     int SaveRetries = 0;
+    QTimer* ReadRetry;          // values that could not be read yet
+    bool ValuesUnread = false;  // the clock's values: the store failed to give them
+    TClockValues AppliedValues; // what LoadSettings put on the window
+    bool Dragged = false;       // since LoadSettings: the user moved the window,
+    bool TargetPicked = false;  // or chose a target in the dialog
+    bool SavedThisRun = false;
     bool Shown = false;
     bool ApplicationActive = false;
     int AlphaValue = 255;

@@ -5,11 +5,9 @@
 #include "platform/QuitSignals.h"
 #include "shell/AboutUnit.h"
 #include "shell/TrayIcon.h"
-#include "store/SettingsStore.h"
 #include "widgets/ErrorGuard.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <memory>
 
@@ -51,9 +49,7 @@ int main(int argc, char** argv) {
         const auto aboutForm = std::make_unique<TAboutForm>();
         AboutForm = aboutForm.get();
         mainForm->show();
-        const QString notice = store::TSettingsStore::User().TakeNotice();
-        if (!notice.isEmpty())
-            QMessageBox::warning(mainForm.get(), QApplication::applicationName(), notice);
+        mainForm->ReportStoreNotice();
         if (!quitSignals.Requested())
             app.exec();
     } catch (...) {

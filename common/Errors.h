@@ -1,6 +1,7 @@
 #pragma once
 // The program's error type. Errors that escape a handler reach the user in the standard
-// error box (widgets/ErrorGuard.h); code without windows only raises them.
+// error box (widgets/ErrorGuard.h); code without windows only raises them or types derived
+// from them (the store's store::EStoreError, the download's NetworkError).
 
 #include <QString>
 #include <stdexcept>
@@ -12,6 +13,7 @@ class EException : public std::runtime_error {
 public:
     explicit EException(const QString& message);
     explicit EException(const std::string& message) : std::runtime_error(message) {}
+    explicit EException(const char* message) : std::runtime_error(message) {}
     QString Message() const { return QString::fromUtf8(what()); }
 };
 

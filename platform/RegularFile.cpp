@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,6 +78,33 @@ QString TextOfName(const QByteArray& name) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(name);
     return utf8.hasError() ? QString::fromLatin1(name) : text;
+}
+
+std::optional<QByteArray> ReadToEnd(int fd, qint64 maxSize, QString* why) {
+    QByteArray bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            return bytes;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // A stream another program left non-blocking: wait for its next piece.
+            pollfd ready{fd, POLLIN, 0};
+            ::poll(&ready, 1, -1);
+            continue;
+        }
+        if (n < 0) {
+            *why = QString::fromLocal8Bit(std::strerror(errno));
+            return std::nullopt;
+        }
+        if (bytes.size() + n > maxSize) {
+            *why = QStringLiteral("more than %1 bytes").arg(maxSize);
+            return std::nullopt;
+        }
+        bytes.append(buffer, n);
+    }
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
@@ -53,6 +54,11 @@ private:
     TRefusal Refused = TRefusal::None;
     QString Why;
 };
+
+// Everything an open stream (a pipe, a terminal, a file) gives until its end, which may
+// come in pieces over any length of time; nullopt, with why, when it gives more than
+// maxSize bytes or cannot be read.
+std::optional<QByteArray> ReadToEnd(int fd, qint64 maxSize, QString* why);
 
 // What a file-system name says as text: UTF-8 when it is valid UTF-8, else single-byte
 // Latin-1, as the program reads all single-byte text.

@@ -4,18 +4,19 @@
 // (user-interface) thread but runs the responsiveness pump in every wait, and only its
 // TCP connect runs on a short-lived worker thread.
 
+#include "common/Errors.h"
+
 #include <QString>
 #include <atomic>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 // Any failure of the HTTP client.
-class NetworkError : public std::runtime_error {
+class NetworkError : public common::EException {
 public:
-    using std::runtime_error::runtime_error;
+    using common::EException::EException;
 };
 
 // A failure the operating system's socket layer reported: a host that cannot be looked

@@ -5,6 +5,7 @@
 #include "skins/Skin.h"
 #include "store/Keys.h"
 #include "store/Registry.h"
+#include "store/SettingsStore.h"
 
 #include <QCollator>
 #include <QDir>
@@ -132,8 +133,11 @@ void TSkinCatalogue::FillTree() {
 
     TSkinNode* random = AddNode(nullptr, {}, RandomCaption);
     random->Kind = TSkinNode::TKind::Random;
-    if (CurrentName == RandomCaption)
+    if (CurrentName == RandomCaption) {
+        Filling = true; // the stored choice, not the user's
         View->SelectNode(random);
+        Filling = false;
+    }
 
     // Of the folders below the roots, only those the stored names lead through are opened;
     // the others are entries by name until the tree is completed.
@@ -467,13 +471,14 @@ void TSkinCatalogue::SetSubtreeRotation(TSkinNode* category, bool include) {
 }
 
 void TSkinCatalogue::SelectionChanging(TSkinNode* node) {
-    if (!Updating && node)
-        ActivateNode(node, false);
+    if (!Updating && node && ActivateNode(node, false) && !Filling)
+        CurrentKnown = true; // the user's choice
 }
 
 void TSkinCatalogue::ToggleRotation(TSkinNode* node) {
     if (!node || node->Broken || node->IsRandom())
         return;
+    RotationKnown = true; // the user's rotation set from now on
     if (node->IsSkin()) {
         SetInRotation(node, !node->InRotation);
         return;
@@ -486,28 +491,58 @@ void TSkinCatalogue::ToggleRotation(TSkinNode* node) {
 void TSkinCatalogue::ReadSkinSettings() {
     CurrentName = DefaultSkin;
     RotationNames.clear();
-    store::TRegistry reg;
-    if (!reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins))
+    CurrentKnown = RotationKnown = true;
+    try {
+        store::TRegistry reg;
+        if (!reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins))
+            return;
+        ReadStringIfPresent(reg, QStringLiteral("Current"), CurrentName);
+        if (reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins + store::keys::Random))
+            for (const QString& name : reg.GetValueNames())
+                RotationNames.insert(Folded(name));
+    } catch (const store::EStoreError&) {
+        // The store failed, which says nothing about what it holds: the default skin shows,
+        // and neither value is written over until read (ReadUnreadSettings) or chosen.
+        CurrentName = DefaultSkin;
+        RotationNames.clear();
+        CurrentKnown = RotationKnown = false;
+    }
+}
+
+void TSkinCatalogue::ReadUnreadSettings() {
+    if (!SettingsUnread())
         return;
-    ReadStringIfPresent(reg, QStringLiteral("Current"), CurrentName);
-    if (reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins + store::keys::Random))
-        for (const QString& name : reg.GetValueNames())
-            RotationNames.insert(Folded(name));
+    try {
+        store::TRegistry reg;
+        reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins);
+    } catch (const store::EStoreError&) {
+        return; // still not to be had
+    }
+    FillTree();
 }
 
 void TSkinCatalogue::WriteSkinSettings() {
-    // The rotation set is replaced as a whole: the delete and the rewrite land together.
+    if (!CurrentKnown && !RotationKnown)
+        return;
     try {
         store::TRegistry reg;
-        store::TSettingsStore::Transaction group(reg.Store());
-        reg.DeleteKey(SettingsKey + store::keys::Skins + store::keys::Random);
-        if (!reg.OpenKey(SettingsKey + store::keys::Skins, true))
-            return;
-        if (CurrentNode)
+        store::TSettingsStore::TTransaction group(reg.Store());
+        if (RotationKnown) {
+            // The rotation set is replaced as a whole: the delete and the rewrite land
+            // together. A delete that fails leaves the names to be written over.
+            try {
+                reg.DeleteKey(SettingsKey + store::keys::Skins + store::keys::Random);
+            } catch (const store::EStoreError&) {
+            }
+        }
+        reg.OpenKey(SettingsKey + store::keys::Skins, true);
+        if (CurrentNode && CurrentKnown)
             reg.WriteString(QStringLiteral("Current"), NodePath(CurrentNode));
-        if (reg.OpenKey(SettingsKey + store::keys::Skins + store::keys::Random, true))
+        if (RotationKnown) {
+            reg.OpenKey(SettingsKey + store::keys::Skins + store::keys::Random, true);
             for (const TSkinNode* node : RotationNodes)
                 reg.WriteString(NodePath(node), QString());
+        }
         group.Commit();
     } catch (...) {
     }

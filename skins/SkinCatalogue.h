@@ -127,6 +127,11 @@ public:
     void SetSubtreeRotation(TSkinNode* category, bool include);
     void ReadSkinSettings();
     void WriteSkinSettings();
+    // The store failed to give the stored skin and rotation set, and the user has chosen
+    // neither since: ReadUnreadSettings reads them again and, once it can, fills the tree
+    // anew with them.
+    bool SettingsUnread() const { return !CurrentKnown && !RotationKnown; }
+    void ReadUnreadSettings();
     // Where an entry's kind puts it in its level, before its name counts.
     static int Rank(const TSkinNode* node);
     static int CompareNodes(const TSkinNode* a, const TSkinNode* b);
@@ -160,7 +165,11 @@ private:
     // The case-folded names of the folders on the way to the stored skin and to the
     // rotation's skins, the folders themselves included.
     std::set<QString> WantedPaths;
-    bool Completed = false;    // every folder is listed and the tree sorted
+    bool Completed = false; // every folder is listed and the tree sorted
+    // The stored current skin and rotation set were read or the user chose them since, so
+    // writing them overwrites nothing unread.
+    bool CurrentKnown = true, RotationKnown = true;
+    bool Filling = false;      // FillTree selects the stored entry, not the user
     bool SearchFailed = false; // a folder could not be listed since FillTree (reported)
     TSkinRandom Random;
 };

@@ -11,12 +11,10 @@ TRegistry::TRegistry(TSettingsStore& store) : Db(&store) {}
 
 bool TRegistry::OpenKey(const QString& path, bool canCreate) {
     CloseKey();
-    try {
-        Current = canCreate ? Db->CreateKey(path) : Db->FindKey(path);
-    } catch (const common::EException&) {
-        Current.reset();
-    }
-    ReadOnly = false;
+    if (canCreate)
+        Current = Db->CreateKey(path);
+    else
+        Current = Db->FindKey(path);
     return Current.has_value();
 }
 
@@ -91,8 +89,7 @@ void TRegistry::RequireWritable(const QString& name) {
 
 void TRegistry::WriteValue(const TStoredValue& value) {
     RequireWritable(value.Name);
-    if (!Db->SetValue(*Current, value))
-        throw common::EException(QStringLiteral("Failed to set data for '%1'").arg(value.Name));
+    Db->SetValue(*Current, value);
 }
 
 void TRegistry::WriteInteger(const QString& name, std::int32_t value) {
@@ -119,11 +116,7 @@ bool TRegistry::DeleteValue(const QString& name) {
 }
 
 bool TRegistry::DeleteKey(const QString& path) {
-    try {
-        return Db->DeleteKey(path);
-    } catch (const common::EException&) {
-        return false;
-    }
+    return Db->DeleteKey(path);
 }
 
 void ReadBoolIfPresent(TRegistry& reg, const QString& name, bool& value) {

@@ -1,6 +1,8 @@
 #pragma once
 // Access to the settings store the way the program thinks of it: open a key by its path,
-// then read and write named values in it, with the registry's checks and messages.
+// then read and write named values in it, with the registry's checks and messages. A
+// missing key or value is an answer (false, or the read's message); a failure of the store
+// itself throws store::EStoreError from every call.
 
 #include "store/SettingsStore.h"
 
@@ -17,7 +19,8 @@ public:
 
     TSettingsStore& Store() { return *Db; }
 
-    // Opens the key; with canCreate it and its parents are created when missing.
+    // Opens the key; with canCreate it and its parents are created when missing. False:
+    // the key does not exist.
     bool OpenKey(const QString& path, bool canCreate);
     // Opens an existing key for reading; fails when it is missing.
     bool OpenKeyReadOnly(const QString& path);
@@ -41,7 +44,7 @@ public:
     void WriteValue(const TStoredValue& value);
     bool DeleteValue(const QString& name);
 
-    // Deletes a key (an absolute path) with everything below it.
+    // Deletes a key (an absolute path) with everything below it; false when there was none.
     bool DeleteKey(const QString& path);
 
 private:

@@ -414,27 +414,20 @@ std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file
     }
 
     try {
-        TSettingsStore::Transaction t(store);
-        TKeyId current = 0; // none: the parser lets no value stand outside a key
+        TSettingsStore::TTransaction t(store);
+        std::optional<TKeyId> current; // none: the parser lets no value stand outside a key
         for (const TOp& op : ops) {
             if (const auto* k = std::get_if<TKeyOp>(&op)) {
                 if (k->Delete) {
                     store.DeleteKey(k->Path);
-                    current = 0;
+                    current.reset();
                 } else {
-                    const std::optional<TKeyId> key = store.CreateKey(k->Path);
-                    if (!key)
-                        store.Fail("create key");
-                    current = *key;
+                    current = store.CreateKey(k->Path);
                 }
-            } else {
-                const auto& v = std::get<TValueOp>(op);
-                if (current == 0)
-                    store.Fail("value outside a key");
-                if (v.Delete)
-                    store.DeleteValue(current, v.Value.Name);
-                else if (!store.SetValue(current, v.Value))
-                    store.Fail("write value");
+            } else if (const auto& v = std::get<TValueOp>(op); current && v.Delete) {
+                store.DeleteValue(*current, v.Value.Name);
+            } else if (current) {
+                store.SetValue(*current, v.Value);
             }
         }
         t.Commit();

@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -50,9 +49,9 @@ QByteArray ColumnBlob(sqlite3_stmt* st, int column) {
 }
 
 // Resets a cached statement when the caller is done with it, whatever happens.
-struct StatementUse {
+struct TStatementUse {
     sqlite3_stmt* St;
-    ~StatementUse() {
+    ~TStatementUse() {
         sqlite3_reset(St);
         sqlite3_clear_bindings(St);
     }
@@ -77,8 +76,12 @@ void TSettingsStore::SetUserStorePath(const QString& path) {
     UserPathOverride() = path;
 }
 
-TSettingsStore::TSettingsStore(const QString& file) : File(file) {
-    Open();
+TSettingsStore::TSettingsStore(const QString& file) : File(file) {}
+
+bool TSettingsStore::IsOpen() {
+    if (!Db)
+        Open();
+    return Db != nullptr;
 }
 
 TSettingsStore::~TSettingsStore() {
@@ -105,9 +108,12 @@ void TSettingsStore::SetVfs(const QString& name) {
 
 void TSettingsStore::Open() {
     QDir().mkpath(QFileInfo(File).absolutePath());
+    ReadOnly = false;
+    OpenHeld = false;
     // Reading never needs writing: a store that cannot be written (a read-only file,
     // folder or file system, a full disk) is opened for reading, and only a file that is
-    // no valid store is kept aside.
+    // no valid store is kept aside. One that another process holds is not read past as
+    // unchanging media, which could read half a change: the next call opens it again.
     for (int attempt = 0; attempt < 2; ++attempt) {
         TOpenResult result = OpenAs(TMode::Write);
         if (result == TOpenResult::Failed) {
@@ -115,14 +121,46 @@ void TSettingsStore::Open() {
             result = OpenAs(TMode::Read);
             if (result == TOpenResult::Failed)
                 result = OpenAs(TMode::ReadUnchanging);
-            ReadOnly = true;
+            ReadOnly = result == TOpenResult::Ok;
         }
-        if (result == TOpenResult::Ok)
+        if (result == TOpenResult::Ok) {
+            if (ReadOnly)
+                AddNotice(TNotice::Unwritable,
+                          QStringLiteral("The settings store %1 can only be read (%2): what "
+                                         "you change is not kept.")
+                              .arg(File, FReadOnlyReason));
             return;
+        }
+        OpenHeld = result == TOpenResult::Held;
         if (result != TOpenResult::Damaged)
-            return; // no store this run: defaults apply
+            return; // no store for now: the next call tries again
+        // Only a file the library itself calls no database or corrupt is put aside.
         KeepAside();
     }
+}
+
+sqlite3* TSettingsStore::Connection() {
+    if (!Db)
+        Open();
+    if (Db)
+        return Db;
+    if (OpenHeld)
+        throw EStoreError(QStringLiteral("Settings store %1: another program holds it").arg(File),
+                          true);
+    AddNotice(TNotice::Unreadable,
+              QStringLiteral("The settings store %1 could not be opened (%2). The clock shows "
+                             "its defaults and writes nothing over what it could not read.")
+                  .arg(File, LastError));
+    throw EStoreError(
+        QStringLiteral("Settings store %1: cannot be opened: %2").arg(File, LastError), false);
+}
+
+int TSettingsStore::WaitLeft() const {
+    return Deadline ? int(std::max<qint64>(0, Deadline->remainingTime())) : 1000;
+}
+
+void TSettingsStore::SetWait() {
+    sqlite3_busy_timeout(Db, WaitLeft());
 }
 
 TSettingsStore::TOpenResult TSettingsStore::OpenAs(TMode mode) {
@@ -146,8 +184,9 @@ TSettingsStore::TOpenResult TSettingsStore::OpenAs(TMode mode) {
     if (sqlite3_open_v2(name.constData(), &Db, flags, vfs.isEmpty() ? nullptr : vfs.constData()) !=
         SQLITE_OK) {
         LastError = Db ? QString::fromUtf8(sqlite3_errmsg(Db)) : QStringLiteral("out of memory");
+        const TOpenResult result = Db ? Outcome() : TOpenResult::Again;
         Close();
-        return TOpenResult::Failed;
+        return result;
     }
     const TOpenResult result = InitSchema(mode == TMode::Write);
     if (result == TOpenResult::Ok && mode == TMode::Write && sqlite3_db_readonly(Db, "main") == 1) {
@@ -162,22 +201,24 @@ TSettingsStore::TOpenResult TSettingsStore::OpenAs(TMode mode) {
     return result;
 }
 
-bool TSettingsStore::Step(const char* sql, std::string* firstColumn) {
+bool TSettingsStore::Step(const char* sql, std::string* rows) {
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(Db, sql, -1, &st, nullptr) != SQLITE_OK)
         return false;
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-        if (firstColumn && firstColumn->empty() && sqlite3_column_text(st, 0))
-            *firstColumn = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+        if (rows && sqlite3_column_text(st, 0))
+            *rows += (rows->empty() ? "" : "\n") +
+                     std::string(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
     sqlite3_finalize(st);
     return rc == SQLITE_DONE;
 }
 
 TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
     // Readers of a WAL store never wait on a writer; only a store another clock is making
-    // right now (still in its first journal mode) or recovering can keep them a moment.
-    sqlite3_busy_timeout(Db, 2000);
+    // right now (still in its first journal mode) or recovering, or a process that locks it
+    // whole, can keep them, for as long as the caller allows.
+    SetWait();
     if (!Step("PRAGMA foreign_keys=ON"))
         return Outcome();
     // Opening an existing store only reads, so another process that holds it locked for
@@ -185,6 +226,10 @@ TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
     std::string check;
     if (!Step("PRAGMA quick_check", &check))
         return Outcome();
+    // A page that could not be read ("unable to get the page. error code=...") says nothing
+    // of the file's content: only what was read and found wrong is damage.
+    if (check.find("error code=") != std::string::npos)
+        return TOpenResult::Again;
     if (check != "ok")
         return TOpenResult::Damaged; // damaged pages in a readable file
     std::string tables;
@@ -197,7 +242,7 @@ TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
         return TOpenResult::Failed; // nothing to read: the defaults stand
     // A fresh store (a new file, or one cut to nothing). Several clocks may make it at
     // once; switching it to WAL can report "busy" without waiting, so that is tried again
-    // for a while.
+    // for as long as the caller allows.
     static const char* const steps[] = {
         "PRAGMA journal_mode=WAL",
         "PRAGMA synchronous=NORMAL",
@@ -211,12 +256,10 @@ TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
         " data BLOB NOT NULL, UNIQUE(key, folded))",
         "INSERT OR IGNORE INTO keys(id, parent, name, folded) VALUES(1, NULL, '', '')",
     };
-    QElapsedTimer waited;
-    waited.start();
     for (const char* sql : steps) {
         while (!Step(sql)) {
             const int code = sqlite3_errcode(Db) & 0xff;
-            if ((code != SQLITE_BUSY && code != SQLITE_LOCKED) || waited.hasExpired(2000))
+            if ((code != SQLITE_BUSY && code != SQLITE_LOCKED) || WaitLeft() == 0)
                 return Outcome();
             QThread::msleep(20);
         }
@@ -226,8 +269,12 @@ TSettingsStore::TOpenResult TSettingsStore::InitSchema(bool writable) {
 
 TSettingsStore::TOpenResult TSettingsStore::Outcome() const {
     const int code = sqlite3_extended_errcode(Db) & 0xff;
-    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? TOpenResult::Damaged
-                                                           : TOpenResult::Failed;
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+        return TOpenResult::Damaged;
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+        return TOpenResult::Held;
+    // A read that failed says nothing of whether the store could be written.
+    return code == SQLITE_IOERR || code == SQLITE_NOMEM ? TOpenResult::Again : TOpenResult::Failed;
 }
 
 void TSettingsStore::KeepAside() {
@@ -239,69 +286,82 @@ void TSettingsStore::KeepAside() {
     for (const char* suffix : {"-wal", "-shm"})
         if (QFileInfo::exists(File + QLatin1String(suffix)))
             QFile::rename(File + QLatin1String(suffix), aside + QLatin1String(suffix));
-    Notice = QStringLiteral("The settings store %1 could not be read. It was kept as %2 and "
-                            "a fresh store was started.")
-                 .arg(File, aside);
+    AddNotice(TNotice::Damaged,
+              QStringLiteral("The settings store %1 could not be read. It was kept as %2 and "
+                             "a fresh store was started.")
+                  .arg(File, aside));
 }
 
-TSettingsStore::TWriteWait::TWriteWait(TSettingsStore& store, int ms)
-    : Store(store), Before(store.WriteWaitMs) {
-    Store.WriteWaitMs = ms;
+TSettingsStore::TWait::TWait(TSettingsStore& store, int ms) : Store(store), Before(store.Deadline) {
+    Store.Deadline = QDeadlineTimer(std::max(ms, 0));
 }
 
-TSettingsStore::TWriteWait::~TWriteWait() {
-    Store.WriteWaitMs = Before;
+TSettingsStore::TWait::~TWait() {
+    Store.Deadline = Before;
+}
+
+void TSettingsStore::AddNotice(TNotice kind, const QString& text) {
+    if (Told.insert(kind).second)
+        Notices << text;
 }
 
 QString TSettingsStore::TakeNotice() {
-    QString notice;
-    notice.swap(Notice);
+    const QString notice = Notices.join(QStringLiteral("\n\n"));
+    Notices.clear();
     return notice;
 }
 
-void TSettingsStore::Fail(const char* what) {
+EStoreError TSettingsStore::Failure(const char* what, bool writing) {
+    const int code = Db ? sqlite3_errcode(Db) & 0xff : SQLITE_CANTOPEN;
+    const bool held = code == SQLITE_BUSY || code == SQLITE_LOCKED;
     const QString detail = Db ? QString::fromUtf8(sqlite3_errmsg(Db)) : QStringLiteral("not open");
-    throw common::EException(
-        QStringLiteral("Settings store: %1: %2").arg(QLatin1String(what), detail));
+    // Held is a moment's matter, retried by the callers; anything else the user hears of
+    // once.
+    if (!held && writing)
+        AddNotice(TNotice::Unwritable,
+                  QStringLiteral("The settings store %1 cannot be written (%2): what you change "
+                                 "is not kept.")
+                      .arg(File, detail));
+    else if (!held)
+        AddNotice(TNotice::Unreadable,
+                  QStringLiteral("The settings store %1 could not be read (%2). The clock shows "
+                                 "its defaults and writes nothing over what it could not read.")
+                      .arg(File, detail));
+    return EStoreError(QStringLiteral("Settings store: %1: %2").arg(QLatin1String(what), detail),
+                       held);
+}
+
+void TSettingsStore::Fail(const char* what, bool writing) {
+    throw Failure(what, writing);
 }
 
 sqlite3_stmt* TSettingsStore::Prepare(const char* sql) {
-    if (!Db)
-        Fail("prepare");
+    Connection();
+    SetWait();
     auto it = Statements.find(sql);
     if (it != Statements.end())
         return it->second;
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(Db, sql, -1, &st, nullptr) != SQLITE_OK)
-        Fail("prepare");
+        Fail("prepare", false);
     Statements.emplace(sql, st);
     return st;
 }
 
-void TSettingsStore::Exec(const char* sql) {
-    if (!Db)
-        Fail(sql);
-    if (sqlite3_exec(Db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        Fail(sql);
-}
-
-TSettingsStore::Transaction::Transaction(TSettingsStore& store) : Store(store) {
+TSettingsStore::TTransaction::TTransaction(TSettingsStore& store) : Store(store) {
     if (Store.Depth == 0) {
-        if (!Store.Db)
-            Store.Fail("begin");
         // Another process may hold the store for writing: wait for it no longer than the
         // caller allows.
-        sqlite3_busy_timeout(Store.Db, Store.WriteWaitMs);
-        const int rc = sqlite3_exec(Store.Db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-        Store.FBusy = (rc & 0xff) == SQLITE_BUSY;
-        if (rc != SQLITE_OK)
-            Store.Fail("begin");
+        sqlite3* db = Store.Connection();
+        Store.SetWait();
+        if (sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            Store.Fail("begin", true);
         Store.RollbackOnly = false;
     }
     ++Store.Depth;
 }
 
-void TSettingsStore::Transaction::Commit() {
+void TSettingsStore::TTransaction::Commit() {
     if (Done)
         return;
     Done = true;
@@ -309,15 +369,18 @@ void TSettingsStore::Transaction::Commit() {
         return;
     if (Store.RollbackOnly) {
         sqlite3_exec(Store.Db, "ROLLBACK", nullptr, nullptr, nullptr);
-        Store.Fail("commit after a failed inner group");
+        throw EStoreError(QStringLiteral("Settings store: a group whose inner part failed was "
+                                         "not committed"),
+                          false);
     }
     if (sqlite3_exec(Store.Db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const EStoreError failure = Store.Failure("commit", true);
         sqlite3_exec(Store.Db, "ROLLBACK", nullptr, nullptr, nullptr);
-        Store.Fail("commit");
+        throw failure;
     }
 }
 
-TSettingsStore::Transaction::~Transaction() {
+TSettingsStore::TTransaction::~TTransaction() {
     if (Done)
         return;
     if (--Store.Depth > 0) {
@@ -332,19 +395,17 @@ QStringList TSettingsStore::SplitPath(const QString& path) {
 }
 
 std::optional<TKeyId> TSettingsStore::FindKey(const QString& path) {
-    if (!Db)
-        return std::nullopt;
     TKeyId id = RootKey;
     sqlite3_stmt* st = Prepare("SELECT id FROM keys WHERE parent=? AND folded=?");
     for (const QString& part : SplitPath(path)) {
-        StatementUse use{st};
+        TStatementUse use{st};
         sqlite3_bind_int64(st, 1, id);
         BindText(st, 2, Fold(part));
         const int rc = sqlite3_step(st);
         if (rc == SQLITE_DONE)
             return std::nullopt;
         if (rc != SQLITE_ROW)
-            Fail("find key");
+            Fail("find key", false);
         id = sqlite3_column_int64(st, 0);
     }
     return id;
@@ -355,21 +416,19 @@ bool TSettingsStore::ValidKeyName(const QString& name) {
                         [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
 }
 
-std::optional<TKeyId> TSettingsStore::CreateKey(const QString& path) {
-    if (!Db)
-        return std::nullopt;
+TKeyId TSettingsStore::CreateKey(const QString& path) {
     for (const QString& part : SplitPath(path))
         if (!ValidKeyName(part))
             throw common::EException(
                 QStringLiteral("a key name cannot hold line breaks or other control "
                                "characters"));
-    Transaction t(*this);
+    TTransaction t(*this);
     TKeyId id = RootKey;
     sqlite3_stmt* find = Prepare("SELECT id FROM keys WHERE parent=? AND folded=?");
     sqlite3_stmt* insert = Prepare("INSERT INTO keys(parent, name, folded) VALUES(?, ?, ?)");
     for (const QString& part : SplitPath(path)) {
         {
-            StatementUse use{find};
+            TStatementUse use{find};
             sqlite3_bind_int64(find, 1, id);
             BindText(find, 2, Fold(part));
             const int rc = sqlite3_step(find);
@@ -378,14 +437,14 @@ std::optional<TKeyId> TSettingsStore::CreateKey(const QString& path) {
                 continue;
             }
             if (rc != SQLITE_DONE)
-                Fail("find key");
+                Fail("find key", true);
         }
-        StatementUse use{insert};
+        TStatementUse use{insert};
         sqlite3_bind_int64(insert, 1, id);
         BindText(insert, 2, part);
         BindText(insert, 3, Fold(part));
         if (sqlite3_step(insert) != SQLITE_DONE)
-            Fail("create key");
+            Fail("create key", true);
         id = sqlite3_last_insert_rowid(Db);
     }
     t.Commit();
@@ -399,80 +458,74 @@ bool TSettingsStore::DeleteKey(const QString& path) {
     if (!id)
         return false;
     sqlite3_stmt* st = Prepare("DELETE FROM keys WHERE id=?");
-    StatementUse use{st};
+    TStatementUse use{st};
     sqlite3_bind_int64(st, 1, *id);
     if (sqlite3_step(st) != SQLITE_DONE)
-        Fail("delete key");
+        Fail("delete key", true);
     return true;
 }
 
 QStringList TSettingsStore::SubKeyNames(TKeyId key) {
     QStringList names;
     sqlite3_stmt* st = Prepare("SELECT name FROM keys WHERE parent=? ORDER BY folded");
-    StatementUse use{st};
+    TStatementUse use{st};
     sqlite3_bind_int64(st, 1, key);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW)
         names << ColumnText(st, 0);
     if (rc != SQLITE_DONE)
-        Fail("list keys");
+        Fail("list keys", false);
     return names;
-}
-
-QString TSettingsStore::KeyName(TKeyId key) {
-    sqlite3_stmt* st = Prepare("SELECT name FROM keys WHERE id=?");
-    StatementUse use{st};
-    sqlite3_bind_int64(st, 1, key);
-    return sqlite3_step(st) == SQLITE_ROW ? ColumnText(st, 0) : QString();
 }
 
 std::optional<TStoredValue> TSettingsStore::Value(TKeyId key, const QString& name) {
     sqlite3_stmt* st = Prepare("SELECT name, type, data FROM vals WHERE key=? AND folded=?");
-    StatementUse use{st};
+    TStatementUse use{st};
     sqlite3_bind_int64(st, 1, key);
     BindText(st, 2, Fold(name));
     const int rc = sqlite3_step(st);
     if (rc == SQLITE_DONE)
         return std::nullopt;
     if (rc != SQLITE_ROW)
-        Fail("read value");
+        Fail("read value", false);
     return TStoredValue{ColumnText(st, 0), sqlite3_column_int(st, 1), ColumnBlob(st, 2)};
 }
 
 std::vector<TStoredValue> TSettingsStore::Values(TKeyId key) {
     std::vector<TStoredValue> values;
     sqlite3_stmt* st = Prepare("SELECT name, type, data FROM vals WHERE key=? ORDER BY seq");
-    StatementUse use{st};
+    TStatementUse use{st};
     sqlite3_bind_int64(st, 1, key);
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW)
         values.push_back({ColumnText(st, 0), sqlite3_column_int(st, 1), ColumnBlob(st, 2)});
     if (rc != SQLITE_DONE)
-        Fail("list values");
+        Fail("list values", false);
     return values;
 }
 
-bool TSettingsStore::SetValue(TKeyId key, const TStoredValue& value) {
+void TSettingsStore::SetValue(TKeyId key, const TStoredValue& value) {
     // A value written again under another letter case keeps the name it was created with.
     sqlite3_stmt* st = Prepare("INSERT INTO vals(key, name, folded, type, data) "
                                "VALUES(?, ?, ?, ?, ?) ON CONFLICT(key, folded) "
                                "DO UPDATE SET type=excluded.type, data=excluded.data");
-    StatementUse use{st};
+    TStatementUse use{st};
     sqlite3_bind_int64(st, 1, key);
     BindText(st, 2, value.Name);
     BindText(st, 3, Fold(value.Name));
     sqlite3_bind_int(st, 4, value.Type);
     sqlite3_bind_blob(st, 5, value.Data.constData(), int(value.Data.size()), SQLITE_TRANSIENT);
-    return sqlite3_step(st) == SQLITE_DONE;
+    if (sqlite3_step(st) != SQLITE_DONE)
+        Fail("write value", true);
 }
 
 bool TSettingsStore::DeleteValue(TKeyId key, const QString& name) {
     sqlite3_stmt* st = Prepare("DELETE FROM vals WHERE key=? AND folded=?");
-    StatementUse use{st};
+    TStatementUse use{st};
     sqlite3_bind_int64(st, 1, key);
     BindText(st, 2, Fold(name));
     if (sqlite3_step(st) != SQLITE_DONE)
-        Fail("delete value");
+        Fail("delete value", true);
     return sqlite3_changes(Db) > 0;
 }
 

@@ -3,8 +3,13 @@
 #include "platform/Autostart.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
+#include "skins/SkinChooserUnit.h"
 #include "store/Registry.h"
+#include "store/RegistryFile.h"
 #include "support/ClockTest.h"
+#include "support/FaultyVfs.h"
+#include "support/HeldStore.h"
+#include "support/SkinFixtures.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -293,4 +298,102 @@ TEST_F(MainSettingsTest, AStoreHeldByAnotherProcessNeverStallsTheClock) {
     EXPECT_LT(waited.elapsed(), 3000);
     sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(other);
+}
+
+// The clock and its skins against a store that fails: what it could not read it never
+// writes over, and reads once it can.
+class MainSettingsTest_Store : public SkinFixture {
+protected:
+    void SetUp() override {
+        SkinFixture::SetUp();
+        MakeSkin("Default");
+        MakeSkin("Snow");
+        MakeSkin("Rain");
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("Software\\Korvane5\\0", true));
+        for (const auto& [name, value] : {std::pair{"StickToDesktop", 1},
+                                          {"AlwaysOnTop", 1},
+                                          {"HideTray", 0},
+                                          {"Left", 300},
+                                          {"Top", 200},
+                                          {"RandomTime", 20},
+                                          {"Opacity", 153}})
+            reg.WriteInteger(name, value);
+        reg.WriteFloat("CustomDateTime", Target);
+        ASSERT_TRUE(reg.OpenKey("Software\\Korvane5\\0\\Skins", true));
+        reg.WriteString("Current", "Snow");
+        ASSERT_TRUE(reg.OpenKey("Software\\Korvane5\\0\\Skins\\Random", true));
+        reg.WriteString("Rain", "");
+        TSettingsStore::SetUserStorePath({}); // the clock opens it anew
+    }
+    static QString Stored() { return *regfile::Export(TSettingsStore::User()); }
+    const double Target = Now + 2.5;
+};
+
+TEST_F(MainSettingsTest_Store, EveryReadThatFailsLeavesWhatIsStoredAsItWas) {
+    const QString before = Stored();
+    TSettingsStore::SetUserStorePath({});
+    TFaultyVfs::Register();
+    TSettingsStore::SetVfs("faulty");
+    bool failed = true;
+    for (int n = 1; failed; ++n) {
+        TSettingsStore::SetUserStorePath({});
+        TFaultyVfs::FailRead(n);
+        auto form = std::make_unique<TMainForm>(QStringList{"0"});
+        failed = TFaultyVfs::ReadFailed();
+        TFaultyVfs::FailRead(0);
+        // Every saving moment, before the failed reads are read again.
+        form->ApplicationEvents1Deactivate();
+        form->ClockItem(0)->trigger();
+        form.reset();
+        EXPECT_EQ(Stored().toStdString(), before.toStdString()) << "read " << n << " failed";
+        // The user hears of it once, and of nothing else.
+        EXPECT_EQ(Messages.size(), failed ? 1 : 0) << n << ": " << Messages.join(' ').toStdString();
+        EXPECT_TRUE(Errors.isEmpty()) << n << ": " << Errors.join(' ').toStdString();
+        Errors.clear();
+        Messages.clear();
+    }
+    TSettingsStore::SetVfs({});
+}
+
+TEST_F(MainSettingsTest_Store, AStoreHeldWholeAtStartUpGivesTheDefaultsThenWhatItHolds) {
+    THeldStore other(TSettingsStore::UserStorePath(), THeldStore::THold::Whole);
+    QElapsedTimer waited;
+    waited.start();
+    auto form = std::make_unique<TMainForm>(QStringList{"0"});
+    EXPECT_LT(waited.elapsed(), 1500); // the window is not kept waiting
+    form->show();
+    EXPECT_FALSE(form->AlwaysOnTop->isChecked());
+    EXPECT_EQ(form->AlphaBlendValue(), 255);
+    EXPECT_EQ(form->font().family(), Face("Default"));
+    // Meanwhile the user moves the window and picks the opacity: those stay the user's.
+    form->FormMouseDown(Qt::LeftButton, 10, 10);
+    form->FormMouseMove(30, 40);
+    form->FormMouseUp(Qt::LeftButton, 30, 40);
+    const QPoint dragged = form->pos();
+    form->N40Opacity->trigger();
+    form->ApplicationEvents1Deactivate(); // held: lands later
+    other.Release();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->AlwaysOnTop->isChecked(); }, 3000));
+    EXPECT_TRUE(form->StickToDesktop->isChecked());
+    EXPECT_TRUE(form->N20Minutes->isChecked());
+    EXPECT_EQ(form->TargetDateTime, Target);
+    EXPECT_EQ(form->AlphaBlendValue(), 102);
+    EXPECT_EQ(form->pos(), dragged);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->font().family() == Face("Snow"); }, 3000));
+    ASSERT_EQ(form->SkinChooser->Catalogue.RotationNodes.size(), 1u);
+    form.reset();
+
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Korvane5\\0"));
+    EXPECT_EQ(reg.ReadInteger("Left"), dragged.x());
+    EXPECT_EQ(reg.ReadInteger("Opacity"), 102);
+    EXPECT_EQ(reg.ReadInteger("RandomTime"), 20);
+    EXPECT_EQ(reg.ReadFloat("CustomDateTime"), Target);
+    ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Korvane5\\0\\Skins"));
+    EXPECT_EQ(reg.ReadString("Current"), "Snow");
+    ASSERT_TRUE(reg.OpenKeyReadOnly("Software\\Korvane5\\0\\Skins\\Random"));
+    EXPECT_EQ(reg.GetValueNames(), QStringList{"Rain"});
+    EXPECT_TRUE(Errors.isEmpty()) << Errors.join(' ').toStdString();
 }

@@ -38,6 +38,10 @@ int FailureKind(const std::function<void()>& fetch) {
 
 constexpr int Succeeds = 0, Network = 1, Socket = 2;
 
+// Code without windows fails one way: the program's error type.
+static_assert(std::is_base_of_v<common::EException, NetworkError>);
+static_assert(std::is_base_of_v<NetworkError, SocketError>);
+
 } // namespace
 
 TEST(HttpClientTest_Request, BytesOnTheWireAreExactlyTheFourHeaders) {

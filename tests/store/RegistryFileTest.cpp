@@ -3,6 +3,7 @@
 #include "support/ClockTest.h"
 
 #include <QProcess>
+#include <QTest>
 
 using namespace store;
 
@@ -168,4 +169,39 @@ TEST_F(RegistryFileTest, CommandLineToolReportsBadInputWithItsStatus) {
     EXPECT_EQ(run({"delete", "Software\\Korvane5\\3", "Left"}), 1);
     EXPECT_EQ(run({"export", "Software\\Korvane5\\3\\"}, &out), 0);
     EXPECT_TRUE(out.contains("[HKEY_CURRENT_USER\\Software\\Korvane5\\3]"));
+}
+
+TEST_F(RegistryFileTest, TheToolReadsStandardInputToItsEndAllOrNothing) {
+    const QByteArray header = "Windows Registry Editor Version 5.00\n\n";
+    const QByteArray left =
+        "[HKEY_CURRENT_USER\\Software\\Korvane5\\0]\n\"Left\"=dword:00000010\n\n";
+    const QByteArray skin =
+        "[HKEY_CURRENT_USER\\Software\\Korvane5\\0\\Skins]\n\"Current\"=\"Big\"\n";
+    // A producer that writes in pieces, with pauses between them.
+    const auto import = [](const QList<QByteArray>& pieces, QByteArray* out) {
+        QProcess p;
+        p.start(Tool(), {"import", "-"});
+        EXPECT_TRUE(p.waitForStarted());
+        for (const QByteArray& piece : pieces) {
+            p.write(piece);
+            p.waitForBytesWritten();
+            QTest::qWait(300);
+        }
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(30000));
+        *out = p.readAllStandardError();
+        return p.exitCode();
+    };
+    QByteArray out;
+    EXPECT_EQ(import({header + left, skin.left(20), skin.mid(20)}, &out), 0) << out.toStdString();
+    EXPECT_EQ(Get("Software\\Korvane5\\0", "Left")->Data, QByteArray("\x10\0\0\0", 4));
+    ASSERT_TRUE(Get("Software\\Korvane5\\0\\Skins", "Current").has_value());
+    EXPECT_EQ(Get("Software\\Korvane5\\0\\Skins", "Current")->Data, "Big");
+    // Beyond the bound nothing is imported, however the bytes came.
+    const QByteArray comments = QByteArray(8 * 1024 * 1024, ';') + '\n';
+    EXPECT_EQ(
+        import({header + "[HKEY_CURRENT_USER\\Software\\Korvane5\\1]\n", comments, comments}, &out),
+        1);
+    EXPECT_TRUE(out.contains("more than")) << out.toStdString();
+    EXPECT_FALSE(Store().FindKey("Software\\Korvane5\\1").has_value());
 }

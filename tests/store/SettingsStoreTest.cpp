@@ -2,8 +2,10 @@
 #include "store/Registry.h"
 #include "support/ClockTest.h"
 #include "support/FaultyVfs.h"
+#include "support/HeldStore.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -127,7 +129,7 @@ TEST_F(SettingsStoreTest, DeletingAKeyTakesItsTreeAndListingKeepsOrder) {
 TEST_F(SettingsStoreTest, AGroupLandsWholeOrNotAtAll) {
     TRegistry reg;
     try {
-        TSettingsStore::Transaction t(Store());
+        TSettingsStore::TTransaction t(Store());
         ASSERT_TRUE(reg.OpenKey(Key, true));
         reg.WriteInteger("Left", 1);
         throw common::EException(QStringLiteral("interrupted"));
@@ -176,9 +178,21 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenIsStillReadAndNothingIsKeptAs
         ASSERT_TRUE(reg.OpenKeyReadOnly(Key));
         EXPECT_EQ(reg.ReadInteger("Left"), 42);
         EXPECT_FALSE(ErrorOf([&] {
-                         TSettingsStore::Transaction t(store);
+                         TSettingsStore::TTransaction t(store);
                          ASSERT_TRUE(reg.OpenKey(Key, true));
                          reg.WriteInteger("Left", 7);
+                         t.Commit();
+                     }).isEmpty());
+        // The user hears of it once, and nothing of a damaged file.
+        const QString notice = store.TakeNotice();
+        EXPECT_TRUE(notice.contains(
+            fault == TFaultyVfs::TFault::ReadOnlyFile ? "can only be read" : "cannot be written"))
+            << notice.toStdString();
+        EXPECT_FALSE(notice.contains("kept as"));
+        EXPECT_FALSE(ErrorOf([&] {
+                         TSettingsStore::TTransaction t(store);
+                         ASSERT_TRUE(reg.OpenKey(Key, true));
+                         reg.WriteInteger("Left", 8);
                          t.Commit();
                      }).isEmpty());
         EXPECT_TRUE(store.TakeNotice().isEmpty());
@@ -190,6 +204,79 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenIsStillReadAndNothingIsKeptAs
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKeyReadOnly(Key));
     EXPECT_EQ(reg.ReadInteger("Left"), 42);
+}
+
+TEST_F(SettingsStoreTest, AHeldStoreFailsAsHeldWithinTheWaitAndIsOpenedOnceFree) {
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(Key, true));
+        reg.WriteInteger("Left", 42);
+    }
+    TSettingsStore::SetUserStorePath({}); // closes it
+    const QString file = TSettingsStore::UserStorePath();
+    for (const auto hold : {THeldStore::THold::Whole, THeldStore::THold::Writing}) {
+        THeldStore other(file, hold);
+        TSettingsStore store(file);
+        TRegistry reg(store);
+        QElapsedTimer waited;
+        waited.start();
+        {
+            const TSettingsStore::TWait wait(store, 300);
+            for (int call = 0; call < 3; ++call) { // one wait for them all
+                try {
+                    TSettingsStore::TTransaction t(store);
+                    reg.OpenKey(Key, true);
+                    reg.WriteInteger("Left", 7);
+                    t.Commit();
+                    ADD_FAILURE() << "written past the holder";
+                } catch (const EStoreError& e) {
+                    EXPECT_TRUE(e.Held()) << e.Message().toStdString();
+                }
+                // Only a holder of every lock keeps readers out.
+                if (hold == THeldStore::THold::Whole)
+                    EXPECT_THROW(reg.OpenKeyReadOnly(Key), EStoreError);
+                else
+                    EXPECT_TRUE(reg.OpenKeyReadOnly(Key));
+            }
+        }
+        EXPECT_LT(waited.elapsed(), 1500);
+        EXPECT_TRUE(store.TakeNotice().isEmpty()); // a moment's matter: nothing to tell
+        other.Release();
+        ASSERT_TRUE(reg.OpenKeyReadOnly(Key));
+        EXPECT_EQ(reg.ReadInteger("Left"), 42);
+    }
+}
+
+TEST_F(SettingsStoreTest, AReadThatFailsIsAnErrorNeverAnAbsentValue) {
+    {
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(Key + "Skins", true));
+        reg.WriteString("Current", "Snow");
+    }
+    TSettingsStore::SetUserStorePath({});
+    TFaultyVfs::Register();
+    TSettingsStore::SetVfs("faulty");
+    bool failed = true;
+    for (int n = 1; failed; ++n) {
+        TSettingsStore store(TSettingsStore::UserStorePath());
+        TFaultyVfs::FailRead(n);
+        TRegistry reg(store);
+        try {
+            // Whatever read fails, the key and the value are never taken as missing.
+            ASSERT_TRUE(reg.OpenKeyReadOnly(Key + "Skins")) << n;
+            ASSERT_TRUE(reg.ValueExists("Current")) << n;
+            EXPECT_EQ(reg.ReadString("Current"), "Snow") << n;
+        } catch (const EStoreError& e) {
+            EXPECT_FALSE(e.Held()) << n;
+            EXPECT_TRUE(TFaultyVfs::ReadFailed()) << n;
+            EXPECT_TRUE(store.TakeNotice().contains("could not be")) << n;
+        }
+        failed = TFaultyVfs::ReadFailed();
+        TFaultyVfs::FailRead(0);
+    }
+    TSettingsStore::SetVfs({});
+    EXPECT_TRUE(
+        QDir(ConfigPath("korvane5")).entryList({"settings.db.damaged-*"}, QDir::Files).isEmpty());
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // An SQLite file layer over the real one that fails on request, so the tests can give the
-// settings store a file it may not write or a full disk on any machine. Registered under
-// the name "faulty"; the store uses it through TSettingsStore::SetVfs.
+// settings store a file it may not write, a full disk or a read that fails on any machine.
+// Registered under the name "faulty"; the store uses it through TSettingsStore::SetVfs.
 
 #include <sqlite3.h>
 
@@ -14,6 +14,17 @@ public:
     static TFault& Fault() {
         static TFault fault = TFault::None;
         return fault;
+    }
+
+    // The read that fails with an input/output error, counting from 1 after this is set
+    // (0: none), and whether it came.
+    static void FailRead(int n) {
+        ReadsLeft() = n;
+        ReadFailed() = false;
+    }
+    static bool& ReadFailed() {
+        static bool failed = false;
+        return failed;
     }
 
     static void Register() {
@@ -36,6 +47,11 @@ private:
         sqlite3_file* Inner() { return reinterpret_cast<sqlite3_file*>(this + 1); }
     };
 
+    static int& ReadsLeft() {
+        static int left = 0;
+        return left;
+    }
+
     static sqlite3_vfs*& Real() {
         static sqlite3_vfs* real = nullptr;
         return real;
@@ -57,6 +73,10 @@ private:
                 reinterpret_cast<TFile*>(p)->Inner());
         };
         f->Methods.xRead = [](sqlite3_file* p, void* buf, int n, sqlite3_int64 at) {
+            if (ReadsLeft() > 0 && --ReadsLeft() == 0) {
+                ReadFailed() = true;
+                return SQLITE_IOERR_READ;
+            }
             auto* inner = reinterpret_cast<TFile*>(p)->Inner();
             return inner->pMethods->xRead(inner, buf, n, at);
         };

@@ -21,13 +21,13 @@ int main(int argc, char** argv) {
     // No skins beside this helper: the chooser's message must not wait for a click.
     widgets::SetMessageReporter([](const QString&) {});
     TMainForm form({QString::fromLatin1(argv[1])});
-    // Saves in a tight loop meet the others' far more often than clocks do: each may wait
-    // long enough for its turn, so that every group lands.
-    const store::TSettingsStore::TWriteWait patient(store::TSettingsStore::User(), 10000);
     for (int k = 1; count == 0 || k <= count; ++k) {
         const int v = 1 + (k - 1) % 1000; // never 0, which a reader takes for "not saved"
         form.move(v, v);
         form.TargetDateTime = v;
+        // Saves in a tight loop meet the others' far more often than clocks do: each may
+        // wait long enough for its turn, so that every group lands.
+        const store::TSettingsStore::TWait patient(store::TSettingsStore::User(), 10000);
         form.SaveSettings();
         if (k == 1) {
             std::puts("ready");

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <unistd.h>
 
 using namespace store;
 
@@ -87,22 +88,11 @@ std::optional<TStoredValue> ValueFromOptions(const QStringList& args, QString* e
 // A registry file is text of a few kilobytes; more than this is not one.
 constexpr qint64 MaxImportFile = 16 * 1024 * 1024;
 
-// The whole file, or standard input for "-"; only a regular file is read, and no more
-// than the limit.
+// The whole file, or all of standard input for "-" (a pipe may bring it in pieces); only a
+// regular file is read, and no more than the limit.
 std::optional<QByteArray> ReadImportFile(const QString& name, QString* why) {
-    if (name == QLatin1String("-")) {
-        QFile in;
-        if (!in.open(stdin, QIODevice::ReadOnly)) {
-            *why = QStringLiteral("cannot read standard input");
-            return std::nullopt;
-        }
-        QByteArray bytes = in.read(MaxImportFile + 1);
-        if (bytes.size() > MaxImportFile) {
-            *why = QStringLiteral("more than %1 bytes").arg(MaxImportFile);
-            return std::nullopt;
-        }
-        return bytes;
-    }
+    if (name == QLatin1String("-"))
+        return platform::ReadToEnd(STDIN_FILENO, MaxImportFile, why);
     platform::TRegularFile file(QFile::encodeName(name), MaxImportFile);
     if (!file.IsOpen()) {
         *why = file.Error();
@@ -111,13 +101,108 @@ std::optional<QByteArray> ReadImportFile(const QString& name, QString* why) {
     return file.Read();
 }
 
+// The commands. args: the command line after the command's name.
+int Export(TSettingsStore& store, const QStringList& args) {
+    if (args.size() > 1)
+        return UsageError(QStringLiteral("export takes at most one key"));
+    const QString key = args.value(0);
+    if (!KeyArg(key))
+        return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
+    const std::optional<QString> text = regfile::Export(store, key);
+    if (!text)
+        return Fail(QStringLiteral("no key %1").arg(key));
+    Print(*text);
+    return 0;
+}
+
+int Import(TSettingsStore& store, const QStringList& args) {
+    if (args.size() != 1)
+        return UsageError(QStringLiteral("import takes one file"));
+    QString why;
+    const std::optional<QByteArray> bytes = ReadImportFile(args[0], &why);
+    if (!bytes)
+        return Fail(QStringLiteral("cannot read %1: %2 (nothing was changed)").arg(args[0], why));
+    const std::optional<regfile::TImportError> error = regfile::Import(store, *bytes);
+    if (!error)
+        return 0;
+    const QString where = error->Line > 0 ? QStringLiteral("%1:%2: ").arg(args[0]).arg(error->Line)
+                                          : args[0] + QStringLiteral(": ");
+    return Fail(where + error->Message + QStringLiteral(" (nothing was changed)"));
+}
+
+int Get(TSettingsStore& store, const QString& key, const QStringList& args) {
+    if (args.size() != 2)
+        return UsageError(QStringLiteral("get takes a key and a value name"));
+    const std::optional<TKeyId> id = store.FindKey(key);
+    const std::optional<TStoredValue> v = id ? store.Value(*id, ValueName(args[1])) : std::nullopt;
+    if (!v)
+        return Fail(QStringLiteral("no value %1 in %2").arg(args[1], args[0]));
+    Print(regfile::FormatData(*v) + QLatin1Char('\n'));
+    return 0;
+}
+
+int Set(TSettingsStore& store, const QString& key, const QStringList& args) {
+    if (args.size() < 2)
+        return UsageError(QStringLiteral("set takes a key, a value name and the data"));
+    QString error;
+    std::optional<TStoredValue> v = ValueFromOptions(args.mid(2), &error);
+    if (!v)
+        return UsageError(error);
+    v->Name = ValueName(args[1]);
+    TRegistry reg(store);
+    TSettingsStore::TTransaction t(store);
+    reg.OpenKey(key, true);
+    reg.WriteValue(*v);
+    t.Commit();
+    return 0;
+}
+
+int Delete(TSettingsStore& store, const QString& key, const QStringList& args) {
+    if (args.size() > 2)
+        return UsageError(QStringLiteral("delete takes a key and at most one value name"));
+    TRegistry reg(store);
+    if (args.size() == 1) {
+        if (key.isEmpty())
+            return Fail(QStringLiteral("the whole store cannot be deleted"));
+        if (!reg.DeleteKey(key))
+            return Fail(QStringLiteral("no key %1").arg(args[0]));
+        return 0;
+    }
+    if (!reg.OpenKey(key, false) || !reg.DeleteValue(ValueName(args[1])))
+        return Fail(QStringLiteral("no value %1 in %2").arg(args[1], args[0]));
+    return 0;
+}
+
+// The commands that name a key first, after the key is checked.
+int KeyCommand(TSettingsStore& store, const QString& command, const QStringList& args) {
+    using TKeyCommand = int (*)(TSettingsStore&, const QString&, const QStringList&);
+    static const std::pair<const char*, TKeyCommand> commands[] = {
+        {"get", Get}, {"set", Set}, {"delete", Delete}};
+    const auto it = std::find_if(std::begin(commands), std::end(commands),
+                                 [&](const auto& c) { return command == QLatin1String(c.first); });
+    if (it == std::end(commands))
+        return UsageError(QStringLiteral("unknown command %1").arg(command));
+    if (args.isEmpty())
+        return UsageError(QStringLiteral("%1 needs a key").arg(command));
+    const std::optional<QString> key = KeyArg(args[0]);
+    if (!key)
+        return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
+    const QStringList parts = TSettingsStore::SplitPath(*key);
+    if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
+        return Fail(QStringLiteral("a key name cannot hold line breaks or other control "
+                                   "characters"));
+    return it->second(store, *key, args);
+}
+
 int Run(const QStringList& args) {
     if (args.isEmpty())
         return UsageError(QStringLiteral("no command given"));
     const QString command = args[0];
     TSettingsStore& store = TSettingsStore::User();
-    if (!store.IsOpen())
-        return Fail(QStringLiteral("cannot open the settings store %1").arg(store.FilePath()));
+    // A clock saving at this moment holds the store for a few milliseconds; another program
+    // may hold it longer.
+    const TSettingsStore::TWait wait(store, 5000);
+    store.Require();
     const QString notice = store.TakeNotice();
     if (!notice.isEmpty())
         std::fprintf(stderr, "korvane5-settings: %s\n", notice.toLocal8Bit().constData());
@@ -127,88 +212,11 @@ int Run(const QStringList& args) {
         return Fail(QStringLiteral("the settings store %1 can only be read (%2); nothing was "
                                    "changed")
                         .arg(store.FilePath(), store.ReadOnlyReason()));
-
-    if (command == QLatin1String("export")) {
-        if (args.size() > 2)
-            return UsageError(QStringLiteral("export takes at most one key"));
-        const QString key = args.value(1);
-        if (!KeyArg(key))
-            return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
-        const std::optional<QString> text = regfile::Export(store, key);
-        if (!text)
-            return Fail(QStringLiteral("no key %1").arg(key));
-        Print(*text);
-        return 0;
-    }
-    if (command == QLatin1String("import")) {
-        if (args.size() != 2)
-            return UsageError(QStringLiteral("import takes one file"));
-        QString why;
-        const std::optional<QByteArray> bytes = ReadImportFile(args[1], &why);
-        if (!bytes)
-            return Fail(
-                QStringLiteral("cannot read %1: %2 (nothing was changed)").arg(args[1], why));
-        const std::optional<regfile::TImportError> error = regfile::Import(store, *bytes);
-        if (error) {
-            const QString where = error->Line > 0
-                                      ? QStringLiteral("%1:%2: ").arg(args[1]).arg(error->Line)
-                                      : args[1] + QStringLiteral(": ");
-            return Fail(where + error->Message + QStringLiteral(" (nothing was changed)"));
-        }
-        return 0;
-    }
-    if (args.size() < 2)
-        return UsageError(QStringLiteral("%1 needs a key").arg(command));
-    const std::optional<QString> key = KeyArg(args[1]);
-    if (!key)
-        return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
-    const QStringList parts = TSettingsStore::SplitPath(*key);
-    if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
-        return Fail(QStringLiteral("a key name cannot hold line breaks or other control "
-                                   "characters"));
-
-    TRegistry reg(store);
-    if (command == QLatin1String("get")) {
-        if (args.size() != 3)
-            return UsageError(QStringLiteral("get takes a key and a value name"));
-        const std::optional<TKeyId> id = store.FindKey(*key);
-        const std::optional<TStoredValue> v =
-            id ? store.Value(*id, ValueName(args[2])) : std::nullopt;
-        if (!v)
-            return Fail(QStringLiteral("no value %1 in %2").arg(args[2], args[1]));
-        Print(regfile::FormatData(*v) + QLatin1Char('\n'));
-        return 0;
-    }
-    if (command == QLatin1String("set")) {
-        if (args.size() < 3)
-            return UsageError(QStringLiteral("set takes a key, a value name and the data"));
-        QString error;
-        std::optional<TStoredValue> v = ValueFromOptions(args.mid(3), &error);
-        if (!v)
-            return UsageError(error);
-        v->Name = ValueName(args[2]);
-        TSettingsStore::Transaction t(store);
-        if (!reg.OpenKey(*key, true))
-            return Fail(QStringLiteral("cannot create %1").arg(args[1]));
-        reg.WriteValue(*v);
-        t.Commit();
-        return 0;
-    }
-    if (command == QLatin1String("delete")) {
-        if (args.size() > 3)
-            return UsageError(QStringLiteral("delete takes a key and at most one value name"));
-        if (args.size() == 2) {
-            if (key->isEmpty())
-                return Fail(QStringLiteral("the whole store cannot be deleted"));
-            if (!reg.DeleteKey(*key))
-                return Fail(QStringLiteral("no key %1").arg(args[1]));
-            return 0;
-        }
-        if (!reg.OpenKey(*key, false) || !reg.DeleteValue(ValueName(args[2])))
-            return Fail(QStringLiteral("no value %1 in %2").arg(args[2], args[1]));
-        return 0;
-    }
-    return UsageError(QStringLiteral("unknown command %1").arg(command));
+    if (command == QLatin1String("export"))
+        return Export(store, args.mid(1));
+    if (command == QLatin1String("import"))
+        return Import(store, args.mid(1));
+    return KeyCommand(store, command, args.mid(1));
 }
 
 } // namespace
