@@ -118,6 +118,11 @@ class Desktop:
             return ids[0] if ids else None
         return wait_for(look, timeout)
 
+    def windows(self, pid, name="Korvane5"):
+        """The ids of every mapped window of the process whose title is exactly name."""
+        return self.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid),
+                         "--name", "^%s$" % name]).split()
+
     def prop(self, window, name):
         return self.run(["xprop", "-id", str(window), name])
 

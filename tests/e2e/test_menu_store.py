@@ -1,9 +1,12 @@
 """The popup menu and the settings store on a real desktop: Always On Top chosen with
 the menu's access keys reaches the window manager, a drag moves the window, and both come
-back when the same clock starts again."""
+back when the same clock starts again; nothing the user stored is lost to an import that
+arrives in pieces or to another program that holds the store for a while."""
 
 import os
+import subprocess
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -78,6 +81,115 @@ class MenuAndStore(unittest.TestCase):
                                              timeout=5),
                             "window at %s, not %s" % (self.desk.geometry(win)[:2], want))
         self.assertEqual(harness.stop_clock(clock), 0)
+
+
+NEON = "Digital\\Neon"
+
+
+class TroubledStore(unittest.TestCase):
+    def setUp(self):
+        self.desk = harness.Desktop()
+        self.addCleanup(self.desk.close)
+        self.key = "Software\\Korvane5\\0"
+
+    def shows_neon(self, win):
+        shot = self.desk.screenshot(win, "shot")
+        expected = self.desk.render(os.path.join(harness.BUILD, "Skins", "Digital", "Neon"),
+                                    "neon")
+        # Left of the numbers: the background alone.
+        return self.desk.differing_pixels(shot, expected, (0, 0, 60, 90)) == 0
+
+    def hold(self, seconds, whole=True):
+        """Another program holds the store: whole, as the sqlite3 shell in its exclusive
+        locking mode does (possible only while no clock has it open), or for writing, as
+        a long transaction does; returns once it holds it."""
+        take = ("db.execute('PRAGMA locking_mode=EXCLUSIVE')\n"
+                "db.execute('BEGIN EXCLUSIVE')\n"
+                "db.execute('COMMIT')\n") if whole else "db.execute('BEGIN IMMEDIATE')\n"
+        script = ("import sqlite3, sys, time\n"
+                  "db = sqlite3.connect(sys.argv[1], isolation_level=None)\n" + take +
+                  "print('held', flush=True)\n"
+                  "time.sleep(float(sys.argv[2]))\n")
+        holder = subprocess.Popen(
+            [sys.executable, "-c", script,
+             os.path.join(self.desk.config, "korvane5", "settings.db"), str(seconds)],
+            stdout=subprocess.PIPE, text=True)
+        self.addCleanup(holder.stdout.close)
+        self.assertEqual(holder.stdout.readline().strip(), "held")
+        return holder
+
+    def test_an_import_that_arrives_in_pieces_is_imported_whole(self):
+        tool = subprocess.Popen([harness.SETTINGS_TOOL, "import", "-"], env=self.desk.env,
+                                stdin=subprocess.PIPE, stderr=subprocess.PIPE)
+        tool.stdin.write(b"Windows Registry Editor Version 5.00\n\n"
+                         b"[HKEY_CURRENT_USER\\Software\\Korvane5\\0]\n"
+                         b"\"Left\"=dword:00000010\n\n")
+        tool.stdin.flush()
+        time.sleep(1)
+        tool.stdin.write(b"[HKEY_CURRENT_USER\\Software\\Korvane5\\0\\Skins]\n"
+                         b"\"Current\"=\"Digital\\\\Neon\"\n\n")
+        tool.stdin.close()
+        self.assertEqual(tool.wait(30), 0, tool.stderr.read())
+        tool.stderr.close()
+        self.assertIn("Neon", self.desk.settings("get", self.key + "\\Skins", "Current"))
+        clock = self.desk.start_clock(0)
+        win = self.desk.find_window("Korvane5", pid=clock.pid)
+        self.assertIsNotNone(win)
+        self.assertTrue(harness.wait_for(lambda: self.shows_neon(win), timeout=5))
+        self.assertEqual(harness.stop_clock(clock), 0)
+        self.assertIn("Neon", self.desk.settings("get", self.key + "\\Skins", "Current"))
+
+    def test_a_store_held_at_start_up_is_read_and_written_once_free(self):
+        self.desk.settings("set", self.key, "Left", "--dword", "100")
+        self.desk.settings("set", self.key, "Top", "--dword", "200")
+        self.desk.settings("set", self.key + "\\Skins", "Current", "--string", NEON)
+        for run in range(3):
+            holder = self.hold(4)
+            started = time.monotonic()
+            clock = self.desk.start_clock(0)
+            win = self.desk.find_window("Korvane5", pid=clock.pid)
+            self.assertIsNotNone(win)
+            self.assertLess(time.monotonic() - started, 2.0, "the window waited for the store")
+            self.assertEqual(self.desk.geometry(win)[:2], ((1024 - 250) // 2, (768 - 90) // 2))
+            self.assertFalse(self.shows_neon(win))
+            holder.wait()
+            # Once free, the stored place and skin.
+            self.assertTrue(harness.wait_for(
+                lambda: self.desk.geometry(win)[:2] == (100, 200), timeout=5),
+                "run %d: window at %s" % (run, self.desk.geometry(win)[:2]))
+            self.assertTrue(harness.wait_for(lambda: self.shows_neon(win), timeout=5))
+            self.desk.xdotool("mousemove", 150, 250)
+            self.desk.xdotool("mousedown", "1")
+            for step in range(1, 7):
+                self.desk.xdotool("mousemove", 150 + 10 * step, 250 + 10 * step)
+            self.desk.xdotool("mouseup", "1")
+            self.assertTrue(harness.wait_for(
+                lambda: self.desk.geometry(win)[:2] == (160, 260), timeout=5))
+            self.assertEqual(harness.stop_clock(clock), 0)
+            self.assertEqual(self.desk.stored_position(0), (160, 260), "run %d" % run)
+            self.assertIn("Neon", self.desk.settings("get", self.key + "\\Skins", "Current"))
+            self.desk.settings("set", self.key, "Left", "--dword", "100")
+            self.desk.settings("set", self.key, "Top", "--dword", "200")
+
+    def test_a_drag_while_the_store_is_held_lands_at_exit(self):
+        self.desk.settings("set", self.key, "Left", "--dword", "100")
+        self.desk.settings("set", self.key, "Top", "--dword", "200")
+        clock = self.desk.start_clock(0)
+        win = self.desk.find_window("Korvane5", pid=clock.pid)
+        self.assertTrue(harness.wait_for(
+            lambda: self.desk.geometry(win)[:2] == (100, 200), timeout=5))
+        holder = self.hold(1.5, whole=False)
+        self.desk.xdotool("mousemove", 150, 250)
+        self.desk.xdotool("mousedown", "1")
+        for step in range(1, 7):
+            self.desk.xdotool("mousemove", 150 + 10 * step, 250 + 10 * step)
+        self.desk.xdotool("mouseup", "1")
+        self.assertTrue(harness.wait_for(
+            lambda: self.desk.geometry(win)[:2] == (160, 260), timeout=5))
+        # The exit waits a bounded time for the store.
+        self.assertEqual(harness.stop_clock(clock), 0)
+        holder.wait()
+        self.assertEqual(self.desk.stored_position(0), (160, 260))
 
 
 if __name__ == "__main__":
