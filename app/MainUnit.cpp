@@ -468,7 +468,8 @@ void TMainForm::RandomTimerTimer() {
 
 namespace {
 // Font sizes in points become pixels at 96 dots per inch (18 points are 24 pixels),
-// rounded as MulDiv rounds; a size of 0 asks for the default height.
+// rounded to the nearest pixel with halves away from zero; a size of 0 asks for the
+// default height.
 int PointsToPixels(std::int32_t points) {
     const qint64 scaled = qint64(points) * 96;
     const qint64 rounded = scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72;

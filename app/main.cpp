@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     try {
         std::unique_ptr<TMainForm> mainForm;
-        platform::QuitSignals quitSignals([&mainForm] {
+        platform::TQuitSignals quitSignals([&mainForm] {
             if (mainForm)
                 mainForm->close();
         });

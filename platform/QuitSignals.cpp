@@ -22,7 +22,7 @@ void OnSignal(int sig) {
 
 } // namespace
 
-QuitSignals::QuitSignals(std::function<void()> onQuit, QObject* parent)
+TQuitSignals::TQuitSignals(std::function<void()> onQuit, QObject* parent)
     : QObject(parent), OnQuit(std::move(onQuit)) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, Pipe) != 0)
         return;
@@ -45,7 +45,7 @@ QuitSignals::QuitSignals(std::function<void()> onQuit, QObject* parent)
         ::sigaction(sig, &sa, nullptr);
 }
 
-QuitSignals::~QuitSignals() {
+TQuitSignals::~TQuitSignals() {
     struct sigaction sa = {};
     sa.sa_handler = SIG_DFL;
     for (int sig : Signals)

@@ -11,10 +11,10 @@ class QSocketNotifier;
 
 namespace platform {
 
-class QuitSignals : public QObject {
+class TQuitSignals : public QObject {
 public:
-    explicit QuitSignals(std::function<void()> onQuit, QObject* parent = nullptr);
-    ~QuitSignals() override;
+    explicit TQuitSignals(std::function<void()> onQuit, QObject* parent = nullptr);
+    ~TQuitSignals() override;
 
     bool Requested() const { return FRequested; }
 

@@ -20,7 +20,6 @@ public:
 
     bool Active = true;
     int IdleTimeOut = 250; // ms: the longest single wait
-    bool OnlyWhenIdle = false;
     // Tests count the pump's runs.
     std::function<void()> OnProcess;
 };

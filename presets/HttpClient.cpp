@@ -417,51 +417,59 @@ THttpClient::TResponse THttpClient::ReadResponseHead() {
     }
 }
 
-std::string THttpClient::ReadBody(const TResponse& response, int timeoutMs) {
-    std::string body;
-    auto take = [&](std::size_t wanted) {
-        while (wanted > 0) {
-            if (Buffer.empty() && !Fill(timeoutMs))
-                return;
-            const std::size_t n = std::min(wanted, Buffer.size());
-            if (body.size() + n > MaxBodySize)
-                throw NetworkError("a body of more than 8 MiB");
-            body.append(Buffer, 0, n);
-            Buffer.erase(0, n);
-            wanted -= n;
-        }
-    };
-    const long long length = Decimal(Trim(response.Header("Content-Length")));
-    if (length > (long long)MaxBodySize)
-        throw NetworkError("a Content-Length of more than 8 MiB");
-    if (length > 0) {
-        take(std::size_t(length));
-    } else if (response.Header("Transfer-Encoding").find("chunked") != std::string::npos) {
-        for (;;) {
-            std::string line;
-            if (!ReadLine(line, timeoutMs) && line.empty())
-                break;
-            const std::size_t n = ChunkSize(line, MaxBodySize);
-            if (n > MaxBodySize - body.size())
-                throw NetworkError("a chunk beyond the 8 MiB limit");
-            if (n == 0)
-                break;
-            take(std::size_t(n));
-            ReadLine(line, timeoutMs);
-        }
-        std::string trailer;
-        if (!PeerClosed || !Buffer.empty())
-            ReadLine(trailer, timeoutMs);
-    } else if (length < 0) {
-        while (Fill(timeoutMs)) {
-            if (body.size() + Buffer.size() > MaxBodySize)
-                throw NetworkError("a body of more than 8 MiB");
-            body += Buffer;
-            Buffer.clear();
-        }
+void THttpClient::TakeBody(std::string& body, std::size_t wanted, int timeoutMs) {
+    while (wanted > 0) {
+        if (Buffer.empty() && !Fill(timeoutMs))
+            return;
+        const std::size_t n = std::min(wanted, Buffer.size());
+        if (body.size() + n > MaxBodySize)
+            throw NetworkError("a body of more than 8 MiB");
+        body.append(Buffer, 0, n);
+        Buffer.erase(0, n);
+        wanted -= n;
+    }
+}
+
+void THttpClient::ReadChunkedBody(std::string& body, int timeoutMs) {
+    for (;;) {
+        std::string line;
+        if (!ReadLine(line, timeoutMs) && line.empty())
+            break;
+        const std::size_t n = ChunkSize(line, MaxBodySize);
+        if (n > MaxBodySize - body.size())
+            throw NetworkError("a chunk beyond the 8 MiB limit");
+        if (n == 0)
+            break;
+        TakeBody(body, n, timeoutMs);
+        ReadLine(line, timeoutMs); // the line break after the chunk
+    }
+    std::string trailer;
+    if (!PeerClosed || !Buffer.empty())
+        ReadLine(trailer, timeoutMs);
+}
+
+void THttpClient::ReadBodyToClose(std::string& body, int timeoutMs) {
+    while (Fill(timeoutMs)) {
+        if (body.size() + Buffer.size() > MaxBodySize)
+            throw NetworkError("a body of more than 8 MiB");
         body += Buffer;
         Buffer.clear();
     }
+    body += Buffer;
+    Buffer.clear();
+}
+
+std::string THttpClient::ReadBody(const TResponse& response, int timeoutMs) {
+    std::string body;
+    const long long length = Decimal(Trim(response.Header("Content-Length")));
+    if (length > (long long)MaxBodySize)
+        throw NetworkError("a Content-Length of more than 8 MiB");
+    if (length > 0)
+        TakeBody(body, std::size_t(length), timeoutMs);
+    else if (response.Header("Transfer-Encoding").find("chunked") != std::string::npos)
+        ReadChunkedBody(body, timeoutMs);
+    else if (length < 0)
+        ReadBodyToClose(body, timeoutMs);
     return body;
 }
 

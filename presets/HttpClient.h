@@ -84,7 +84,12 @@ private:
     // (line then holds what came).
     bool ReadLine(std::string& line, int timeoutMs = -1);
     TResponse ReadResponseHead();
+    // The body as its head frames it: by Content-Length, in chunks, or up to the close.
     std::string ReadBody(const TResponse& response, int timeoutMs);
+    // Appends up to wanted bytes of the body (fewer when the connection closes first).
+    void TakeBody(std::string& body, std::size_t wanted, int timeoutMs);
+    void ReadChunkedBody(std::string& body, int timeoutMs);
+    void ReadBodyToClose(std::string& body, int timeoutMs);
     void CheckAborted();
 
     int Socket = -1;

@@ -14,7 +14,9 @@ namespace presets {
 
 namespace {
 
-// A cursor over the text with the scanning steps of the reading rules.
+// A cursor over the text with the scanning steps of a moment's reading: blanks are spaces
+// only, numbers stop before they reach 1000, separators and AM/PM markers compare without
+// regard to letter case.
 class TScan {
 public:
     TScan(QStringView text, const TDateTimeContext& context) : Text(text), Ctx(context) {}

@@ -26,9 +26,10 @@ struct TDateTimeContext {
     static TDateTimeContext System(TDateTime now);
 };
 
-// Reads a moment written as "yyyy-MM-dd HH:mm:ss" and the forms the reading rules also
-// accept (two-number dates, two-digit years, AM/PM, milliseconds, a date alone, a time
-// alone on day zero). False when the text is unreadable.
+// Reads a moment written as "yyyy-MM-dd HH:mm:ss" and the other forms read the same way:
+// month-day dates in the current year, two-digit years in the hundred years around the
+// current one, AM/PM markers, milliseconds after the decimal separator, a date alone, a
+// time alone on day zero. False when the text is unreadable.
 bool ParsePresetDateTime(QStringView text, const TDateTimeContext& context, TDateTime& out);
 
 struct TPresetList {

@@ -92,94 +92,117 @@ struct TBitmapHeader {
 
 enum : quint32 { Plain = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
 
-bool ReadHeader(IByteSource& source, TBitmapHeader& h) {
-    // The file header, the largest info header, and bit masks after a short one.
-    std::array<uchar, 14 + 124 + 16> head{};
-    const qint64 got = source.ReadAt(0, reinterpret_cast<char*>(head.data()), head.size());
+// What the headers say beyond TBitmapHeader, for the later steps of ReadHeader.
+struct TRawHeader {
+    quint32 Planes = 0;
+    quint32 Colours = 0; // palette entries; 0: as many as the depth allows
+    quint32 Masks[3] = {0, 0, 0};
+    qint64 PaletteAt = 0;
+    int EntrySize = 4; // bytes per palette entry
+};
+
+// The file header and the info header (the oldest 12-byte one, or one of 40 bytes or more
+// with the bit masks inside or after it) from the head of the file.
+bool ReadInfoHeader(const uchar* head, qint64 got, TBitmapHeader& h, TRawHeader& raw) {
     if (got < 26 || head[0] != 'B' || head[1] != 'M')
         return false;
     h.DataOffset = U32(&head[10]);
     const quint32 infoSize = U32(&head[14]);
-    qint64 paletteAt = 14 + qint64(infoSize);
-    int entrySize = 4;
-    quint32 colours = 0, planes = 0;
-    quint32 masks[3] = {0, 0, 0};
+    raw.PaletteAt = 14 + qint64(infoSize);
     if (infoSize == 12) { // the oldest header: 16-bit sizes, 3-byte palette entries
         h.Width = U16(&head[18]);
         h.Height = U16(&head[20]);
-        planes = U16(&head[22]);
+        raw.Planes = U16(&head[22]);
         h.Bits = int(U16(&head[24]));
-        entrySize = 3;
-    } else if (infoSize >= 40 && got >= 54) {
-        h.Width = qint32(U32(&head[18]));
-        h.Height = qint32(U32(&head[22]));
-        planes = U16(&head[26]);
-        h.Bits = int(U16(&head[28]));
-        h.Compression = U32(&head[30]);
-        colours = U32(&head[46]);
-        if (infoSize == 64 && h.Compression >= BitFields)
-            return false; // the OS/2 header numbers other codings there
-        if (h.Compression == BitFields || h.Compression == AlphaBitFields) {
-            // In the header from version 2 on, else right after it.
-            const qint64 at = infoSize >= 52 ? 54 : paletteAt;
-            if (got < at + 12)
-                return false;
-            for (int i = 0; i < 3; ++i)
-                masks[i] = U32(&head[size_t(at + 4 * i)]);
-            if (infoSize < 52)
-                paletteAt += h.Compression == AlphaBitFields ? 16 : 12;
-        }
-    } else {
-        return false;
+        raw.EntrySize = 3;
+        return true;
     }
-
-    if (planes != 1 || h.Width <= 0 || h.Height == 0)
+    if (infoSize < 40 || got < 54)
         return false;
-    h.TopDown = h.Height < 0;
-    h.Height = h.TopDown ? -h.Height : h.Height;
+    h.Width = qint32(U32(&head[18]));
+    h.Height = qint32(U32(&head[22]));
+    raw.Planes = U16(&head[26]);
+    h.Bits = int(U16(&head[28]));
+    h.Compression = U32(&head[30]);
+    raw.Colours = U32(&head[46]);
+    if (infoSize == 64 && h.Compression >= BitFields)
+        return false; // the OS/2 header numbers other codings there
+    if (h.Compression == BitFields || h.Compression == AlphaBitFields) {
+        // In the header from version 2 on, else right after it.
+        const qint64 at = infoSize >= 52 ? 54 : raw.PaletteAt;
+        if (got < at + 12)
+            return false;
+        for (int i = 0; i < 3; ++i)
+            raw.Masks[i] = U32(&head[size_t(at + 4 * i)]);
+        if (infoSize < 52)
+            raw.PaletteAt += h.Compression == AlphaBitFields ? 16 : 12;
+    }
+    return true;
+}
+
+// The codings and depths this reader draws.
+bool SupportedCoding(const TBitmapHeader& h) {
     switch (h.Compression) {
     case Plain:
-        if (h.Bits != 1 && h.Bits != 4 && h.Bits != 8 && h.Bits != 16 && h.Bits != 24 &&
-            h.Bits != 32)
-            return false;
-        break;
+        return h.Bits == 1 || h.Bits == 4 || h.Bits == 8 || h.Bits == 16 || h.Bits == 24 ||
+               h.Bits == 32;
     case Rle8:
     case Rle4:
-        if (h.Bits != (h.Compression == Rle8 ? 8 : 4) || h.TopDown)
-            return false;
-        break;
+        return h.Bits == (h.Compression == Rle8 ? 8 : 4) && !h.TopDown;
     case BitFields:
     case AlphaBitFields:
-        if (h.Bits != 16 && h.Bits != 32)
-            return false;
-        break;
+        return h.Bits == 16 || h.Bits == 32;
     default:
         return false;
     }
+}
+
+// The channels of 16- and 32-bit pixels: the masks given, or those of the plain coding.
+void SetChannels(TBitmapHeader& h, TRawHeader& raw) {
     if (h.Compression == Plain && h.Bits == 16) {
-        masks[0] = 0x7c00;
-        masks[1] = 0x03e0;
-        masks[2] = 0x001f;
+        raw.Masks[0] = 0x7c00;
+        raw.Masks[1] = 0x03e0;
+        raw.Masks[2] = 0x001f;
     } else if (h.Compression == Plain && h.Bits == 32) {
-        masks[0] = 0x00ff0000;
-        masks[1] = 0x0000ff00;
-        masks[2] = 0x000000ff;
+        raw.Masks[0] = 0x00ff0000;
+        raw.Masks[1] = 0x0000ff00;
+        raw.Masks[2] = 0x000000ff;
     }
     for (int i = 0; i < 3; ++i)
-        h.Channels[size_t(i)] = TChannel(masks[i]);
+        h.Channels[size_t(i)] = TChannel(raw.Masks[i]);
+}
 
-    if (h.Bits <= 8) {
-        const quint32 count = colours == 0 || colours > 256 ? 1u << h.Bits : colours;
-        std::vector<uchar> entries(size_t(count) * size_t(entrySize));
-        if (source.ReadAt(paletteAt, reinterpret_cast<char*>(entries.data()),
-                          qint64(entries.size())) != qint64(entries.size()))
-            return false;
-        for (quint32 i = 0; i < count; ++i) {
-            const uchar* e = &entries[size_t(i) * size_t(entrySize)];
-            h.Palette[i] = qRgb(e[2], e[1], e[0]);
-        }
+// The palette of a picture of 8 bits or fewer.
+bool ReadPalette(IByteSource& source, TBitmapHeader& h, const TRawHeader& raw) {
+    if (h.Bits > 8)
+        return true;
+    const quint32 count = raw.Colours == 0 || raw.Colours > 256 ? 1u << h.Bits : raw.Colours;
+    std::vector<uchar> entries(size_t(count) * size_t(raw.EntrySize));
+    if (source.ReadAt(raw.PaletteAt, reinterpret_cast<char*>(entries.data()),
+                      qint64(entries.size())) != qint64(entries.size()))
+        return false;
+    for (quint32 i = 0; i < count; ++i) {
+        const uchar* e = &entries[size_t(i) * size_t(raw.EntrySize)];
+        h.Palette[i] = qRgb(e[2], e[1], e[0]);
     }
-    return h.DataOffset <= source.Size();
+    return true;
+}
+
+bool ReadHeader(IByteSource& source, TBitmapHeader& h) {
+    // The file header, the largest info header, and bit masks after a short one.
+    std::array<uchar, 14 + 124 + 16> head{};
+    const qint64 got = source.ReadAt(0, reinterpret_cast<char*>(head.data()), head.size());
+    TRawHeader raw;
+    if (!ReadInfoHeader(head.data(), got, h, raw))
+        return false;
+    if (raw.Planes != 1 || h.Width <= 0 || h.Height == 0)
+        return false;
+    h.TopDown = h.Height < 0;
+    h.Height = h.TopDown ? -h.Height : h.Height;
+    if (!SupportedCoding(h))
+        return false;
+    SetChannels(h, raw);
+    return ReadPalette(source, h, raw) && h.DataOffset <= source.Size();
 }
 
 QRgb PixelAt(const TBitmapHeader& h, const uchar* row, qint64 x) {

@@ -31,9 +31,12 @@ public:
     bool LoadFromFolder(const QString& folder);
 };
 
-// Reads the text of a "Custom.txt" into the skin: the face name on the first line, then
-// twelve integers read as formatted input reads them. False when the text is empty or
-// an item is missing or not a number; every item is attempted all the same.
+// Reads the text of a "Custom.txt" into the skin: the face name on the first line (at
+// most 255 bytes, blanks and control characters trimmed from both ends), then twelve
+// integers, each after any white space including line ends, with an optional sign, beyond
+// 32 bits held at the nearest limit; reading stops at the first that is not a number.
+// False when the text is empty or an item is missing or not a number; every item is
+// attempted all the same.
 bool ParseCustomText(const QByteArray& text, TSkin& skin);
 
 // The entry of that name in the folder (with a trailing separator): the exact name first,

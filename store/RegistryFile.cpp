@@ -301,24 +301,30 @@ std::optional<TStoredValue> ParseData(const QString& data, bool unicode, QString
     return std::nullopt;
 }
 
-std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file) {
-    QString text;
+namespace {
+
+// The text of an export file: UTF-16LE after its byte-order mark, UTF-8 after its own, else
+// UTF-8 where it is valid and single-byte text where not.
+QString DecodeFile(const QByteArray& file) {
     if (file.startsWith("\xff\xfe")) {
-        text = FromUtf16Le(file.mid(2));
+        QString text = FromUtf16Le(file.mid(2));
         while (text.endsWith(QChar(0))) // padding after the last line
             text.chop(1);
-    } else if (file.startsWith("\xef\xbb\xbf")) {
-        text = QString::fromUtf8(file.mid(3));
-    } else {
-        text = FromBytes(file);
+        return text;
     }
+    if (file.startsWith("\xef\xbb\xbf"))
+        return QString::fromUtf8(file.mid(3));
+    return FromBytes(file);
+}
 
+struct TLine {
+    int Number; // of its first line in the file
+    QString Text;
+};
+
+// Logical lines: a line ending in a backslash goes on in the next one.
+std::vector<TLine> LogicalLines(const QString& text) {
     const QStringList raw = text.split(QLatin1Char('\n'));
-    // Logical lines: a line ending in a backslash goes on in the next one.
-    struct TLine {
-        int Number;
-        QString Text;
-    };
     std::vector<TLine> lines;
     for (int i = 0; i < raw.size(); ++i) {
         QString line = raw[i];
@@ -334,85 +340,103 @@ std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file
         }
         lines.push_back({number, line});
     }
+    return lines;
+}
 
-    auto fail = [](int line, const QString& message) {
-        return std::optional<TImportError>(TImportError{line, message});
-    };
+TImportError Error(int line, const QString& message) {
+    return TImportError{line, message};
+}
 
+// A key line, "[HKEY_CURRENT_USER\path]" or "[-HKEY_CURRENT_USER\path]".
+std::variant<TKeyOp, TImportError> ParseKeyLine(const TLine& line, const QString& text) {
+    if (!text.endsWith(QLatin1Char(']')))
+        return Error(line.Number, QStringLiteral("a key line must end with \"]\""));
+    QString path = text.mid(1, text.size() - 2);
+    const bool remove = path.startsWith(QLatin1Char('-'));
+    if (remove)
+        path.remove(0, 1);
+    const QStringList parts = TSettingsStore::SplitPath(path);
+    if (parts.isEmpty() || parts.first().compare(Hive, Qt::CaseInsensitive) != 0)
+        return Error(line.Number,
+                     QStringLiteral("only keys below HKEY_CURRENT_USER can be imported"));
+    if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
+        return Error(line.Number, QStringLiteral("a key name cannot hold control characters"));
+    const QString relative = parts.mid(1).join(QLatin1Char('\\'));
+    if (remove && relative.isEmpty())
+        return Error(line.Number, QStringLiteral("the whole hive cannot be deleted"));
+    return TKeyOp{relative, remove};
+}
+
+// A value line, "name"=data, @=data or "name"=- (a deletion).
+std::variant<TValueOp, TImportError> ParseValueLine(const TLine& line, const QString& text,
+                                                    bool inKey, bool unicode) {
+    QString name;
+    qsizetype pos = 0;
+    if (text.startsWith(QLatin1Char('@'))) {
+        pos = 1;
+    } else {
+        const std::optional<QString> quoted = ReadQuoted(text, pos);
+        if (!quoted)
+            return Error(line.Number, QStringLiteral("expected a key in brackets or a value "
+                                                     "name in double quotes"));
+        name = *quoted;
+    }
+    while (pos < text.size() && text[pos].isSpace())
+        ++pos;
+    if (pos >= text.size() || text[pos] != QLatin1Char('='))
+        return Error(line.Number, QStringLiteral("expected \"=\" after the value name"));
+    if (!inKey)
+        return Error(line.Number, QStringLiteral("a value must follow a key line"));
+    const QString data = text.mid(pos + 1).trimmed();
+    if (data == QLatin1String("-"))
+        return TValueOp{TStoredValue{name, vtNone, {}}, true};
+    QString error;
+    std::optional<TStoredValue> value = ParseData(data, unicode, &error);
+    if (!value)
+        return Error(line.Number, error);
+    value->Name = name;
+    return TValueOp{*value, false};
+}
+
+// Every step the file asks for, in its order; nothing is applied yet.
+std::variant<std::vector<TOp>, TImportError> ParseFile(const std::vector<TLine>& lines) {
     std::size_t at = 0;
     while (at < lines.size() && lines[at].Text.trimmed().isEmpty())
         ++at;
     if (at == lines.size())
-        return fail(0, QStringLiteral("the file is empty"));
-    bool unicode;
+        return Error(0, QStringLiteral("the file is empty"));
     const QString header = lines[at].Text.trimmed();
-    if (header == Header5)
-        unicode = true;
-    else if (header == Header4)
-        unicode = false;
-    else
-        return fail(lines[at].Number,
-                    QStringLiteral("not a registry export: the first line must be \"%1\" or "
-                                   "\"%2\"")
-                        .arg(Header5, Header4));
+    if (header != Header5 && header != Header4)
+        return Error(lines[at].Number,
+                     QStringLiteral("not a registry export: the first line must be \"%1\" or "
+                                    "\"%2\"")
+                         .arg(Header5, Header4));
+    const bool unicode = header == Header5;
 
     std::vector<TOp> ops;
     bool inKey = false;
     for (++at; at < lines.size(); ++at) {
-        const int number = lines[at].Number;
-        const QString line = lines[at].Text.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+        const QString text = lines[at].Text.trimmed();
+        if (text.isEmpty() || text.startsWith(QLatin1Char(';')))
             continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            if (!line.endsWith(QLatin1Char(']')))
-                return fail(number, QStringLiteral("a key line must end with \"]\""));
-            QString path = line.mid(1, line.size() - 2);
-            const bool remove = path.startsWith(QLatin1Char('-'));
-            if (remove)
-                path.remove(0, 1);
-            const QStringList parts = TSettingsStore::SplitPath(path);
-            if (parts.isEmpty() || parts.first().compare(Hive, Qt::CaseInsensitive) != 0)
-                return fail(number, QStringLiteral("only keys below HKEY_CURRENT_USER can be "
-                                                   "imported"));
-            if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
-                return fail(number, QStringLiteral("a key name cannot hold control characters"));
-            const QString relative = parts.mid(1).join(QLatin1Char('\\'));
-            if (remove && relative.isEmpty())
-                return fail(number, QStringLiteral("the whole hive cannot be deleted"));
-            ops.push_back(TKeyOp{relative, remove});
-            inKey = !remove;
+        if (text.startsWith(QLatin1Char('['))) {
+            auto key = ParseKeyLine(lines[at], text);
+            if (const auto* error = std::get_if<TImportError>(&key))
+                return *error;
+            inKey = !std::get<TKeyOp>(key).Delete;
+            ops.push_back(std::get<TKeyOp>(std::move(key)));
             continue;
         }
-        QString name;
-        qsizetype pos = 0;
-        if (line.startsWith(QLatin1Char('@'))) {
-            pos = 1;
-        } else {
-            const std::optional<QString> quoted = ReadQuoted(line, pos);
-            if (!quoted)
-                return fail(number, QStringLiteral("expected a key in brackets or a value "
-                                                   "name in double quotes"));
-            name = *quoted;
-        }
-        while (pos < line.size() && line[pos].isSpace())
-            ++pos;
-        if (pos >= line.size() || line[pos] != QLatin1Char('='))
-            return fail(number, QStringLiteral("expected \"=\" after the value name"));
-        if (!inKey)
-            return fail(number, QStringLiteral("a value must follow a key line"));
-        const QString data = line.mid(pos + 1).trimmed();
-        if (data == QLatin1String("-")) {
-            ops.push_back(TValueOp{TStoredValue{name, vtNone, {}}, true});
-            continue;
-        }
-        QString error;
-        std::optional<TStoredValue> value = ParseData(data, unicode, &error);
-        if (!value)
-            return fail(number, error);
-        value->Name = name;
-        ops.push_back(TValueOp{*value, false});
+        auto value = ParseValueLine(lines[at], text, inKey, unicode);
+        if (const auto* error = std::get_if<TImportError>(&value))
+            return *error;
+        ops.push_back(std::get<TValueOp>(std::move(value)));
     }
+    return ops;
+}
 
+// The steps in one transaction: on any failure nothing is changed.
+std::optional<TImportError> Apply(TSettingsStore& store, const std::vector<TOp>& ops) {
     try {
         TSettingsStore::TTransaction t(store);
         std::optional<TKeyId> current; // none: the parser lets no value stand outside a key
@@ -432,9 +456,18 @@ std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file
         }
         t.Commit();
     } catch (const std::exception& e) {
-        return fail(0, QString::fromUtf8(e.what()));
+        return Error(0, QString::fromUtf8(e.what()));
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<TImportError> Import(TSettingsStore& store, const QByteArray& file) {
+    auto parsed = ParseFile(LogicalLines(DecodeFile(file)));
+    if (const auto* error = std::get_if<TImportError>(&parsed))
+        return *error;
+    return Apply(store, std::get<std::vector<TOp>>(parsed));
 }
 
 } // namespace store::regfile
