@@ -16,7 +16,7 @@ fi
 "$root/scripts/install-packages.sh" $packages
 
 if [ "$mode" = tests ]; then
-    CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$root/build-tests" \
+    CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-tests" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE5_SANITIZE=ON -DKORVANE5_FUZZ=ON \
         -DKORVANE5_BENCH=OFF -DKORVANE5_ARTGEN=ON -DKORVANE5_WERROR=ON
     cmake --build "$root/build-tests" -j"$(nproc)"
