@@ -29,9 +29,9 @@ const std::string Body(1 << 20, 'x');
 void BM_ReadPresetDocument10000(benchmark::State& state) {
     const std::string text = LargeDocument(10000);
     const auto context = presets::TDateTimeContext::System(45000);
+    const auto now = [] { return 45000.0; };
     for (auto _ : state) {
-        auto list = presets::ReadPresetDocument(
-            text, [] { return 45000.0; }, context);
+        auto list = presets::ReadPresetDocument(text, now, context);
         benchmark::DoNotOptimize(list);
     }
 }

@@ -61,12 +61,12 @@ void operator delete(void* p, std::size_t) noexcept {
 }
 
 TEST(PresetDocumentGuardTest, TheParserCannotReadPastTheText) {
+    const auto now = [] { return 0.0; };
     for (const std::string& body : {std::string("<korvane5xml version=\"1\">\xF2"),
                                     std::string("<korvane5xml version=\"1\"><item x=\"\xF4")}) {
         // The reader's copy of the text, with its terminating zero, lands on the guard.
         ArmedSize = body.size() + 1;
-        const auto list = presets::ReadPresetDocument(
-            body, [] { return 0.0; }, presets::TDateTimeContext());
+        const auto list = presets::ReadPresetDocument(body, now, presets::TDateTimeContext());
         ArmedSize = 0;
         EXPECT_FALSE(list.has_value());
     }

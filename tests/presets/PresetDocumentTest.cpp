@@ -22,8 +22,8 @@ double Read(const char* text, const TDateTimeContext& c = Context()) {
 }
 
 std::optional<presets::TPresetList> Doc(const std::string& text, TDateTime now = At(2026, 1, 1)) {
-    return ReadPresetDocument(
-        text, [now] { return now; }, Context());
+    const auto clock = [now] { return now; };
+    return ReadPresetDocument(text, clock, Context());
 }
 
 std::string Items(const std::string& items, const std::string& version = "1") {
