@@ -217,7 +217,8 @@ TEST_F(MainSettingsTest, StartupToggledOnAndOffBeforeASaveLeavesNothing) {
 TEST_F(MainSettingsTest, WronglyTypedLeftStopsStartUpWithItsMessage) {
     for (const auto& [text, message] : std::vector<std::pair<QString, QString>>{
              {"abc", "Invalid data type for 'Left'"}, {"abcd", "Failed to get data for 'Left'"}}) {
-        Store(0, [&text = text](TRegistry& r) { r.WriteString("Left", text); });
+        // clang 14 cannot capture a structured binding; a capture of another name can.
+        Store(0, [&left = text](TRegistry& r) { r.WriteString("Left", left); });
         try {
             Start(0);
             ADD_FAILURE() << "start-up went on";
