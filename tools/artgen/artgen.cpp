@@ -11,8 +11,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
+#include <QRawFont>
+#include <QtEndian>
 #include <cstdio>
 #include <cstdlib>
 
@@ -46,6 +50,32 @@ bool Same(const QString& drawn, const QString& committed) {
     return true;
 }
 
+// The faces the pictures with text are drawn in, as this system resolves them: their
+// names and revisions, one per line. Another release's fonts draw other pixels, so the
+// check compares those pictures only where the faces are the ones they were drawn with.
+bool WriteFonts(const QString& file) {
+    QString text;
+    for (const char* family : {"Liberation Sans", "Liberation Serif"})
+        for (const char* style : {"regular", "bold", "italic"}) {
+            QFont font(QString::fromLatin1(family));
+            font.setBold(style[0] == 'b');
+            font.setItalic(style[0] == 'i');
+            font.setPixelSize(20);
+            const QRawFont raw = QRawFont::fromFont(font);
+            // The font revision: a 16.16 number at offset 4 of the "head" table.
+            const QByteArray head = raw.fontTable("head");
+            const quint32 revision =
+                head.size() >= 8 ? qFromBigEndian<quint32>(head.constData() + 4) : 0;
+            text += QStringLiteral("%1 %2: %3 %4, revision %5\n")
+                        .arg(QLatin1String(family), QLatin1String(style), raw.familyName(),
+                             raw.styleName())
+                        .arg(revision / 65536.0, 0, 'f', 3);
+        }
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) == text.toUtf8().size();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -65,5 +95,6 @@ int main(int argc, char** argv) {
     ok = artgen::ProgramIcon(root.filePath(QStringLiteral("resources/images"))) && ok;
     ok = artgen::AboutPicture(root.filePath(QStringLiteral("resources/images"))) && ok;
     ok = artgen::Skins(root.filePath(QStringLiteral("Skins"))) && ok;
+    ok = WriteFonts(root.filePath(QStringLiteral("tools/artgen/fonts.txt"))) && ok;
     return ok ? 0 : 1;
 }
