@@ -99,6 +99,16 @@ class TroubledStore(unittest.TestCase):
         # Left of the numbers: the background alone.
         return self.desk.differing_pixels(shot, expected, (0, 0, 60, 90)) == 0
 
+    def drag_from_100_200(self, win):
+        """Drags the window from (100, 200) to (160, 260)."""
+        self.desk.xdotool("mousemove", 150, 250)
+        self.desk.xdotool("mousedown", "1")
+        for step in range(1, 7):
+            self.desk.xdotool("mousemove", 150 + 10 * step, 250 + 10 * step)
+        self.desk.xdotool("mouseup", "1")
+        self.assertTrue(harness.wait_for(
+            lambda: self.desk.geometry(win)[:2] == (160, 260), timeout=5))
+
     def hold(self, seconds, whole=True):
         """Another program holds the store: whole, as the sqlite3 shell in its exclusive
         locking mode does (possible only while no clock has it open), or for writing, as
@@ -158,13 +168,7 @@ class TroubledStore(unittest.TestCase):
                 lambda: self.desk.geometry(win)[:2] == (100, 200), timeout=5),
                 "run %d: window at %s" % (run, self.desk.geometry(win)[:2]))
             self.assertTrue(harness.wait_for(lambda: self.shows_neon(win), timeout=5))
-            self.desk.xdotool("mousemove", 150, 250)
-            self.desk.xdotool("mousedown", "1")
-            for step in range(1, 7):
-                self.desk.xdotool("mousemove", 150 + 10 * step, 250 + 10 * step)
-            self.desk.xdotool("mouseup", "1")
-            self.assertTrue(harness.wait_for(
-                lambda: self.desk.geometry(win)[:2] == (160, 260), timeout=5))
+            self.drag_from_100_200(win)
             self.assertEqual(harness.stop_clock(clock), 0)
             self.assertEqual(self.desk.stored_position(0), (160, 260), "run %d" % run)
             self.assertIn("Neon", self.desk.settings("get", self.key + "\\Skins", "Current"))
@@ -179,13 +183,7 @@ class TroubledStore(unittest.TestCase):
         self.assertTrue(harness.wait_for(
             lambda: self.desk.geometry(win)[:2] == (100, 200), timeout=5))
         holder = self.hold(1.5, whole=False)
-        self.desk.xdotool("mousemove", 150, 250)
-        self.desk.xdotool("mousedown", "1")
-        for step in range(1, 7):
-            self.desk.xdotool("mousemove", 150 + 10 * step, 250 + 10 * step)
-        self.desk.xdotool("mouseup", "1")
-        self.assertTrue(harness.wait_for(
-            lambda: self.desk.geometry(win)[:2] == (160, 260), timeout=5))
+        self.drag_from_100_200(win)
         # The exit waits a bounded time for the store.
         self.assertEqual(harness.stop_clock(clock), 0)
         holder.wait()

@@ -177,24 +177,22 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeWrittenIsStillReadAndNothingIsKeptAs
         TRegistry reg(store);
         ASSERT_TRUE(reg.OpenKeyReadOnly(Key));
         EXPECT_EQ(reg.ReadInteger("Left"), 42);
-        EXPECT_FALSE(ErrorOf([&] {
-                         TSettingsStore::TTransaction t(store);
-                         ASSERT_TRUE(reg.OpenKey(Key, true));
-                         reg.WriteInteger("Left", 7);
-                         t.Commit();
-                     }).isEmpty());
+        const auto write = [&](int left) {
+            return ErrorOf([&] {
+                TSettingsStore::TTransaction t(store);
+                ASSERT_TRUE(reg.OpenKey(Key, true));
+                reg.WriteInteger("Left", left);
+                t.Commit();
+            });
+        };
+        EXPECT_FALSE(write(7).isEmpty());
         // The user hears of it once, and nothing of a damaged file.
         const QString notice = store.TakeNotice();
         EXPECT_TRUE(notice.contains(
             fault == TFaultyVfs::TFault::ReadOnlyFile ? "can only be read" : "cannot be written"))
             << notice.toStdString();
         EXPECT_FALSE(notice.contains("kept as"));
-        EXPECT_FALSE(ErrorOf([&] {
-                         TSettingsStore::TTransaction t(store);
-                         ASSERT_TRUE(reg.OpenKey(Key, true));
-                         reg.WriteInteger("Left", 8);
-                         t.Commit();
-                     }).isEmpty());
+        EXPECT_FALSE(write(8).isEmpty());
         EXPECT_TRUE(store.TakeNotice().isEmpty());
         TFaultyVfs::Fault() = TFaultyVfs::TFault::None;
         TSettingsStore::SetVfs({});
