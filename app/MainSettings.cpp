@@ -5,6 +5,7 @@
 
 #include "platform/Autostart.h"
 #include "platform/Environment.h"
+#include "platform/X11Window.h"
 #include "shell/TrayIcon.h"
 #include "store/Keys.h"
 #include "store/Registry.h"
@@ -41,9 +42,9 @@ const std::array<TClockValue, 8> TMainForm::StoredValues = {{
 }};
 
 bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
-    const QRect window(topLeft, size());
+    const QRect window(topLeft, (QSizeF(size()) * devicePixelRatioF()).toSize());
     for (const QScreen* screen : QGuiApplication::screens())
-        if (screen->availableGeometry().intersects(window))
+        if (platform::DeviceAvailableGeometry(screen).intersects(window))
             return true;
     return false;
 }
@@ -185,12 +186,12 @@ void TMainForm::ApplyHideTray(const TClockValues& values) {
 void TMainForm::ApplyPosition(const TClockValues& values) {
     // A position on no screen any more (a monitor was removed) would lose the window: it
     // then stays where it is, centred at start-up.
-    const QPoint current = pos();
+    const QPoint current = platform::ToDevice(this, pos());
     if ((values.Left != current.x() || values.Top != current.y()) &&
         OnSomeScreen(QPoint(values.Left, values.Top))) {
         CentreOnShow = false;
-        move(values.Left, y());
-        move(values.Left, values.Top);
+        PlaceAt(QPoint(values.Left, current.y()));
+        PlaceAt(QPoint(values.Left, values.Top));
     }
 }
 

@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 int ClockNumberFromArguments(const QStringList& arguments) {
@@ -93,6 +94,13 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     SecTimer->setTimerType(Qt::PreciseTimer);
     connect(SecTimer, &QTimer::timeout, this,
             [this] { widgets::Guarded([this] { SecTimerTimer(); }); });
+    // On a screen of another scale the skin's picture is chosen again.
+    Back->OnRatioChange = [this] {
+        widgets::Guarded([this] {
+            if (SkinChooser)
+                SkinChooser->Catalogue.ReapplyShownSkin();
+        });
+    };
     SaveRetry = new QTimer(this);
     SaveRetry->setSingleShot(true);
     SaveRetry->setInterval(100);
@@ -189,7 +197,8 @@ QList<QAction*> TMainForm::AddRadioGroup(QMenu* menu, std::span<const int> tags,
 
 void TMainForm::BuildPopupMenu() {
     for (int i = 0; i < 5; ++i)
-        ImageList << QIcon(widgets::ResourcePicture(QStringLiteral(":/images/menu%1.png").arg(i)));
+        ImageList << widgets::ResourcePictureIcon(QStringLiteral(":/images/menu%1.png").arg(i),
+                                                  devicePixelRatioF());
 
     PopupMenu = new QMenu(this);
     widgets::ReleaseWhenHidden(PopupMenu);
@@ -337,6 +346,21 @@ void TMainForm::SecTimerTimer() {
     UpdateBox(SecondsPaint, parts.Seconds);
 }
 
+namespace {
+// The layout rectangle (at offset in the window) widened to cover whole device pixels: at
+// a ratio of 1.5 the boxes' edges fall on half pixels, and a repaint must not leave the
+// half-covered pixel at its edge as it was.
+QRect WholeDevicePixels(const QRect& rect, QPoint offset, qreal ratio) {
+    if (ratio == std::floor(ratio))
+        return rect;
+    const QRectF layout(rect.translated(offset));
+    const QPointF topLeft(std::floor(layout.left() * ratio), std::floor(layout.top() * ratio));
+    const QPointF bottomRight(std::ceil(layout.right() * ratio),
+                              std::ceil(layout.bottom() * ratio));
+    return QRectF(topLeft / ratio, bottomRight / ratio).toAlignedRect().translated(-offset);
+}
+} // namespace
+
 void TMainForm::UpdateBox(TPaintBox* box, std::int32_t value) {
     if (box->Tag == value)
         return;
@@ -349,7 +373,8 @@ void TMainForm::UpdateBox(TPaintBox* box, std::int32_t value) {
     if (place.FromDigits() && place.Glyphs == box->Shown.Glyphs) {
         const QRect changed = Digits->Changed(box->Shown.Text, box->Shown.X, box->Shown.Baseline,
                                               place.Text, place.X, place.Baseline);
-        rect &= changed.isNull() ? box->Shown.Ink | place.Ink : changed;
+        rect &= WholeDevicePixels(changed.isNull() ? box->Shown.Ink | place.Ink : changed,
+                                  box->pos(), devicePixelRatioF());
     }
     if (!PaintOnWindow(box, place, rect))
         box->repaint(rect);
@@ -362,7 +387,7 @@ bool TMainForm::PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const Q
     QWindow* window = windowHandle();
     QBackingStore* store = backingStore();
     if (!place.FromDigits() || rect.isEmpty() || !box->isVisible() || !Back->HasCanvas() ||
-        !window || !window->isExposed() || !store || window->devicePixelRatio() != 1.0)
+        !window || !window->isExposed() || !store)
         return false;
     const QRect area = rect.translated(box->pos());
     if (!Back->isVisible() || !Back->geometry().contains(area))
@@ -379,7 +404,11 @@ bool TMainForm::PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const Q
         QPainter painter(store->paintDevice());
         if (!rect.contains(place.Ink))
             painter.setClipRect(area); // the digits that stay, and the box's edge
-        painter.drawImage(area.topLeft(), Back->Canvas(), area.translated(-Back->pos()));
+        const QImage& canvas = Back->Canvas();
+        const QRectF source(area.translated(-Back->pos()));
+        const qreal ratio = canvas.devicePixelRatio();
+        painter.drawImage(QRectF(area), canvas,
+                          QRectF(source.topLeft() * ratio, source.size() * ratio));
         painter.setPen(NumberPen);
         Digits->Draw(painter, box->x() + place.X, box->y() + place.Baseline, place.Text);
     }
@@ -485,9 +514,22 @@ int ClampCoordinate(qint64 v) {
 
 void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
     {
-        QPainter painter(&Back->Canvas());
+        // From the top-left corner, at the picture's own size in layout pixels: at a
+        // device pixel ratio above 1 the double-size picture, else the picture, scaled
+        // smoothly to the canvas's device pixels (the double-size one exactly at 2).
+        QImage& canvas = Back->Canvas();
+        QPainter painter(&canvas);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, skin->Background);
+        if (canvas.devicePixelRatio() == 1.0) {
+            painter.drawImage(0, 0, skin->Background);
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            const QImage& picture =
+                skin->Background2x.isNull() ? skin->Background : skin->Background2x;
+            const QSizeF size =
+                skin->Background2x.isNull() ? QSizeF(picture.size()) : QSizeF(picture.size()) / 2;
+            painter.drawImage(QRectF(QPointF(0, 0), size), picture);
+        }
     }
     Back->update();
 
@@ -509,8 +551,11 @@ void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The native window exists now: the first placement is made exact.
     if (!Shown && CentreOnShow)
-        widgets::CentreOnScreen(this);
+        CentreOnScreen();
+    else if (!Shown && Placed && Placed->Layout == pos())
+        platform::PlaceWindow(this, Placed->Device);
     Shown = true;
     widgets::Guarded([this] { FormShow(); });
 }
@@ -532,7 +577,10 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    // In device pixels from where the window really is: Qt's place in the window is
+    // measured from its record of the window, which at 1.5 may be a pixel off.
+    const QPoint p = devicePixelRatioF() == 1.0 ? event->position().toPoint()
+                                                : PointerPosition(event) - WindowPosition();
     widgets::Guarded([&] { FormMouseDown(event->button(), p.x(), p.y()); });
 }
 
@@ -540,13 +588,14 @@ void TMainForm::mouseMoveEvent(QMouseEvent* event) {
     // Measured from the pointer's place on the screen and Qt's record of the window: the
     // place in the window the event carries is from where the X server had the window,
     // which in a fast drag is often before the last move reached it (the window then
-    // ends off the pointer). mapFromGlobal would ask the server as well.
-    const QPoint p = event->globalPosition().toPoint() - pos();
+    // ends off the pointer). mapFromGlobal would ask the server as well. In device pixels,
+    // so that at any scale the pressed point stays under the pointer to the pixel.
+    const QPoint p = PointerPosition(event) - platform::ToDevice(this, pos());
     widgets::Guarded([&] { FormMouseMove(p.x(), p.y()); });
 }
 
 void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = (event->position() * devicePixelRatioF()).toPoint();
     widgets::Guarded([&] { FormMouseUp(event->button(), p.x(), p.y()); });
 }
 
@@ -562,10 +611,8 @@ void TMainForm::FormMouseMove(int x, int y) {
     if (DragX < 0)
         return;
     // The pressed point stays under the mouse.
-    const QPoint to(x - DragX + this->x(), y - DragY + this->y());
-    if (to != pos())
-        Dragged = true;
-    move(to);
+    Dragged = true;
+    PlaceAt(QPoint(x - DragX, y - DragY) + platform::ToDevice(this, pos()));
 }
 
 void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
@@ -578,14 +625,46 @@ bool TMainForm::StaysOnTop() const {
 }
 
 QPoint TMainForm::WindowPosition() const {
+    if (const std::optional<QPoint> real = platform::ServerOrigin(this))
+        return *real;
+    // Without a native window Qt's record in layout pixels is all there is, which at a
+    // scale above 1 cannot name every device pixel: where the clock placed or found the
+    // window stands for it while that record is unchanged.
+    if (Placed && Placed->Layout == pos())
+        return Placed->Device;
     return platform::ClientOrigin(this);
+}
+
+QPoint TMainForm::PointerPosition(const QMouseEvent* event) const {
+    // Qt gives the pointer's place in whole layout pixels: at 1.5 that is up to a device
+    // pixel off, so the X server is asked.
+    if (devicePixelRatioF() != 1.0)
+        if (const std::optional<QPoint> pointer = platform::PointerPosition())
+            return *pointer;
+    return platform::ToDevice(this, event->globalPosition());
 }
 
 QPoint TMainForm::SyncPosition() {
     const QPoint real = WindowPosition();
-    if (real != pos())
-        move(real); // asks the window manager to keep it there, and Qt records it
+    if (platform::ToLayout(this, real) != pos())
+        platform::PlaceWindow(this, real); // the window manager keeps it there, Qt records it
+    Placed = TPlace{real, pos()};
     return real;
+}
+
+void TMainForm::PlaceAt(QPoint device) {
+    platform::PlaceWindow(this, device);
+    Placed = TPlace{device, pos()};
+}
+
+void TMainForm::CentreOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect area = platform::DeviceAvailableGeometry(screen);
+    const QSize size = (QSizeF(this->size()) * devicePixelRatioF()).toSize();
+    PlaceAt(area.topLeft() +
+            QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2));
 }
 
 void TMainForm::AlwaysOnTopClick() {

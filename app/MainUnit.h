@@ -27,6 +27,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 namespace Ui {
@@ -40,6 +41,7 @@ class TTrayIcon;
 class QAction;
 class QActionGroup;
 class QMenu;
+class QMouseEvent;
 class QTimer;
 
 // The clock number the command line asks for: the first argument as a decimal integer
@@ -96,7 +98,8 @@ public:
     int AlphaBlendValue() const { return AlphaValue; }
     bool AlphaBlend() const { return AlphaValue < 255; }
     bool StaysOnTop() const;
-    // Where the window really is on the screen: the top-left corner of its client area.
+    // Where the window really is on the screen: the top-left corner of its client area, in
+    // the X server's pixels (as stored in "Left" and "Top", the same point at any scale).
     QPoint WindowPosition() const;
 
     // Handlers. Those a user command reaches run under the shared error guard; called
@@ -138,6 +141,7 @@ public:
 
     // Puts a loaded skin on the window: background, font, field positions; takes it.
     void ApplySkin(std::unique_ptr<TSkin> skin) override;
+    bool WantsDoubleSize() const override { return devicePixelRatioF() > 1.0; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -185,6 +189,12 @@ private:
     bool OnSomeScreen(const QPoint& topLeft) const;
     // WindowPosition, with Qt's own record of it brought in line when they differ.
     QPoint SyncPosition();
+    // Places the window's client area at a point in device pixels (the X server's), exactly
+    // at any scale; before the first show the native window takes it when it is made.
+    void PlaceAt(QPoint device);
+    // Where the pointer of a mouse event is on the screen, in device pixels.
+    QPoint PointerPosition(const QMouseEvent* event) const;
+    void CentreOnScreen();
     void UpdateBox(TPaintBox* box, std::int32_t value);
     // Where a box's number goes: its text centred by the font's measure, with its ink.
     TNumberPlace PlaceNumber(const TPaintBox* box);
@@ -199,7 +209,13 @@ private:
     int DigitsShaping = 0;                // counts the shapings, to tell their glyphs apart
     QPen NumberPen;                       // set only by SetNumberColour
     bool CentreOnShow = true;             // placement: centred until a stored position moves it
-    QTimer* SaveRetry;                    // a save at loss of activation that found the store held
+    // Where the clock last placed or found its window, in device pixels, and Qt's record of
+    // the place then (layout pixels): the first show places the native window exactly.
+    struct TPlace {
+        QPoint Device, Layout;
+    };
+    std::optional<TPlace> Placed;
+    QTimer* SaveRetry; // a save at loss of activation that found the store held
     int SaveRetries = 0;
     QTimer* ReadRetry;          // values that could not be read yet
     bool ValuesUnread = false;  // the clock's values: the store failed to give them

@@ -44,15 +44,20 @@ protected:
 };
 
 // The background picture: a fixed canvas made on first use and kept, so that a smaller
-// picture drawn later leaves the earlier pixels where it does not reach.
+// picture drawn later leaves the earlier pixels where it does not reach. It holds device
+// pixels: at a device pixel ratio of 2 it is 500 x 180 for a 250 x 90 widget.
 class TImage : public QWidget {
     Q_OBJECT
 public:
     explicit TImage(QWidget* parent = nullptr);
 
-    // The canvas, created at the widget's size (filled white) the first time it is asked for.
+    // The canvas at the widget's device pixel ratio: created at its size (filled white) the
+    // first time it is asked for, and scaled from the old one when the ratio changed.
     QImage& Canvas();
     bool HasCanvas() const { return !Picture.isNull(); }
+    // Called, after the paint, when a paint found the ratio changed since the canvas was
+    // made (the window went to a screen of another scale).
+    std::function<void()> OnRatioChange;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -12,9 +12,6 @@
 #include <memory>
 
 int main(int argc, char** argv) {
-    // Skins are pixel pictures: the window must not be scaled for the display's density.
-    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING"))
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     // The clock sends one small box a second. Through shared memory every such flush waits
     // for the X server's reply and then its completion event, waking the program twice
     // more each second; sent as a plain picture it is one write and no reply.

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
@@ -132,7 +133,33 @@ void SetStaysOnTop(QWidget* window, bool onTop) {
     window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
-QPoint ClientOrigin(const QWidget* window) {
+namespace {
+// Qt keeps each screen's origin where the X server has it and scales from there.
+QPoint ScreenOrigin(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    return screen ? screen->geometry().topLeft() : QPoint();
+}
+} // namespace
+
+QPoint ToDevice(const QWidget* window, QPointF layout) {
+    const QPointF origin = ScreenOrigin(window);
+    return (origin + (layout - origin) * window->devicePixelRatioF()).toPoint();
+}
+
+QPoint ToLayout(const QWidget* window, QPoint device) {
+    const QPointF origin = ScreenOrigin(window);
+    return (origin + (QPointF(device) - origin) / window->devicePixelRatioF()).toPoint();
+}
+
+QRect DeviceAvailableGeometry(const QScreen* screen) {
+    const QRect whole = screen->geometry(), area = screen->availableGeometry();
+    const qreal ratio = screen->devicePixelRatio();
+    const QPointF topLeft =
+        QPointF(whole.topLeft()) + QPointF(area.topLeft() - whole.topLeft()) * ratio;
+    return QRect(topLeft.toPoint(), (QSizeF(area.size()) * ratio).toSize());
+}
+
+std::optional<QPoint> ServerOrigin(const QWidget* window) {
     xcb_connection_t* c = Connection();
     const xcb_window_t win = NativeWindow(window);
     if (c && win != XCB_WINDOW_NONE) {
@@ -141,7 +168,34 @@ QPoint ClientOrigin(const QWidget* window) {
         if (reply)
             return QPoint(reply->dst_x, reply->dst_y);
     }
-    return window->geometry().topLeft();
+    return std::nullopt;
+}
+
+QPoint ClientOrigin(const QWidget* window) {
+    return ServerOrigin(window).value_or(ToDevice(window, window->geometry().topLeft()));
+}
+
+std::optional<QPoint> PointerPosition() {
+    xcb_connection_t* c = Connection();
+    if (!c)
+        return std::nullopt;
+    const Reply<xcb_query_pointer_reply_t> reply(
+        xcb_query_pointer_reply(c, xcb_query_pointer(c, RootOf(c)), nullptr));
+    if (!reply)
+        return std::nullopt;
+    return QPoint(reply->root_x, reply->root_y);
+}
+
+void PlaceWindow(QWidget* window, QPoint device) {
+    // setGeometry places the client area; move() would place the frame once Qt knows it.
+    window->setGeometry(QRect(ToLayout(window, device), window->size()));
+    xcb_connection_t* c = Connection();
+    const xcb_window_t win = NativeWindow(window);
+    if (!c || win == XCB_WINDOW_NONE || window->devicePixelRatioF() == 1.0)
+        return; // Qt's own request is exact
+    const std::uint32_t values[] = {std::uint32_t(device.x()), std::uint32_t(device.y())};
+    xcb_configure_window(c, win, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(c);
 }
 
 void SetDialogDecorations(QWidget* dialog, bool closeBox) {

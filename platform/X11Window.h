@@ -4,8 +4,12 @@
 // Wayland) the requests do nothing and the place is Qt's own.
 
 #include <QPoint>
+#include <QPointF>
+#include <QRect>
 #include <cstdint>
+#include <optional>
 
+class QScreen;
 class QWidget;
 
 namespace platform {
@@ -23,12 +27,31 @@ void SetSkipTaskbar(QWidget* window);
 // set on the old one is lost: so the clock makes its native window only when shown.)
 void SetStaysOnTop(QWidget* window, bool onTop);
 
-// The top-left corner of the client area in root-window coordinates, asked of the X
-// server. Qt's record can be wrong under a window manager that reparents: it answers a
-// late configure event with a position read while the window sat in a frame not yet
-// placed, and the window manager says nothing when it then places the frame. Without a
-// native window (closed, or not made yet) Qt's record is all there is.
+// Screen places in the X server's pixels (device pixels, what xwininfo reports) and in
+// Qt's layout pixels, which are device pixels divided by the window's device pixel ratio
+// (1 unless the desktop asks for scaling: Xft.dpi, QT_SCALE_FACTOR).
+QPoint ToDevice(const QWidget* window, QPointF layout);
+QPoint ToLayout(const QWidget* window, QPoint device);
+// A screen's area free of panels, in device pixels.
+QRect DeviceAvailableGeometry(const QScreen* screen);
+
+// The top-left corner of the client area in root-window coordinates (device pixels), asked
+// of the X server. Qt's record can be wrong under a window manager that reparents: it
+// answers a late configure event with a position read while the window sat in a frame not
+// yet placed, and the window manager says nothing when it then places the frame. Without
+// a native window (closed, or not made yet) Qt's record is all there is.
 QPoint ClientOrigin(const QWidget* window);
+// The same asked of the X server only: nullopt without a native X window.
+std::optional<QPoint> ServerOrigin(const QWidget* window);
+
+// The pointer's place on the screen in device pixels, asked of the X server; nullopt
+// without an X display.
+std::optional<QPoint> PointerPosition();
+
+// Places the client area's top-left corner at a point in device pixels. Qt's move() takes
+// layout pixels, which at a ratio of 1.5 reach only two of every three device positions:
+// the native window is placed exactly, and Qt's record set to the nearest layout point.
+void PlaceWindow(QWidget* window, QPoint device);
 
 // What the window manager may offer on a dialog's title bar (_MOTIF_WM_HINTS): moving
 // always, closing only when asked, never resizing, minimising or maximising.

@@ -51,7 +51,8 @@ TAboutForm::~TAboutForm() {
 
 void TAboutForm::showEvent(QShowEvent* event) {
     if (Image->pixmap().isNull())
-        Image->setPixmap(widgets::ResourcePicture(QStringLiteral(":/images/about.bmp")));
+        Image->setPixmap(
+            widgets::ResourcePicture(QStringLiteral(":/images/about.bmp"), devicePixelRatioF()));
     QDialog::showEvent(event);
 }
 

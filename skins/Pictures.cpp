@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -369,7 +370,7 @@ constexpr long JpegMemoryLimit = 12L * 1024 * 1024;
 // lives in the caller's frame and is reached through pointers that never change after
 // setjmp, so nothing is indeterminate after the jump.
 bool DecodeInto(jpeg_decompress_struct* cinfo, TJpegError* err, TJpegSource* src, QSize shown,
-                QImage* out, std::vector<JSAMPLE>* row) {
+                QImage* out, std::vector<JSAMPLE>* row, QSize* declared) {
     if (setjmp(err->Escape)) {
         jpeg_destroy_decompress(cinfo);
         return false;
@@ -378,6 +379,9 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, TJpegError* err, TJpegSource* src
     cinfo->src = &src->Manager;
     cinfo->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_read_header(cinfo, TRUE);
+    if (declared)
+        *declared = QSize(int(std::min<JDIMENSION>(cinfo->image_width, INT_MAX)),
+                          int(std::min<JDIMENSION>(cinfo->image_height, INT_MAX)));
     cinfo->out_color_space = JCS_RGB; // 24-bit colour, whatever the file holds
     jpeg_start_decompress(cinfo);
     if (cinfo->output_components != 3) {
@@ -411,10 +415,15 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, TJpegError* err, TJpegSource* src
 
 } // namespace
 
-QImage DecodeBitmap(IByteSource& source, QSize shown) {
+QImage DecodeBitmap(IByteSource& source, QSize shown, QSize* declared) {
     TBitmapHeader h;
+    if (declared)
+        *declared = QSize();
     if (!ReadHeader(source, h))
         return {};
+    if (declared)
+        *declared = QSize(int(std::min<qint64>(h.Width, INT_MAX)),
+                          int(std::min<qint64>(h.Height, INT_MAX)));
     QImage out(int(std::min<qint64>(h.Width, shown.width())),
                int(std::min<qint64>(h.Height, shown.height())), QImage::Format_RGB32);
     if (out.isNull())
@@ -426,7 +435,9 @@ QImage DecodeBitmap(IByteSource& source, QSize shown) {
     return ok ? out : QImage();
 }
 
-QImage DecodeJpeg(IByteSource& source, QSize shown) {
+QImage DecodeJpeg(IByteSource& source, QSize shown, QSize* declared) {
+    if (declared)
+        *declared = QSize();
     if (source.Size() == 0)
         return {};
     jpeg_decompress_struct cinfo;
@@ -446,7 +457,7 @@ QImage DecodeJpeg(IByteSource& source, QSize shown) {
     src->Offset = 0;
     QImage image;
     std::vector<JSAMPLE> row;
-    if (!DecodeInto(&cinfo, &err, src.get(), shown, &image, &row))
+    if (!DecodeInto(&cinfo, &err, src.get(), shown, &image, &row, declared))
         return {};
     return image;
 }

@@ -134,6 +134,8 @@ bool ParseCustomText(const QByteArray& raw, TSkin& skin) {
 
 void TSkin::SetDefaults() {
     Background = QImage();
+    BackgroundSize = QSize();
+    Background2x = QImage();
     FontName = QStringLiteral("Times New Roman");
     FontSize = 18;
     FontColor = 0x00FFFFFF;
@@ -143,23 +145,40 @@ void TSkin::SetDefaults() {
     SecondsPos = QPoint(222, 52);
 }
 
-bool TSkin::LoadBackground(const QByteArray& base) {
+namespace {
+// The picture base + ".bmp" or, when there is no bitmap, base + ".jpg", the part shown
+// decoded; null when neither exists or it cannot be read. A bitmap that exists wins, even
+// when it cannot be decoded.
+QImage LoadPicture(const QByteArray& base, QSize shown, QSize* declared) {
     const qsizetype slash = base.lastIndexOf('/');
     const QByteArray folder = base.left(slash + 1);
     const QByteArray name = base.mid(slash + 1);
-    // A bitmap that exists wins, even when it cannot be decoded.
     const QByteArray bmp = FindSkinFile(folder, name + ".bmp");
     const QByteArray path = !bmp.isEmpty() ? bmp : FindSkinFile(folder, name + ".jpg");
     if (path.isEmpty())
-        return false;
+        return {};
     platform::TRegularFile file(path, pictures::MaxFileSize);
     if (!file.IsOpen())
-        return false;
-    Background = !bmp.isEmpty() ? pictures::DecodeBitmap(file) : pictures::DecodeJpeg(file);
+        return {};
+    return !bmp.isEmpty() ? pictures::DecodeBitmap(file, shown, declared)
+                          : pictures::DecodeJpeg(file, shown, declared);
+}
+} // namespace
+
+bool TSkin::LoadBackground(const QByteArray& base) {
+    Background = LoadPicture(base, pictures::ShownSize, &BackgroundSize);
     return !Background.isNull();
 }
 
-bool TSkin::LoadFromFolder(const QByteArray& folder) {
+bool TSkin::LoadBackground2x(const QByteArray& base) {
+    QSize declared;
+    Background2x = LoadPicture(base, pictures::ShownSize2x, &declared);
+    if (declared != BackgroundSize * 2)
+        Background2x = QImage();
+    return !Background2x.isNull();
+}
+
+bool TSkin::LoadFromFolder(const QByteArray& folder, bool doubleSize) {
     SetDefaults();
     const QByteArray dir = folder + '/';
     struct stat st;
@@ -167,6 +186,8 @@ bool TSkin::LoadFromFolder(const QByteArray& folder) {
         return false;
     if (!LoadBackground(dir + "Back"))
         return false;
+    if (doubleSize)
+        LoadBackground2x(dir + "Back@2x");
     const QByteArray custom = FindSkinFile(dir, "Custom.txt");
     if (custom.isEmpty())
         return true;
@@ -177,6 +198,6 @@ bool TSkin::LoadFromFolder(const QByteArray& folder) {
     return ParseCustomText(file.Read(MaxCustomText), *this);
 }
 
-bool TSkin::LoadFromFolder(const QString& folder) {
-    return LoadFromFolder(QFile::encodeName(folder));
+bool TSkin::LoadFromFolder(const QString& folder, bool doubleSize) {
+    return LoadFromFolder(QFile::encodeName(folder), doubleSize);
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <cstdint>
 
@@ -16,6 +17,11 @@ public:
     TSkin& operator=(const TSkin&) = delete;
 
     QImage Background;
+    QSize BackgroundSize; // as its file declares it; Background holds at most 250 x 90 of it
+    // The double-size picture (Back@2x.bmp or .jpg), for screens of a device pixel ratio
+    // above 1: null when not asked for, missing, unreadable or not exactly twice the size
+    // of the picture.
+    QImage Background2x;
     QString FontName;
     std::int32_t FontSize = 18;           // points; 18 points are 24 pixels at 96 dots per inch
     std::uint32_t FontColor = 0x00FFFFFF; // 0x00BBGGRR
@@ -26,9 +32,12 @@ public:
     // base: the skin folder with a trailing separator, followed by "Back". Paths are the
     // file system's bytes, so folder names that are not valid UTF-8 load too.
     bool LoadBackground(const QByteArray& base);
-    // folder: the skin folder without a trailing separator. True: a complete skin.
-    bool LoadFromFolder(const QByteArray& folder);
-    bool LoadFromFolder(const QString& folder);
+    // The same for the double-size picture: base ends in "Back@2x"; false leaves it out.
+    bool LoadBackground2x(const QByteArray& base);
+    // folder: the skin folder without a trailing separator; doubleSize: the double-size
+    // picture is read too. True: a complete skin, which the picture alone decides.
+    bool LoadFromFolder(const QByteArray& folder, bool doubleSize = false);
+    bool LoadFromFolder(const QString& folder, bool doubleSize = false);
 };
 
 // Reads the text of a "Custom.txt" into the skin: the face name on the first line (at

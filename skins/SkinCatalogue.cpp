@@ -129,6 +129,7 @@ void TSkinCatalogue::FillTree() {
     ReadSkinSettings();
     View->CatalogueCleared();
     RootNodes.clear();
+    AppliedNode = nullptr;
     Completed = false;
 
     TSkinNode* random = AddNode(nullptr, {}, RandomCaption);
@@ -413,12 +414,13 @@ bool TSkinCatalogue::ActivateNode(TSkinNode* node, bool quiet) {
         return false;
     if (node->IsSkin()) {
         auto skin = std::make_unique<TSkin>();
-        if (!skin->LoadFromFolder(FolderOf(node))) {
+        if (!skin->LoadFromFolder(FolderOf(node), OwnerForm->WantsDoubleSize())) {
             node->Broken = true;
             SetInRotation(node, false);
             return false;
         }
         OwnerForm->ApplySkin(std::move(skin));
+        AppliedNode = node;
         if (quiet)
             return true;
         Updating = true;
@@ -441,6 +443,12 @@ void TSkinCatalogue::ChooseRandomSkin() {
     }
     if (RotationNodes.empty())
         ChooseFirstSkin();
+}
+
+void TSkinCatalogue::ReapplyShownSkin() {
+    auto skin = std::make_unique<TSkin>();
+    if (AppliedNode && skin->LoadFromFolder(FolderOf(AppliedNode), OwnerForm->WantsDoubleSize()))
+        OwnerForm->ApplySkin(std::move(skin));
 }
 
 void TSkinCatalogue::ChooseFirstSkin() {

@@ -42,6 +42,9 @@ class ISkinTarget {
 public:
     virtual ~ISkinTarget() = default;
     virtual void ApplySkin(std::unique_ptr<TSkin> skin) = 0;
+    // Whether it shows skins at a device pixel ratio above 1: their double-size pictures
+    // are read then.
+    virtual bool WantsDoubleSize() const { return false; }
 };
 
 // What shows the catalogue: the chooser's tree view.
@@ -124,6 +127,9 @@ public:
     bool ActivateNode(TSkinNode* node, bool quiet);
     void ChooseRandomSkin();
     void ChooseFirstSkin();
+    // Loads the skin on show again and puts it on the window: the window's scale changed,
+    // and the picture is chosen anew. Nothing else changes.
+    void ReapplyShownSkin();
     void SetSubtreeRotation(TSkinNode* category, bool include);
     void ReadSkinSettings();
     void WriteSkinSettings();
@@ -157,6 +163,7 @@ private:
 
     ICatalogueView* View;
     std::vector<std::unique_ptr<TSkinNode>> RootNodes;
+    TSkinNode* AppliedNode = nullptr; // the skin last put on the window
     // The folders being listed, from the root down (device, inode): a name leading back to
     // one of them is a loop.
     std::vector<std::pair<std::uint64_t, std::uint64_t>> ScanChain;

@@ -86,7 +86,8 @@ TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QS
     widgets::SetupDialog(this, {351, 248}, widgets::TTitleButtons::None);
 
     for (int i = 0; i < 9; ++i)
-        ImageList << widgets::ResourcePicture(QStringLiteral(":/images/tree%1.png").arg(i));
+        ImageList << widgets::ResourcePicture(QStringLiteral(":/images/tree%1.png").arg(i),
+                                              devicePixelRatioF());
     TreeView->setItemDelegate(new TSkinItemDelegate(this));
     TreeView->setIconSize(QSize(2 * ImageSize, ImageSize));
     TreeView->viewport()->installEventFilter(this);

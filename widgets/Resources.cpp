@@ -23,6 +23,31 @@ QPixmap widgets::ResourcePicture(const QString& path) {
 }
 
 namespace {
+QString DoubleSizeName(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return path.left(dot) + QStringLiteral("@2x") + path.mid(dot);
+}
+} // namespace
+
+QPixmap widgets::ResourcePicture(const QString& path, qreal ratio) {
+    if (ratio > 1.0) {
+        QPixmap doubleSize = ResourcePicture(DoubleSizeName(path));
+        if (!doubleSize.isNull()) {
+            doubleSize.setDevicePixelRatio(2.0);
+            return doubleSize;
+        }
+    }
+    return ResourcePicture(path);
+}
+
+QIcon widgets::ResourcePictureIcon(const QString& path, qreal ratio) {
+    QIcon icon(ResourcePicture(path));
+    if (ratio > 1.0)
+        icon.addPixmap(ResourcePicture(DoubleSizeName(path))); // picked for the larger size
+    return icon;
+}
+
+namespace {
 
 class TResourceIconEngine : public QIconEngine {
 public:

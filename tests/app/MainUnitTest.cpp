@@ -8,6 +8,7 @@
 #include "support/SkinFixtures.h"
 
 #include <QAction>
+#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QDirIterator>
 #include <QMenu>
@@ -218,10 +219,22 @@ TEST_F(MainUnitTest, TheScreenShowsWhatAWholeRepaintWould) {
     for (int i = 0; i < 70; ++i) {
         form->SecTimerTimer();
         QApplication::processEvents();
-        const QImage screen = form->screen()->grabWindow(form->winId()).toImage();
-        ASSERT_EQ(screen.convertToFormat(QImage::Format_RGB32),
-                  form->grab().toImage().convertToFormat(QImage::Format_RGB32))
-            << i;
+        const QImage whole = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // What the window holds in device pixels (the offscreen screen's grab gives layout
+        // pixels only).
+        const auto* held = dynamic_cast<const QImage*>(form->backingStore()->paintDevice());
+        ASSERT_NE(held, nullptr);
+        const QImage screen =
+            held->copy(QRect(QPoint(0, 0), whole.size())).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(screen.size(), whole.size()) << i;
+        QRect differ;
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                if (screen.pixel(x, y) != whole.pixel(x, y))
+                    differ |= QRect(x, y, 1, 1);
+        ASSERT_TRUE(differ.isNull())
+            << i << ": pixels differ in " << differ.x() << "," << differ.y() << " "
+            << differ.width() << "x" << differ.height();
         Now += 1 * Second;
     }
     EXPECT_EQ(form->DaysPaint->Tag, 9);

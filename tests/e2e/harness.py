@@ -143,10 +143,12 @@ class Desktop:
         subprocess.run([PROBE, "grab", str(window), path], env=self.env, check=True)
         return path
 
-    def render(self, skin_folder, name, numbers=(0, 0, 0, 0)):
-        """The window as the program's own code draws it offscreen with that skin."""
+    def render(self, skin_folder, name, numbers=(0, 0, 0, 0), scale=1):
+        """The window as the program's own code draws it offscreen with that skin, in the
+        device pixels of that scale."""
         path = os.path.join(self.tmp, name + ".png")
-        subprocess.run([RENDER, skin_folder, path] + [str(n) for n in numbers],
+        subprocess.run([RENDER, "--scale", str(scale), skin_folder, path] +
+                       [str(n) for n in numbers],
                        env=dict(self.env, QT_QPA_PLATFORM="offscreen"), check=True,
                        capture_output=True)
         return path
@@ -236,6 +238,23 @@ def main():
     if result.testsRun and len(result.skipped) == result.testsRun:
         sys.exit(SKIP)
     sys.exit(0)
+
+
+def write_bmp(path, width, height, pixel):
+    """A 24-bit Windows bitmap whose pixel(x, y) gives (red, green, blue)."""
+    import struct
+    stride = (width * 3 + 3) // 4 * 4
+    rows = bytearray()
+    for y in range(height - 1, -1, -1):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        rows += row + b"\0" * (stride - width * 3)
+    header = b"BM" + struct.pack("<IHHI", 54 + len(rows), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    with open(path, "wb") as out:
+        out.write(header + info + rows)
 
 
 def moment(days_from_now):

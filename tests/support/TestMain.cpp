@@ -11,7 +11,6 @@
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(config.filePath("data")));

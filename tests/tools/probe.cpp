@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return Usage();
     const QByteArray cmd = argv[1];
+    // The X server's own pixels, whatever scale the desktop asks the programs for.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     if (cmd == "grab" && argc == 4) {
         QGuiApplication app(argc, argv);
         const WId id = WId(QByteArray(argv[2]).toULongLong(nullptr, 0));

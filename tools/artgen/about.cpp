@@ -1,4 +1,5 @@
-// The about box picture: 360 x 206, stored as a 256-colour run-length-encoded bitmap.
+// The about box picture: 360 x 206, and drawn again at 720 x 412 for screens of a device
+// pixel ratio above 1, each stored as a 256-colour run-length-encoded bitmap.
 // The strip at 27, 166 (292 x 17) is where the box takes the click to the home page, so
 // the link line is drawn there.
 
@@ -28,11 +29,12 @@ QFont Face(const char* family, int px, bool bold = false) {
     return f;
 }
 
-QImage Draw() {
-    QImage image(360, 206, QImage::Format_RGB32);
+QImage Draw(int scale) {
+    QImage image(360 * scale, 206 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(scale, scale);
 
     QLinearGradient sky(0, 0, 0, 206);
     sky.setColorAt(0, QColor(0x1c, 0x2a, 0x4c));
@@ -232,11 +234,14 @@ QByteArray Rle8Bitmap(const QImage& indexed) {
 
 bool AboutPicture(const QString& folder) {
     QDir().mkpath(folder);
-    QFile file(folder + QStringLiteral("/about.bmp"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray data = Rle8Bitmap(Quantise(Draw()));
-    return file.write(data) == data.size();
+    bool ok = true;
+    for (const auto& [scale, name] : {std::pair{1, "about.bmp"}, {2, "about@2x.bmp"}}) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+        const QByteArray data = Rle8Bitmap(Quantise(Draw(scale)));
+        ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+             file.write(data) == data.size() && ok;
+    }
+    return ok;
 }
 
 } // namespace artgen

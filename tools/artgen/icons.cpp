@@ -233,8 +233,10 @@ void Arrow(QPainter& p, const QColor& fill, const QColor& edge) {
 bool MenuImages(const QString& folder) {
     const Drawer drawers[] = {Calendar, Palette, Power, ClockFace, Info};
     bool ok = true;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         ok = Save(folder, QStringLiteral("menu%1.png").arg(i), Render(16, drawers[i])) && ok;
+        ok = Save(folder, QStringLiteral("menu%1@2x.png").arg(i), Render(32, drawers[i])) && ok;
+    }
     return ok;
 }
 
@@ -265,8 +267,10 @@ bool TreeImages(const QString& folder) {
         },
     };
     bool ok = true;
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 9; ++i) {
         ok = Save(folder, QStringLiteral("tree%1.png").arg(i), Render(16, drawers[i])) && ok;
+        ok = Save(folder, QStringLiteral("tree%1@2x.png").arg(i), Render(32, drawers[i])) && ok;
+    }
     return ok;
 }
 

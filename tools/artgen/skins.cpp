@@ -1,5 +1,6 @@
-// The bundled skins: 250 x 90 backgrounds with a well and a label under each number,
-// and the Custom.txt that puts legible numbers into the wells.
+// The bundled skins: 250 x 90 backgrounds with a well and a label under each number, drawn
+// again at 500 x 180 for screens of a device pixel ratio above 1 (Back@2x), and the
+// Custom.txt that puts legible numbers into the wells.
 
 #include "artgen.h"
 
@@ -393,22 +394,29 @@ QList<TStyle> Styles() {
     return styles;
 }
 
-bool WriteSkin(const QString& root, const TStyle& s) {
-    QImage image(250, 90, QImage::Format_RGB32);
+bool WritePicture(const QString& folder, const TStyle& s, int scale) {
+    QImage image(250 * scale, 90 * scale, QImage::Format_RGB32);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
+        p.scale(scale, scale);
         s.Background(p);
         Wells(p, s);
         s.Title(p);
     }
+    const QString base =
+        folder + (scale == 1 ? QStringLiteral("/Back") : QStringLiteral("/Back@2x"));
+    return s.Jpeg ? image.save(base + QStringLiteral(".jpg"), "JPG", 92)
+                  : image.convertToFormat(QImage::Format_RGB888)
+                        .save(base + QStringLiteral(".bmp"), "BMP");
+}
+
+bool WriteSkin(const QString& root, const TStyle& s) {
     const QString folder = root + QLatin1Char('/') + s.Folder;
     QDir(folder).removeRecursively();
     QDir().mkpath(folder);
-    const bool saved = s.Jpeg ? image.save(folder + QStringLiteral("/Back.jpg"), "JPG", 92)
-                              : image.convertToFormat(QImage::Format_RGB888)
-                                    .save(folder + QStringLiteral("/Back.bmp"), "BMP");
+    const bool saved = WritePicture(folder, s, 1) && WritePicture(folder, s, 2);
     QFile custom(folder + QStringLiteral("/Custom.txt"));
     if (!saved || !custom.open(QIODevice::WriteOnly))
         return false;
