@@ -23,7 +23,7 @@ BARE = os.environ.get("KORVANE5_BARE_CLOCK",
 
 
 class Desktop:
-    def __init__(self):
+    def __init__(self, dpi=None):
         self.tmp = tempfile.mkdtemp(prefix="korvane5-idle-")
         read_fd, write_fd = os.pipe()
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
@@ -45,6 +45,9 @@ class Desktop:
                 break
             time.sleep(0.05)
         time.sleep(1.5)  # openbox drops windows mapped while it is still starting
+        if dpi:  # as a desktop asks for scaling
+            subprocess.run(["xrdb", "-merge"], input="Xft.dpi: %d\n" % dpi, text=True,
+                           env=self.env, check=True)
 
     def run(self, argv):
         return subprocess.run(argv, env=self.env, capture_output=True, text=True).stdout
@@ -113,8 +116,8 @@ def open_dialogs(desk, pid, win):
         time.sleep(0.8)
 
 
-def measure(name, argv, prepare, dialogs):
-    desk = Desktop()
+def measure(name, argv, prepare, dialogs, dpi=None):
+    desk = Desktop(dpi)
     try:
         if prepare:
             prepare(desk)
@@ -199,12 +202,12 @@ def instructions():
         desk.close()
 
 
-def startup(extra_skins, starts=11):
+def startup(extra_skins, starts=11, dpi=None):
     """Median milliseconds from the start of the program to its window being managed
     (openbox lists it in _NET_CLIENT_LIST), for each count of skin folders added to the
     bundled ones in the user's skins folder; the counts take turns, so that a slower
     moment of the machine hits each of them alike."""
-    desk = Desktop()
+    desk = Desktop(dpi)
     try:
         future_target(desk)
         bundled = os.path.join(BUILD, "Skins", "Default")
@@ -241,7 +244,27 @@ def startup(extra_skins, starts=11):
         desk.close()
 
 
+def scales(dpis):
+    """The clock's idle cost and start-up at each Xft.dpi (96: a scale of 1, 192: 2)."""
+    runs = {dpi: [] for dpi in dpis}
+    for _ in range(RUNS):
+        for dpi in dpis:
+            runs[dpi].append(measure("Korvane5", [CLOCK], future_target, True, dpi))
+    print("medians of %d runs of %d s each" % (RUNS, SPAN))
+    print("%-14s %11s %11s %11s %11s %11s %11s" % ("Xft.dpi", "wakeups/min", "CPU ms/min",
+                                                   "RssAnon MiB", "VmHWM MiB", "mapped ms",
+                                                   "start ms"))
+    for dpi in dpis:
+        r = {key: statistics.median(run[key] for run in runs[dpi]) for key in runs[dpi][0]}
+        print("%-14s %11.1f %11.2f %11.2f %11.2f %11.0f %11.0f" % (
+            dpi, r["wakeups"], r["cpu_ms"], r["RssAnon"], r["VmHWM"], r["mapped_ms"],
+            startup((0,), dpi=dpi)[0]))
+
+
 def main():
+    if os.environ.get("KORVANE5_IDLE_DPIS"):
+        scales([int(d) for d in os.environ["KORVANE5_IDLE_DPIS"].split(",")])
+        return
     programs = [("Korvane5", [CLOCK], future_target, True),
                 ("bare Qt window", [BARE], None, False),
                 ("xclock -digital -update 1", ["xclock", "-digital", "-update", "1"], None,

@@ -1,7 +1,8 @@
 """The clock on a desktop that asks for scaling (Xft.dpi in the X resources, or Qt's own
 variables): a skin's double-size picture shown exactly at 2 and smoothly downscaled at
 1.5, the numbers drawn as the program draws them at that scale, and the window on the same
-X server pixel at every scale, where a drag at 1.5 also stores it."""
+X server pixel at every scale, where a drag at 1.5 also stores it; on a screen of
+another scale the picture is chosen again."""
 
 import os
 import subprocess
@@ -105,6 +106,33 @@ class Scaled(unittest.TestCase):
             self.assertEqual(harness.stop_clock(clock), 0)
             self.assertEqual(desk.stored_position(0), where, how)
         self.assertEqual(len(set(places)), 1, places)
+
+    def test_a_screen_of_another_scale_chooses_the_picture_again(self):
+        desk = harness.Desktop(width=2048, height=768)
+        self.addCleanup(desk.close)
+        for name, geometry in (("left", "1024/271x768/203+0+0"),
+                               ("right", "1024/271x768/203+1024+0")):
+            desk.run(["xrandr", "--setmonitor", name, geometry, "none"])
+        desk.env["QT_SCREEN_SCALE_FACTORS"] = "1;2"
+        desk.settings("set", KEY, "Left", "--dword", "700")
+        desk.settings("set", KEY, "Top", "--dword", "300")
+        desk.settings("set", KEY + "\\Skins", "Current", "--string", "Digital\\Neon")
+        clock = desk.start_clock(0)
+        win = desk.find_window("Korvane5", pid=clock.pid)
+        self.assertTrue(harness.wait_for(lambda: desk.geometry(win) == (700, 300, 250, 90)))
+        desk.xdotool("mousemove", 750, 330)
+        desk.xdotool("mousedown", "1")
+        for step in range(1, 21):
+            desk.xdotool("mousemove", 750 + 30 * step, 330)
+        desk.xdotool("mouseup", "1")
+        self.assertTrue(harness.wait_for(lambda: desk.geometry(win) == (1300, 300, 500, 180)),
+                        "window at %s" % (desk.geometry(win),))
+        drawn = desk.render(os.path.join(harness.BUILD, "Skins", "Digital", "Neon"), "render",
+                            scale=2)
+        self.assertTrue(harness.wait_for(lambda: desk.differing_pixels(
+            desk.screenshot(win, "shot"), drawn, (0, 0, 500, 180)) == 0))
+        self.assertEqual(harness.stop_clock(clock), 0)
+        self.assertEqual(desk.stored_position(0), (1300, 300))
 
 
 if __name__ == "__main__":
