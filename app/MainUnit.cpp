@@ -495,23 +495,6 @@ void TMainForm::RandomTimerTimer() {
         SkinChooser->Catalogue.ChooseRandomSkin();
 }
 
-namespace {
-// Font sizes in points become pixels at 96 dots per inch (18 points are 24 pixels),
-// rounded to the nearest pixel with halves away from zero; a size of 0 asks for the
-// default height.
-int PointsToPixels(std::int32_t points) {
-    const qint64 scaled = qint64(points) * 96;
-    const qint64 rounded = scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72;
-    const qint64 pixels = rounded < 0 ? -rounded : rounded;
-    return pixels == 0 ? 16 : int(std::min<qint64>(pixels, 2000));
-}
-
-// Skin coordinates may lie outside the window, but not beyond what widgets can hold.
-int ClampCoordinate(qint64 v) {
-    return int(std::clamp<qint64>(v, -100000, 100000));
-}
-} // namespace
-
 void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
     {
         // From the top-left corner, at the picture's own size in layout pixels: at a
@@ -535,7 +518,7 @@ void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
 
     QFont f = font();
     f.setFamily(skin->FontName);
-    f.setPixelSize(PointsToPixels(skin->FontSize));
+    f.setPixelSize(TSkin::PointsToPixels(skin->FontSize));
     setFont(f);
     const std::uint32_t c = skin->FontColor;
     SetNumberColour(QColor(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff)));
@@ -545,8 +528,7 @@ void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
                                                     {MinutesPaint, skin->MinutesPos},
                                                     {SecondsPaint, skin->SecondsPos}};
     for (const auto& [box, centre] : fields)
-        box->move(ClampCoordinate(qint64(centre.x()) - box->width() / 2),
-                  ClampCoordinate(qint64(centre.y()) - box->height() / 2));
+        box->move(TSkin::FieldAt(centre, box->size()).topLeft());
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

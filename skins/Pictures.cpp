@@ -104,9 +104,12 @@ struct TRawHeader {
 
 // The file header and the info header (the oldest 12-byte one, or one of 40 bytes or more
 // with the bit masks inside or after it) from the head of the file.
-bool ReadInfoHeader(const uchar* head, qint64 got, TBitmapHeader& h, TRawHeader& raw) {
-    if (got < 26 || head[0] != 'B' || head[1] != 'M')
+bool ReadInfoHeader(const uchar* head, qint64 got, TBitmapHeader& h, TRawHeader& raw,
+                    QString& problem) {
+    if (got < 26 || head[0] != 'B' || head[1] != 'M') {
+        problem = QStringLiteral("not a Windows bitmap");
         return false;
+    }
     h.DataOffset = U32(&head[10]);
     const quint32 infoSize = U32(&head[14]);
     raw.PaletteAt = 14 + qint64(infoSize);
@@ -118,21 +121,31 @@ bool ReadInfoHeader(const uchar* head, qint64 got, TBitmapHeader& h, TRawHeader&
         raw.EntrySize = 3;
         return true;
     }
-    if (infoSize < 40 || got < 54)
+    if (infoSize < 40 || got < 54) {
+        problem = got < 54
+                      ? QStringLiteral("truncated")
+                      : QStringLiteral("an unsupported variant: a %1-byte header").arg(infoSize);
         return false;
+    }
     h.Width = qint32(U32(&head[18]));
     h.Height = qint32(U32(&head[22]));
     raw.Planes = U16(&head[26]);
     h.Bits = int(U16(&head[28]));
     h.Compression = U32(&head[30]);
     raw.Colours = U32(&head[46]);
-    if (infoSize == 64 && h.Compression >= BitFields)
-        return false; // the OS/2 header numbers other codings there
+    if (infoSize == 64 && h.Compression >= BitFields) {
+        // The OS/2 header numbers other codings there.
+        problem = QStringLiteral("an unsupported variant: an OS/2 bitmap of coding %1")
+                      .arg(h.Compression);
+        return false;
+    }
     if (h.Compression == BitFields || h.Compression == AlphaBitFields) {
         // In the header from version 2 on, else right after it.
         const qint64 at = infoSize >= 52 ? 54 : raw.PaletteAt;
-        if (got < at + 12)
+        if (got < at + 12) {
+            problem = QStringLiteral("truncated");
             return false;
+        }
         for (int i = 0; i < 3; ++i)
             raw.Masks[i] = U32(&head[size_t(at + 4 * i)]);
         if (infoSize < 52)
@@ -173,7 +186,7 @@ void SetChannels(TBitmapHeader& h, TRawHeader& raw) {
         h.Channels[size_t(i)] = TChannel(raw.Masks[i]);
 }
 
-// The palette of a picture of 8 bits or fewer.
+// The palette of a picture of 8 bits or fewer; false when it is not all there.
 bool ReadPalette(IByteSource& source, TBitmapHeader& h, const TRawHeader& raw) {
     if (h.Bits > 8)
         return true;
@@ -189,21 +202,32 @@ bool ReadPalette(IByteSource& source, TBitmapHeader& h, const TRawHeader& raw) {
     return true;
 }
 
-bool ReadHeader(IByteSource& source, TBitmapHeader& h) {
+bool ReadHeader(IByteSource& source, TBitmapHeader& h, QString& problem) {
     // The file header, the largest info header, and bit masks after a short one.
     std::array<uchar, 14 + 124 + 16> head{};
     const qint64 got = source.ReadAt(0, reinterpret_cast<char*>(head.data()), head.size());
     TRawHeader raw;
-    if (!ReadInfoHeader(head.data(), got, h, raw))
+    if (!ReadInfoHeader(head.data(), got, h, raw, problem))
         return false;
-    if (raw.Planes != 1 || h.Width <= 0 || h.Height == 0)
+    if (raw.Planes != 1 || h.Width <= 0 || h.Height == 0) {
+        problem = QStringLiteral("a header that declares no picture");
         return false;
+    }
     h.TopDown = h.Height < 0;
     h.Height = h.TopDown ? -h.Height : h.Height;
-    if (!SupportedCoding(h))
+    if (!SupportedCoding(h)) {
+        problem = QStringLiteral("an unsupported variant: %1 bits a pixel in coding %2%3")
+                      .arg(h.Bits)
+                      .arg(h.Compression)
+                      .arg(h.TopDown ? QStringLiteral(", top-down") : QString());
         return false;
+    }
     SetChannels(h, raw);
-    return ReadPalette(source, h, raw) && h.DataOffset <= source.Size();
+    if (!ReadPalette(source, h, raw) || h.DataOffset > source.Size()) {
+        problem = QStringLiteral("truncated");
+        return false;
+    }
+    return true;
 }
 
 QRgb PixelAt(const TBitmapHeader& h, const uchar* row, qint64 x) {
@@ -309,6 +333,7 @@ struct TJpegSource {
     jpeg_source_mgr Manager; // first, so the decoder's pointer is one to this struct
     IByteSource* Bytes;
     qint64 Offset;
+    bool RanOut = false; // the file ended before the decoder was done with it
     JOCTET Block[65536];
 };
 
@@ -321,6 +346,7 @@ boolean SourceFill(j_decompress_ptr cinfo) {
                                   qint64(sizeof src->Block));
     if (n <= 0) {
         // The end of the file: an end marker, as the decoder's own sources insert.
+        src->RanOut = true;
         src->Block[0] = 0xFF;
         src->Block[1] = JPEG_EOI;
         n = 2;
@@ -349,10 +375,13 @@ struct TJpegError {
     jpeg_error_mgr Manager;
     std::jmp_buf Escape;
     bool DataMissing = false;
+    char Text[JMSG_LENGTH_MAX] = {};
 };
 
 void JpegFail(j_common_ptr cinfo) {
-    std::longjmp(reinterpret_cast<TJpegError*>(cinfo->err)->Escape, 1);
+    auto* err = reinterpret_cast<TJpegError*>(cinfo->err);
+    err->Manager.format_message(cinfo, err->Text);
+    std::longjmp(err->Escape, 1);
 }
 
 void JpegMessage(j_common_ptr cinfo, int level) {
@@ -370,22 +399,33 @@ constexpr long JpegMemoryLimit = 12L * 1024 * 1024;
 // lives in the caller's frame and is reached through pointers that never change after
 // setjmp, so nothing is indeterminate after the jump.
 bool DecodeInto(jpeg_decompress_struct* cinfo, TJpegError* err, TJpegSource* src, QSize shown,
-                QImage* out, std::vector<JSAMPLE>* row, QSize* declared) {
+                QImage* out, std::vector<JSAMPLE>* row, TPictureInfo* info) {
     if (setjmp(err->Escape)) {
         jpeg_destroy_decompress(cinfo);
+        if (info && err->Manager.msg_code == JERR_OUT_OF_MEMORY)
+            info->Problem = QStringLiteral("too large to decode (more than 12 MiB while "
+                                           "decoding)");
+        else if (info)
+            info->Problem = QStringLiteral("%1: %2").arg(
+                src->RanOut ? QStringLiteral("truncated")
+                            : QStringLiteral("not a readable JPEG picture"),
+                QString::fromLocal8Bit(err->Text));
         return false;
     }
     jpeg_create_decompress(cinfo);
     cinfo->src = &src->Manager;
     cinfo->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_read_header(cinfo, TRUE);
-    if (declared)
-        *declared = QSize(int(std::min<JDIMENSION>(cinfo->image_width, INT_MAX)),
-                          int(std::min<JDIMENSION>(cinfo->image_height, INT_MAX)));
+    if (info)
+        info->Declared = QSize(int(std::min<JDIMENSION>(cinfo->image_width, INT_MAX)),
+                               int(std::min<JDIMENSION>(cinfo->image_height, INT_MAX)));
     cinfo->out_color_space = JCS_RGB; // 24-bit colour, whatever the file holds
     jpeg_start_decompress(cinfo);
     if (cinfo->output_components != 3) {
         jpeg_destroy_decompress(cinfo);
+        if (info)
+            info->Problem = QStringLiteral("an unsupported variant: its colours cannot be read "
+                                           "as red, green and blue");
         return false;
     }
     if (cinfo->output_width > JDIMENSION(shown.width())) {
@@ -398,6 +438,8 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, TJpegError* err, TJpegSource* src
     row->resize(size_t(cinfo->output_width) * 3);
     if (out->isNull()) {
         jpeg_destroy_decompress(cinfo);
+        if (info)
+            info->Problem = QStringLiteral("too large to decode");
         return false;
     }
     while (int(cinfo->output_scanline) < h) {
@@ -410,36 +452,45 @@ bool DecodeInto(jpeg_decompress_struct* cinfo, TJpegError* err, TJpegSource* src
     // The rows below are never shown; the rest of the file is not read.
     const bool complete = int(cinfo->output_scanline) >= h && !err->DataMissing;
     jpeg_destroy_decompress(cinfo);
+    if (!complete && info)
+        info->Problem = QStringLiteral("truncated");
     return complete;
 }
 
 } // namespace
 
-QImage DecodeBitmap(IByteSource& source, QSize shown, QSize* declared) {
+QImage DecodeBitmap(IByteSource& source, QSize shown, TPictureInfo* info) {
+    TPictureInfo ignored;
+    TPictureInfo& found = info ? *info : ignored;
+    found = TPictureInfo();
     TBitmapHeader h;
-    if (declared)
-        *declared = QSize();
-    if (!ReadHeader(source, h))
+    if (!ReadHeader(source, h, found.Problem))
         return {};
-    if (declared)
-        *declared = QSize(int(std::min<qint64>(h.Width, INT_MAX)),
-                          int(std::min<qint64>(h.Height, INT_MAX)));
+    found.Declared =
+        QSize(int(std::min<qint64>(h.Width, INT_MAX)), int(std::min<qint64>(h.Height, INT_MAX)));
     QImage out(int(std::min<qint64>(h.Width, shown.width())),
                int(std::min<qint64>(h.Height, shown.height())), QImage::Format_RGB32);
-    if (out.isNull())
+    if (out.isNull()) {
+        found.Problem = QStringLiteral("too large to decode");
         return {};
+    }
     // What run-length data leaves undrawn has the first palette colour.
     out.fill(h.Bits <= 8 ? h.Palette[0] : qRgb(0, 0, 0));
     const bool ok = h.Compression == Rle8 || h.Compression == Rle4 ? ReadEncodedRows(source, h, out)
                                                                    : ReadPlainRows(source, h, out);
+    if (!ok)
+        found.Problem = QStringLiteral("truncated");
     return ok ? out : QImage();
 }
 
-QImage DecodeJpeg(IByteSource& source, QSize shown, QSize* declared) {
-    if (declared)
-        *declared = QSize();
-    if (source.Size() == 0)
+QImage DecodeJpeg(IByteSource& source, QSize shown, TPictureInfo* info) {
+    if (info)
+        *info = TPictureInfo();
+    if (source.Size() == 0) {
+        if (info)
+            info->Problem = QStringLiteral("an empty file");
         return {};
+    }
     jpeg_decompress_struct cinfo;
     TJpegError err;
     cinfo.err = jpeg_std_error(&err.Manager);
@@ -457,7 +508,7 @@ QImage DecodeJpeg(IByteSource& source, QSize shown, QSize* declared) {
     src->Offset = 0;
     QImage image;
     std::vector<JSAMPLE> row;
-    if (!DecodeInto(&cinfo, &err, src.get(), shown, &image, &row, declared))
+    if (!DecodeInto(&cinfo, &err, src.get(), shown, &image, &row, info))
         return {};
     return image;
 }

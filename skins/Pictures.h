@@ -8,8 +8,17 @@
 
 #include <QImage>
 #include <QSize>
+#include <QString>
 
 namespace pictures {
+
+// What a decoder found: the size the file declares (empty when its header cannot be read)
+// and, when the picture cannot be shown, why ("truncated", "an unsupported variant: ...",
+// "too large to decode"). Decoding is the same whether asked for this or not.
+struct TPictureInfo {
+    QSize Declared;
+    QString Problem;
+};
 
 // The part of a background the window can show (its client area), and of a double-size
 // background (Back@2x), shown on screens of a device pixel ratio above 1.
@@ -21,16 +30,14 @@ inline constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
 // A Windows bitmap (1, 4, 8, 16, 24 or 32 bits a pixel; uncompressed, run-length encoded
 // or with bit fields): the top-left min(width, shown) x min(height, shown) pixels as
 // RGB32, or a null image when the file cannot be read or promises more than it holds.
-// declared, when given, receives the size the file declares (empty when its header cannot
-// be read), whatever part of it is decoded.
 QImage DecodeBitmap(platform::IByteSource& source, QSize shown = ShownSize,
-                    QSize* declared = nullptr);
+                    TPictureInfo* info = nullptr);
 
 // A JPEG picture in 24-bit colour, cropped the same way; null when it cannot be decoded,
 // when its data ends before the rows shown, or when it would need more than a few
 // megabytes (a progressive picture must be held whole while it is decoded). A picture
 // complete but for its end marker is shown.
 QImage DecodeJpeg(platform::IByteSource& source, QSize shown = ShownSize,
-                  QSize* declared = nullptr);
+                  TPictureInfo* info = nullptr);
 
 } // namespace pictures

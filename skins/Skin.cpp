@@ -13,9 +13,6 @@
 
 namespace {
 
-// A settings file is a few lines; anything beyond this is not read.
-constexpr qint64 MaxCustomText = 64 * 1024;
-
 // Formatted input over a byte buffer, with the rules of the scanf family.
 class TScanner {
 public:
@@ -28,17 +25,24 @@ public:
             return false;
         const qsizetype start = Pos;
         while (Pos < Text.size() && Pos - start < 255) {
-            if (Text[Pos++] == '\n')
+            if (Text[Pos++] == '\n') {
+                ++Line;
                 break;
+            }
         }
         line = Text.mid(start, Pos - start);
         return true;
     }
 
+    void SkipSpace() {
+        while (Pos < Text.size() && IsSpace(Text[Pos]))
+            if (Text[Pos++] == '\n')
+                ++Line;
+    }
+
     // "%d": white space skipped, an optional sign, then decimal digits.
     bool ReadInt(std::int32_t& value) {
-        while (Pos < Text.size() && IsSpace(Text[Pos]))
-            ++Pos;
+        SkipSpace();
         bool negative = false;
         if (Pos < Text.size() && (Text[Pos] == '+' || Text[Pos] == '-'))
             negative = Text[Pos++] == '-';
@@ -57,22 +61,15 @@ public:
         return true;
     }
 
-    // A format of n "%d" conversions separated by blanks: how many were converted
-    // before the first that failed.
-    int Scan(std::int32_t* values[], int n) {
-        for (int i = 0; i < n; ++i)
-            if (!ReadInt(*values[i]))
-                return i;
-        return n;
-    }
-
 private:
     static bool IsSpace(char c) {
         return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
     }
 
+public:
     const QByteArray& Text;
     qsizetype Pos = 0;
+    int Line = 1; // of Pos, 1-based
 };
 
 } // namespace
@@ -94,15 +91,19 @@ QByteArray FindSkinFile(const QByteArray& folder, const QByteArray& name) {
     return {};
 }
 
-bool ParseCustomText(const QByteArray& raw, TSkin& skin) {
+bool ParseCustomText(const QByteArray& raw, TSkin& skin, TCustomTextReport* report) {
     // Read as a text file is: a CR LF pair is one line end.
     QByteArray text = raw;
     text.replace("\r\n", "\n");
     TScanner in(text);
+    TCustomTextReport ignored;
+    TCustomTextReport& found = report ? *report : ignored;
+    found = TCustomTextReport();
     bool failed = false;
 
     QByteArray line;
     if (in.ReadLine(line)) {
+        found.FirstLineCut = !line.endsWith('\n') && in.Pos < text.size();
         qsizetype begin = 0, end = line.size();
         while (begin < end && quint8(line[begin]) <= 32)
             ++begin;
@@ -113,23 +114,75 @@ bool ParseCustomText(const QByteArray& raw, TSkin& skin) {
         failed = true;
     }
 
-    std::int32_t* size[] = {&skin.FontSize};
-    failed = in.Scan(size, 1) != 1 || failed;
-
+    // The numbers in their groups, each group read as one format of "%d" conversions: a
+    // group stops at its first failure, and the next group tries again from there.
     std::int32_t r = 255, g = 255, b = 255;
-    std::int32_t* colour[] = {&r, &g, &b};
-    failed = in.Scan(colour, 3) != 3 || failed;
+    std::int32_t x[4], y[4];
+    QPoint* centres[] = {&skin.DaysPos, &skin.HoursPos, &skin.MinutesPos, &skin.SecondsPos};
+    std::int32_t* numbers[TCustomTextReport::Count] = {&skin.FontSize, &r, &g, &b};
+    for (int i = 0; i < 4; ++i) {
+        x[i] = centres[i]->x();
+        y[i] = centres[i]->y();
+        numbers[4 + 2 * i] = &x[i];
+        numbers[5 + 2 * i] = &y[i];
+    }
+    // The groups: the size, the colour, then each centre.
+    const int groupStart[] = {0, 1, 4, 6, 8, 10, 12};
+    int index = 0;
+    for (int group = 0; group < 6; ++group) {
+        for (int i = groupStart[group]; i < groupStart[group + 1]; ++i) {
+            if (!in.ReadInt(*numbers[i])) {
+                failed = true;
+                if (found.StopLine == 0) {
+                    // What stands there instead (white space is skipped by any next read).
+                    in.SkipSpace();
+                    found.StopLine = in.Line;
+                    qsizetype end = in.Pos;
+                    while (end < text.size() && end - in.Pos < 20 && quint8(text[end]) > 32)
+                        ++end;
+                    found.StopText = text.mid(in.Pos, end - in.Pos);
+                }
+                break;
+            }
+            if (index == i && found.StopLine == 0) {
+                found.Lines[size_t(i)] = in.Line;
+                found.Values[size_t(i)] = *numbers[i];
+                found.Numbers = ++index;
+            }
+        }
+    }
     skin.FontColor = std::uint32_t(std::clamp(r, 0, 255)) |
                      std::uint32_t(std::clamp(g, 0, 255)) << 8 |
                      std::uint32_t(std::clamp(b, 0, 255)) << 16;
-
-    for (QPoint* p : {&skin.DaysPos, &skin.HoursPos, &skin.MinutesPos, &skin.SecondsPos}) {
-        std::int32_t x = p->x(), y = p->y();
-        std::int32_t* point[] = {&x, &y};
-        failed = in.Scan(point, 2) != 2 || failed;
-        *p = QPoint(x, y);
+    for (int i = 0; i < 4; ++i)
+        *centres[i] = QPoint(x[i], y[i]);
+    if (!failed) {
+        in.SkipSpace();
+        if (in.Pos < text.size())
+            found.TrailingLine = in.Line;
     }
     return !failed;
+}
+
+int TSkin::PointsToPixels(std::int32_t points) {
+    const qint64 scaled = qint64(points) * 96;
+    const qint64 rounded = scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72;
+    const qint64 pixels = rounded < 0 ? -rounded : rounded;
+    return pixels == 0 ? 16 : int(std::min<qint64>(pixels, 2000));
+}
+
+QFont TSkin::NumberFont() const {
+    QFont font(FontName);
+    font.setPixelSize(PointsToPixels(FontSize));
+    font.setBold(true);
+    return font;
+}
+
+QRect TSkin::FieldAt(QPoint centre, QSize size) {
+    // Skin coordinates may lie outside the window, but not beyond what widgets can hold.
+    const auto clamp = [](qint64 v) { return int(std::clamp<qint64>(v, -100000, 100000)); };
+    return QRect(clamp(qint64(centre.x()) - size.width() / 2),
+                 clamp(qint64(centre.y()) - size.height() / 2), size.width(), size.height());
 }
 
 void TSkin::SetDefaults() {
@@ -145,35 +198,39 @@ void TSkin::SetDefaults() {
     SecondsPos = QPoint(222, 52);
 }
 
-namespace {
-// The picture base + ".bmp" or, when there is no bitmap, base + ".jpg", the part shown
-// decoded; null when neither exists or it cannot be read. A bitmap that exists wins, even
-// when it cannot be decoded.
-QImage LoadPicture(const QByteArray& base, QSize shown, QSize* declared) {
+QImage LoadSkinPicture(const QByteArray& base, QSize shown, TSkinPictureInfo* info) {
+    TSkinPictureInfo ignored;
+    TSkinPictureInfo& found = info ? *info : ignored;
+    found = TSkinPictureInfo();
     const qsizetype slash = base.lastIndexOf('/');
     const QByteArray folder = base.left(slash + 1);
     const QByteArray name = base.mid(slash + 1);
     const QByteArray bmp = FindSkinFile(folder, name + ".bmp");
-    const QByteArray path = !bmp.isEmpty() ? bmp : FindSkinFile(folder, name + ".jpg");
-    if (path.isEmpty())
+    const QByteArray jpg = FindSkinFile(folder, name + ".jpg");
+    found.File = !bmp.isEmpty() ? bmp : jpg;
+    found.BothFormats = !bmp.isEmpty() && !jpg.isEmpty();
+    if (found.File.isEmpty())
         return {};
-    platform::TRegularFile file(path, pictures::MaxFileSize);
-    if (!file.IsOpen())
+    platform::TRegularFile file(found.File, pictures::MaxFileSize);
+    if (!file.IsOpen()) {
+        found.Problem = file.Error();
         return {};
-    return !bmp.isEmpty() ? pictures::DecodeBitmap(file, shown, declared)
-                          : pictures::DecodeJpeg(file, shown, declared);
+    }
+    return !bmp.isEmpty() ? pictures::DecodeBitmap(file, shown, &found)
+                          : pictures::DecodeJpeg(file, shown, &found);
 }
-} // namespace
 
 bool TSkin::LoadBackground(const QByteArray& base) {
-    Background = LoadPicture(base, pictures::ShownSize, &BackgroundSize);
+    TSkinPictureInfo info;
+    Background = LoadSkinPicture(base, pictures::ShownSize, &info);
+    BackgroundSize = info.Declared;
     return !Background.isNull();
 }
 
 bool TSkin::LoadBackground2x(const QByteArray& base) {
-    QSize declared;
-    Background2x = LoadPicture(base, pictures::ShownSize2x, &declared);
-    if (declared != BackgroundSize * 2)
+    TSkinPictureInfo info;
+    Background2x = LoadSkinPicture(base, pictures::ShownSize2x, &info);
+    if (info.Declared != BackgroundSize * 2)
         Background2x = QImage();
     return !Background2x.isNull();
 }

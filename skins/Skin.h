@@ -2,11 +2,16 @@
 // One skin as loaded from its folder: the background picture, the font of the numbers and
 // the centre of each of the four number fields.
 
+#include "skins/Pictures.h"
+
 #include <QByteArray>
+#include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
+#include <array>
 #include <cstdint>
 
 class TSkin {
@@ -29,6 +34,15 @@ public:
 
     // Frees the background and puts every other member back to its default.
     void SetDefaults();
+    // The numbers' font as the window draws them: this face, bold (as the window is
+    // designed), FontSize converted at 96 dots per inch.
+    QFont NumberFont() const;
+    // Points become pixels at 96 dots per inch (18 points are 24 pixels), rounded to the
+    // nearest pixel with halves away from zero; a size of 0 asks for the default height.
+    static int PointsToPixels(std::int32_t points);
+    // The number fields, as the window's layout makes them, and where a centre puts one.
+    static constexpr QSize DaysFieldSize{66, 46}, FieldSize{52, 46};
+    static QRect FieldAt(QPoint centre, QSize size);
     // base: the skin folder with a trailing separator, followed by "Back". Paths are the
     // file system's bytes, so folder names that are not valid UTF-8 load too.
     bool LoadBackground(const QByteArray& base);
@@ -40,13 +54,41 @@ public:
     bool LoadFromFolder(const QString& folder, bool doubleSize = false);
 };
 
+// What reading a skin picture found, beyond the picture: the file read (empty when none
+// exists), whether a bitmap and a JPEG are both there (the bitmap is read), the size the
+// file declares and why it cannot be shown.
+struct TSkinPictureInfo : pictures::TPictureInfo {
+    QByteArray File;
+    bool BothFormats = false;
+};
+
+// A skin picture as the clock reads it: base + ".bmp", else base + ".jpg" (a name that
+// differs only in letter case will do; a bitmap that exists wins, even when it cannot be
+// decoded), only a regular file, its part the window can show decoded. Null when there is
+// none or it cannot be read.
+QImage LoadSkinPicture(const QByteArray& base, QSize shown, TSkinPictureInfo* info = nullptr);
+
+// The part of a "Custom.txt" that is read: a settings file is a few lines.
+inline constexpr qint64 MaxCustomText = 64 * 1024;
+
 // Reads the text of a "Custom.txt" into the skin: the face name on the first line (at
 // most 255 bytes, blanks and control characters trimmed from both ends), then twelve
 // integers, each after any white space including line ends, with an optional sign, beyond
 // 32 bits held at the nearest limit; reading stops at the first that is not a number.
 // False when the text is empty or an item is missing or not a number; every item is
 // attempted all the same.
-bool ParseCustomText(const QByteArray& text, TSkin& skin);
+// report, when given, says where each number stood, for the skin kit's check.
+struct TCustomTextReport {
+    static constexpr int Count = 12; // size, red, green, blue, then x and y of four centres
+    int Numbers = 0;                 // read before the first that could not be
+    std::array<int, Count> Lines{};  // the line of each number read (1-based)
+    std::array<std::int32_t, Count> Values{}; // as written: colours before clamping
+    int StopLine = 0;          // where the first number missing or not a number was (0: none)
+    QByteArray StopText;       // what stood there instead (empty: the end of the file)
+    int TrailingLine = 0;      // where text follows the twelfth number (0: none)
+    bool FirstLineCut = false; // the face line was longer than 255 bytes
+};
+bool ParseCustomText(const QByteArray& text, TSkin& skin, TCustomTextReport* report = nullptr);
 
 // The entry of that name in the folder (with a trailing separator): the exact name first,
 // else one that differs only in letter case (skins made where names ignore case). Empty

@@ -19,6 +19,7 @@ BINARY = os.path.join(BUILD, "korvane5")
 SETTINGS_TOOL = os.path.join(BUILD, "korvane5-settings")
 PROBE = os.path.join(BUILD, "tests", "korvane5-probe")
 RENDER = os.path.join(BUILD, "tests", "korvane5-render")
+SKIN_TOOL = os.path.join(BUILD, "korvane5-skin")
 
 SKIP = 77
 
@@ -238,6 +239,22 @@ def main():
     if result.testsRun and len(result.skipped) == result.testsRun:
         sys.exit(SKIP)
     sys.exit(0)
+
+
+def write_png(path, width, height, pixel):
+    """An 8-bit RGB PNG whose pixel(x, y) gives (red, green, blue)."""
+    import struct
+    import zlib
+    rows = b"".join(b"\0" + bytes(c for x in range(width) for c in pixel(x, y))
+                    for y in range(height))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xffffffff))
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" +
+                  chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+                  chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
 
 def write_bmp(path, width, height, pixel):

@@ -67,6 +67,13 @@ class Package(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
         self.assertIn(INSTALLED, self.files)
         self.assertIn(DESKTOP, self.files)
+        for kit in ("/usr/bin/korvane5-skin", "/usr/share/man/man1/korvane5-skin.1.gz",
+                    "/usr/share/doc/korvane5/skins.txt",
+                    "/usr/share/korvane5/Skins/Default/Back@2x.bmp"):
+            self.assertIn(kit, self.files)
+        # The installed kit finds every installed skin fine.
+        checked = run(["/usr/bin/korvane5-skin", "check", "--strict", "/usr/share/korvane5/Skins"])
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
 
     def test_the_installed_clock(self):
         # The installed Default skin, from the installed program.

@@ -6,7 +6,7 @@ dist="$1/dist"
 status=0
 desktop-file-validate "$dist/example.korvane5.Korvane5.desktop" || status=1
 appstreamcli validate --no-net "$dist/example.korvane5.Korvane5.metainfo.xml" || status=1
-for page in korvane5.1 korvane5-settings.1; do
+for page in korvane5.1 korvane5-settings.1 korvane5-skin.1; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$dist/$page" 2>&1 >/dev/null)
     if [ -n "$warnings" ]; then
         echo "$page: $warnings"
