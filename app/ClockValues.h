@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values a clock keeps in its settings key, store::keys::Clock(n): one table (in
 // MainSettings.cpp) holds each value's name, type, default, the values that count and the

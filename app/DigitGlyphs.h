@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ten digits of one font, shaped once with every pair's kerning. The clock draws a new
 // number every second; drawn from these glyphs it needs no text layout, yet lands on the

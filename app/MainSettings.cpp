@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock's settings: where they live in the store, how they are read and applied
 // (through the menu handlers, so menu and window never disagree) and how they are saved.
 

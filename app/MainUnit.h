@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock window: a borderless 250 x 90 window that counts down once a second to the
 // active clock's target, drawn in four fields over the skin's background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: one clock window, chosen by the first command-line argument.
 
 #include "app/MainUnit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of bench/idle.sh: a bare Qt 6 frameless window whose label shows a number
 // that changes once a second, as plain as a Qt clock can be.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks run on the offscreen platform with a private settings folder, as the built
 // program beside the bundled skins; a message box would stop a run, so none is shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a large preset list, and what the HTTP client adds to a loopback transfer of
 // a 1 MiB body compared with plain socket reads of the same bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SaveSettings and LoadSettings of one clock: both run at every loss of activation or
 // clock switch, so they must stay well under a frame's time.
 

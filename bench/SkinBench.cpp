@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue over a large skins folder, and the cost of one skin switch (load, decode,
 // apply) for the picture sizes skins come in.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the once-a-second tick: an ordinary one repaints the seconds field only, an
 // unchanged one compares four numbers and draws nothing.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the idle cost of Korvane5, a bare Qt window and xclock; run by bench/idle.sh.
 
     idle.py BUILD-FOLDER SECONDS RUNS
@@ -59,15 +60,32 @@ class Desktop:
 
 
 def counters(pid):
-    """(context switches of all threads, CPU ns of all threads)."""
-    switches = cpu = 0
+    """{thread id: (context switches, CPU ns)} of every thread of the process."""
+    tasks = {}
     for task in os.listdir("/proc/%d/task" % pid):
-        with open("/proc/%d/task/%s/status" % (pid, task)) as f:
-            for line in f:
-                if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
-                    switches += int(line.split()[1])
-        with open("/proc/%d/task/%s/schedstat" % (pid, task)) as f:
-            cpu += int(f.read().split()[0])
+        switches = 0
+        try:
+            with open("/proc/%d/task/%s/status" % (pid, task)) as f:
+                for line in f:
+                    if line.startswith(("voluntary_ctxt_switches",
+                                        "nonvoluntary_ctxt_switches")):
+                        switches += int(line.split()[1])
+            with open("/proc/%d/task/%s/schedstat" % (pid, task)) as f:
+                tasks[task] = (switches, int(f.read().split()[0]))
+        except FileNotFoundError:  # the thread ended meanwhile
+            pass
+    return tasks
+
+
+def spent(before, after):
+    """(context switches, CPU ns) between two readings. A thread that ended in between (a
+    thread pool's idle worker) took its counts with it: it counts as idle, not as a
+    negative; one that started counts from nothing."""
+    switches = cpu = 0
+    for task, (s1, c1) in after.items():
+        s0, c0 = before.get(task, (0, 0))
+        switches += s1 - s0
+        cpu += c1 - c0
     return switches, cpu
 
 
@@ -132,10 +150,10 @@ def measure(name, argv, prepare, dialogs, dpi=None):
         if dialogs:
             open_dialogs(desk, proc.pid, win)
         time.sleep(10)
-        s0, c0 = counters(proc.pid)
+        before_span = counters(proc.pid)
         time.sleep(SPAN)
-        s1, c1 = counters(proc.pid)
-        result = {"wakeups": (s1 - s0) * 60.0 / SPAN, "cpu_ms": (c1 - c0) / 1e6 * 60.0 / SPAN,
+        switches, cpu = spent(before_span, counters(proc.pid))
+        result = {"wakeups": switches * 60.0 / SPAN, "cpu_ms": cpu / 1e6 * 60.0 / SPAN,
                   "mapped_ms": mapped * 1000}
         result.update(memory(proc.pid))
         result.update(before)

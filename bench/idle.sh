@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The idle cost of a clock, beside a bare Qt window and xclock, each alone on its own Xvfb
 # with openbox:   bench/idle.sh [SECONDS [RUNS]]   (defaults 60 and 3)
 # Builds the optimised program and the bare window in build-bench/, starts each with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Date-time values as the clock stores and compares them: a double counting days since
 // 30 December 1899 00:00 local time, the fraction being the time of day. The settings

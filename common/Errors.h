@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's error type. Errors that escape a handler reach the user in the standard
 // error box (widgets/ErrorGuard.h); code without windows only raises them or types derived

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The addresses on the maker's web site, for the preset download, the skin chooser's
 // "Get Skins..." and the about box. The host is "www.korvane5.example" unless

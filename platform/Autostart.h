@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting a clock when the user logs on, through XDG autostart: each entry is a desktop
 // entry file "<name>.desktop" in $XDG_CONFIG_HOME/autostart.

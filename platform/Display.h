@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display the clock needs. It places its own window, keeps it on top and off task
 // bars, which only X11 lets a client do; on a Wayland session it runs through XWayland.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program takes from its surroundings: the clock, the program's own location,
 // the millisecond counter, the desktop's URL handler and the end of the event loop. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the signals that end a desktop program (SIGTERM, SIGINT, SIGHUP) into a call on
 // the event loop, so the program leaves through its normal close path and saves. Every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files from outside the program (a skin's pictures and settings, a registry file) are read
 // only when they are regular files, and only up to a bound: a named pipe would block the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few window-manager requests Qt does not offer, and the window's real place as the X
 // server has it. On a platform other than X11 (the offscreen platform of the tests, or

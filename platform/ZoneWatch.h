@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells when the local time zone may have changed. The C library's tzset looks the zone
 // file up by its path at every call, a walk through several folders and a link each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the user interface alive while the preset download waits on the network: every
 // wait of the download is cut short and the pending events of the application are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog in which the user picks a clock's target: a date picker, a time picker and
 // the "Preset:" list of coming events. It never changes the target itself: the owner

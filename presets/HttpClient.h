@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HTTP client of the preset download: one HTTP/1.1 GET over a plain TCP connection,
 // with no proxy, cookies, authentication, redirects or encryption. It blocks the calling

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The date/time dialog's controls: pickers that hold a full date-time value, and a
 // drop-down list that reports when it is about to open.

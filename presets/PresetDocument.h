@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preset list document ("korvane5dates.xml"): coming events, each with a label and a
 // moment, read into a list sorted by label with each moment kept beside its label.

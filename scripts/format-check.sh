@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming the files, when a C++ file of the checkout differs from what clang-format
 # makes of it. clang-format -i on those files mends them.
 cd "$(dirname "$0")/.." || exit 1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs those of the named Debian packages that are not installed yet (with sudo when
 # not root): install-packages.sh PACKAGE...
 set -euo pipefail

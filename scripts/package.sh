@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package build-package/korvane5_<version>_<arch>.deb: installs what is
 # missing, builds optimised for /usr, and runs CPack. Install it with
 #   sudo apt-get install ./build-package/korvane5_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing, then configures and builds.
 #   setup.sh app     what the clock needs: an optimised build in build/
 #   setup.sh tests   also what the tests need: a build with clang, AddressSanitizer, UBSan

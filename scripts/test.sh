@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds (with sanitizers), checks the formatting and runs every test: unit,
 # end-to-end and fuzz.
 set -euo pipefail

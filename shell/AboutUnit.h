@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: a fixed picture naming the program, with one strip that opens the
 // maker's page in the browser and closes the box.

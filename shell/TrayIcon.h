@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notification-area icon: a second way to the clock, whose window has no task-bar
 // button. Its tool-tip names the clock; releasing the right button over it opens the

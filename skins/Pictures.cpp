@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skins/Pictures.h"
 
 #include <algorithm>

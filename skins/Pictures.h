@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Skin backgrounds, decoded only as far as the clock can show them: the top-left 250 x 90
 // pixels, whatever size the file declares, so that no picture costs more than a few

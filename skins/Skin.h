@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One skin as loaded from its folder: the background picture, the font of the numbers and
 // the centre of each of the four number fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue of installed skins: the tree of skin folders below the skins root, headed
 // by the random entry, with the current entry and the set of skins in random rotation,

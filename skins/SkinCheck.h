@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the skin kit tells a skin's author: everything the clock will do with a skin
 // folder, found with the clock's own loading code, as one message a line in the form

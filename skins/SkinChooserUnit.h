@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The skin chooser: a modal dialog showing the active clock's skin catalogue as a tree.
 // Selecting an entry shows its skin on the clock at once; a press on an entry's question

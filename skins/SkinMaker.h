@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A new skin from any picture Qt reads: cropped and scaled to fill the window, with the
 // numbers in the default layout and a colour that stands out from the picture under them.

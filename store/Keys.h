@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a clock's settings live in the store, spelled once: "Software\Korvane5\", the clock
 // number and a backslash; below that the skin chooser's "Skins\" and, below it, "Random\".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Access to the settings store the way the program thinks of it: open a key by its path,
 // then read and write named values in it, with the registry's checks and messages. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Registry export files: the text a registry editor writes ("Windows Registry Editor
 // Version 5.00" or "REGEDIT4"), read into and written from the settings store, so users

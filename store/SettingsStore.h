@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store: a tree of keys holding named, typed values, with the
 // semantics of a registry hive (names case-insensitive and case-preserving, typed values,

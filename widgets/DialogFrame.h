@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program's dialogs share: a fixed-size window with only the title-bar buttons
 // asked for, the small Arial face of their controls, and placement centred on the screen

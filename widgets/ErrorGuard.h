@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one guard that stands at every boundary between Qt's event loop and the program's
 // handlers: exceptions never cross the event loop, they end the handler and reach the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A virtual X11 desktop for the end-to-end tests: Xvfb, a window manager, optionally a
 system tray and a compositor, and the real clock binary with a private settings folder.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The popup menu and the settings store on a real desktop: Always On Top chosen with
 the menu's access keys reaches the window manager, a drag moves the window, and both come
 back when the same clock starts again; nothing the user stored is lost to an import that

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package as a user gets it: built with scripts/package.sh, free of lintian
 errors, installed with apt-get; the installed clock maps with the installed Default skin,
 finds a skin in the user's own folder, writes a start-up entry naming the installed

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The preset list on a real desktop: opening the "Preset:" list fetches from the web
 host named by KORVANE5_HOST; while a silent server keeps the fetch waiting the clock keeps
 counting, and ending the program then takes well under a second."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The clock on a desktop that asks for scaling (Xft.dpi in the X resources, or Qt's own
 variables): a skin's double-size picture shown exactly at 2 and smoothly downscaled at
 1.5, the numbers drawn as the program draws them at that scale, and the window on the same

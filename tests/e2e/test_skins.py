@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A clock started with a stored skin looks on the real display exactly as the program's
 own drawing code renders that skin offscreen."""
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real clock on a virtual desktop: a borderless, centred window without a task-bar
 entry that counts down, and a clean exit on SIGTERM."""
 

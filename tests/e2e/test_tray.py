@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The tray icon on a real desktop with an XEmbed system tray (trayer): the icon docks, a
 right click on it opens the clock's menu on the release, Hide Tray Icon takes it away and
 brings it back, a stored hidden icon stays away, and a clock started before any tray gets

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The clock under a window manager that reparents its clients (openbox): the stored
 position is exactly where the window stood, at every exit path and every saving moment;
 a clock kept on top has no task-bar entry; dialogs are centred at every showing and ask

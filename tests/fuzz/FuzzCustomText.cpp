@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Custom.txt of a skin: any bytes.
 #include "skins/Skin.h"
 

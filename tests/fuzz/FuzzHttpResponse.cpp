@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The server's whole answer to the preset request: any bytes, then the connection closes.
 #include "presets/HttpClient.h"
 

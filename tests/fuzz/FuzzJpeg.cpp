@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A skin's Back.jpg: any bytes, whatever they declare.
 #include "skins/Pictures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A preset's "datetime" text, with morning and afternoon markers and separators of a locale
 // that has its own.
 #include "presets/PresetDocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preset list document as a server sends it: any bytes, the body exactly as received.
 #include "presets/PresetDocument.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A registry file handed to "korvane5-settings import": any bytes, into a store in memory.
 #include "store/RegistryFile.h"
 #include "store/SettingsStore.h"

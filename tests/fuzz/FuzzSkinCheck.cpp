@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Custom.txt of a skin, any bytes, as the skin kit's check reads and reports it.
 #include "skins/SkinCheck.h"
 

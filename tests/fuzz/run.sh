@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a fuzz target over its seed corpus, then on fresh inputs for a while:
 #   run.sh TARGET SEED-CORPUS
 # New inputs go to a scratch folder, never into the seeds. A crash leaves its input there

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "presets/DateTimePick.h"
 #include "app/MainUnit.h"
 #include "app/PaintBox.h"

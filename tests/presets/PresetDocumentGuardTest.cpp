@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preset document's parser reads a multi-byte sequence whole, also where the text ends
 // inside one. The parser is a system library the sanitizers do not see into, so this test
 // puts the text the document reader makes at the very end of a page, before one that may

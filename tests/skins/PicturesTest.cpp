@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backgrounds decoded only as far as they can be shown: each bitmap variant against Qt's
 // own reader, and pictures that declare far more than they can show.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skins/SkinCatalogue.h"
 #include "skins/Skin.h"
 #include "store/Registry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An SQLite file layer over the real one that fails on request, so the tests can give the
 // settings store a file it may not write, a full disk or a read that fails on any machine.

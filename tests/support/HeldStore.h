@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Another process's hold on the settings store, as a backup tool or the sqlite3 shell in
 // its exclusive locking mode takes it: nobody else can even read the store until Release.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted HTTP server on 127.0.0.1 for the download tests. Each accepted connection
 // is handed to the test's script on the server's own thread, one connection at a time;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every seam of the program a test controls, installed by one object for the length of a
 // test and put back by its destructor, so that no test leaks one into the next: now, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry: one QApplication for the whole run, on the offscreen platform, with the
 // settings store in a private folder so no test touches the user's own settings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the clock window with a skin, by the program's own code on the offscreen
 // platform: what the end-to-end tests compare screenshots with, and how the bundled
 // skins are looked at.

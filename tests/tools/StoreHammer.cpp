@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves one clock's settings over and over, as a clock process does at each loss of
 // activation. Each save k writes Left = Top = the target = k (counting 1 to 1000 and
 // round again), so a reader can tell a whole group from a torn one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper for the end-to-end tests: reads the virtual screen through Qt's X11 platform
 // and compares pictures, so the Python scripts need no image library.
 //

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry, the AppStream metadata and the manual pages pass their validators:
 #   validate-dist.sh SOURCE-FOLDER
 set -u

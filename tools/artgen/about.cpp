@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box picture: 360 x 206, and drawn again at 720 x 412 for screens of a device
 // pixel ratio above 1, each stored as a 256-colour run-length-encoded bitmap.
 // The strip at 27, 166 (292 x 17) is where the box takes the click to the home page, so

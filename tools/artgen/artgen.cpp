@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the project's pictures: menu and tree images, the program icon, the about box
 // picture and the bundled skins. Configure with -DKORVANE5_ARTGEN=ON (the test build has
 // it), then after changing a picture:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture makers of korvane5-artgen; each writes its files and says whether it could.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws every picture into a scratch folder and compares each with the committed one
 # (the same within the rounding of another processor's drawing):
 #   check.sh ARTGEN SOURCE-FOLDER

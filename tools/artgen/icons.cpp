@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small pictures: the five menu images, the nine tree images and the program icon.
 
 #include "artgen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled skins: 250 x 90 backgrounds with a well and a label under each number, drawn
 // again at 500 x 180 for screens of a device pixel ratio above 1 (Back@2x), and the
 // Custom.txt that puts legible numbers into the wells.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvane5-settings: looks into and repairs the clocks' settings store.
 
 #include "platform/RegularFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvane5-skin: the kit for skin authors. It checks skin folders with the clock's own
 // loading code, renders what the clock shows with its own drawing code, lays out a
 // contact sheet of a skins folder, and makes a new skin from a picture.
