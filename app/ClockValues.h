@@ -22,6 +22,7 @@ struct TClockValues {
     std::int32_t Top = 0;
     std::int32_t RandomTime = -1; // matches no interval: the one in force stays
     std::int32_t Opacity = 255;   // 100 percent, blending off
+    bool NotifyAtEnd = true;      // a desktop notification when the countdown ends
 };
 
 struct TClockValue {

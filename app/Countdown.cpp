@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Countdown.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <cmath>
 #include <limits>
 
@@ -24,4 +26,28 @@ TCountdownParts SplitRemaining(TDateTime remaining) {
 
 int MillisecondsToNextTick(TDateTime now) {
     return 1000 - common::DecodeTime(now).MSec + TickLag;
+}
+
+std::int64_t TimeLeftInWordsKey(const TCountdownParts& p) {
+    const std::int64_t minutes = (std::int64_t(p.Days) * 24 + p.Hours) * 60 + p.Minutes;
+    return minutes > 0 ? minutes : p.Seconds > 0 ? 0 : -1;
+}
+
+QString TimeLeftInWords(const TCountdownParts& p) {
+    const auto tr = [](const char* text, int n = -1) {
+        return QCoreApplication::translate("Countdown", text, nullptr, n);
+    };
+    QStringList parts;
+    if (p.Days > 0)
+        parts << tr("%n day(s)", p.Days);
+    if (p.Hours > 0)
+        parts << tr("%n hour(s)", p.Hours);
+    if (p.Minutes > 0)
+        parts << tr("%n minute(s)", p.Minutes);
+    if (parts.isEmpty())
+        return p.Seconds > 0 ? tr("Less than a minute left") : tr("The countdown has ended.");
+    QString words = parts.takeLast();
+    if (!parts.isEmpty())
+        words = tr("%1 and %2").arg(parts.join(tr(", ")), words);
+    return tr("%1 left").arg(words);
 }

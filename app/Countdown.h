@@ -4,6 +4,7 @@
 
 #include "common/DateTime.h"
 
+#include <QString>
 #include <cstdint>
 
 struct TCountdownParts {
@@ -25,3 +26,10 @@ inline constexpr int TickLag = 2; // milliseconds
 // tick's own reading of now, the ticks follow the wall clock and catch up with a step of
 // it at the next tick; a tick that comes on time waits exactly 1000 ms.
 int MillisecondsToNextTick(TDateTime now);
+
+// The time left in words, for screen readers: "380 days, 12 hours and 13 minutes left"
+// (parts that are 0 left out), "Less than a minute left", "The countdown has ended." at
+// 0 0 0 0. Translated, with the language's plural forms.
+QString TimeLeftInWords(const TCountdownParts& parts);
+// What the words depend on: they change at most once a minute.
+std::int64_t TimeLeftInWordsKey(const TCountdownParts& parts);

@@ -31,7 +31,7 @@ QString StartupEntryName(int clock) {
 } // namespace
 
 // In the order LoadSettings reads them and SaveSettings writes them.
-const std::array<TClockValue, 8> TMainForm::StoredValues = {{
+const std::array<TClockValue, 9> TMainForm::StoredValues = {{
     {"StickToDesktop", &TClockValues::StickToDesktop, {}, &TMainForm::ApplyStickToDesktop, 1},
     {"AlwaysOnTop", &TClockValues::AlwaysOnTop, {}, &TMainForm::ApplyAlwaysOnTop, 0},
     {"HideTray", &TClockValues::HideTray, {}, &TMainForm::ApplyHideTray, 2},
@@ -40,6 +40,7 @@ const std::array<TClockValue, 8> TMainForm::StoredValues = {{
     {"CustomDateTime", &TMainForm::TargetDateTime, {}, nullptr, -1},
     {"RandomTime", &TClockValues::RandomTime, RandomTimes, &TMainForm::ApplyRandomTime, 4},
     {"Opacity", &TClockValues::Opacity, Opacities, &TMainForm::ApplyOpacity, 5},
+    {"NotifyAtEnd", &TClockValues::NotifyAtEnd, {}, &TMainForm::ApplyNotifyAtEnd, 6},
 }};
 
 bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
@@ -58,8 +59,10 @@ void TMainForm::LoadSettings() {
     TargetDateTime = 0;
     Dragged = TargetPicked = false;
     ValuesUnread = false;
+    CountingDown = false;
+    FirstStart = false;
     try {
-        ReadStoredValues(values);
+        FirstStart = !ReadStoredValues(values);
     } catch (const store::EStoreError&) {
         // The store itself failed, which says nothing about what it holds: the defaults go
         // on screen, and nothing is written over a value that could not be read until
@@ -76,10 +79,10 @@ void TMainForm::LoadSettings() {
     RunStartup->setChecked(platform::autostart::Exists(StartupEntryName(ClockIndex)));
 }
 
-void TMainForm::ReadStoredValues(TClockValues& values) {
+bool TMainForm::ReadStoredValues(TClockValues& values) {
     store::TRegistry reg;
     if (!reg.OpenKeyReadOnly(store::keys::Clocks + ClockKey))
-        return;
+        return false;
     for (const TClockValue& v : StoredValues)
         std::visit(
             [&](auto field) {
@@ -93,6 +96,7 @@ void TMainForm::ReadStoredValues(TClockValues& values) {
             },
             v.Field);
     reg.CloseKey();
+    return true;
 }
 
 void TMainForm::ApplyValues(const TClockValues& values) {
@@ -146,6 +150,7 @@ void TMainForm::ReadUnreadValues() {
         throw;
     }
     ValuesUnread = false;
+    CountingDown = false; // the target may be another one now
     // What the user changed meanwhile is the user's; the rest comes from the store.
     const TClockValues now = CurrentValues();
     for (const TClockValue& v : StoredValues)
@@ -209,6 +214,10 @@ void TMainForm::ApplyRandomTime(const TClockValues& values) {
         RandomTimeChange(item);
 }
 
+void TMainForm::ApplyNotifyAtEnd(const TClockValues& values) {
+    NotifyAtEnd = values.NotifyAtEnd;
+}
+
 void TMainForm::ApplyOpacity(const TClockValues& values) {
     if (QAction* item = ItemTagged(Opacity, values.Opacity))
         OpacityChange(item);
@@ -224,6 +233,7 @@ TClockValues TMainForm::CurrentValues() const {
     values.Top = position.y();
     values.RandomTime = RandomTimer->interval() / 60000;
     values.Opacity = AlphaBlendValue();
+    values.NotifyAtEnd = NotifyAtEnd;
     return values;
 }
 

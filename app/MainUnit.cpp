@@ -4,6 +4,7 @@
 #include "app/Countdown.h"
 #include "app/DigitGlyphs.h"
 #include "app/PaintBox.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/Environment.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
@@ -24,10 +25,13 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -102,6 +106,8 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
                 SkinChooser->Catalogue.ReapplyShownSkin();
         });
     };
+    // Ahead of any message: connecting to the session bus never waits in a tick.
+    Notifier = new platform::TDesktopNotifier(this);
     SaveRetry = new QTimer(this);
     SaveRetry->setSingleShot(true);
     SaveRetry->setInterval(100);
@@ -269,7 +275,12 @@ void TMainForm::ClockItemClick(QAction* item) {
     ClockIndex = item->data().toInt();
     ClockKey = store::keys::ClockKey(ClockIndex);
     TrayIcon->SetHint(QStringLiteral("Clock %1").arg(ClockIndex + 1));
+    setAccessibleName(QStringLiteral("Korvane5, Clock %1").arg(ClockIndex + 1));
     LoadSettings();
+    // A clock never saved before explains itself, once the window is there.
+    HintPending = FirstStart;
+    if (HintPending && Shown)
+        Tell(tr("Right-click the clock to choose the moment to count down to."));
     delete SkinChooser;
     SkinChooser = nullptr;
     SkinChooser =
@@ -281,6 +292,39 @@ void TMainForm::ClockItemClick(QAction* item) {
 void TMainForm::FormShow() {
     platform::SetSkipTaskbar(this);
     SecTimerTimer();
+    if (HintPending)
+        Tell(tr("Right-click the clock to choose the moment to count down to."));
+}
+
+void TMainForm::Tell(const QString& body) {
+    HintPending = false;
+    // The desktop's notification service first; without one the tray's balloon, while the
+    // icon is shown; without either, nothing.
+    const QString summary = QStringLiteral("Clock %1").arg(ClockIndex + 1);
+    Notifier->Send({QStringLiteral("Korvane5"), QStringLiteral("korvane5"), summary, body},
+                   [tray = QPointer<TTrayIcon>(TrayIcon), summary, body](bool taken) {
+                       if (!taken && tray)
+                           tray->ShowMessage(summary, body);
+                   });
+}
+
+void TMainForm::EndReached() {
+    if (!NotifyAtEnd)
+        return;
+    const QDateTime reached = common::ToQDateTime(TargetDateTime);
+    const QLocale locale;
+    Tell(tr("The countdown to %1 %2 has ended.")
+             .arg(locale.toString(reached.date(), QLocale::LongFormat),
+                  locale.toString(reached.time(), QLocale::ShortFormat)));
+}
+
+void TMainForm::Speak(const TCountdownParts& parts) {
+    // Once a minute at most, so that a screen reader is not flooded.
+    const std::int64_t key = TimeLeftInWordsKey(parts);
+    if (key == SpokenKey)
+        return;
+    SpokenKey = key;
+    setAccessibleDescription(TimeLeftInWords(parts));
 }
 
 void TMainForm::ExitClick() {
@@ -336,11 +380,19 @@ void TMainForm::SecTimerTimer() {
     const TDateTime now = platform::Now();
     SecTimer->start(MillisecondsToNextTick(now));
     RemainingTime = TargetDateTime - now;
+    // A target counted down to from above zero is reached: told once.
+    if (RemainingTime <= 0 && CountingDown) {
+        CountingDown = false;
+        EndReached();
+    }
     if (RemainingTime < 0) {
         TakePickedTarget(now);
         RemainingTime = TargetDateTime - now;
     }
+    if (RemainingTime > 0)
+        CountingDown = true;
     const TCountdownParts parts = SplitRemaining(RemainingTime);
+    Speak(parts);
     UpdateBox(DaysPaint, parts.Days);
     UpdateBox(HoursPaint, parts.Hours);
     UpdateBox(MinutesPaint, parts.Minutes);
@@ -690,6 +742,7 @@ void TMainForm::ChooseDateTimeClick() {
     DateTimeDialog->SetStayOnTop(StaysOnTop());
     if (DateTimeDialog->ShowModal() == 1) {
         TargetPicked = true;
+        CountingDown = false; // another target: it is counted down from here
         TakePickedTarget(platform::Now());
         SecTimerTimer();
     }

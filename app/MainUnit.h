@@ -35,6 +35,10 @@ namespace Ui {
 class TMainForm;
 }
 class TDateTimePickForm;
+namespace platform {
+class TDesktopNotifier;
+}
+struct TCountdownParts;
 class TDigitGlyphs;
 class TSkinChooserForm;
 class TSkin;
@@ -171,17 +175,19 @@ private:
                                   void (TMainForm::*handler)(QAction*));
     // The values a clock's key holds, how each is read, applied and written
     // (MainSettings.cpp), and the steps of LoadSettings that apply them.
-    static const std::array<TClockValue, 8> StoredValues;
+    static const std::array<TClockValue, 9> StoredValues;
     void ApplyAlwaysOnTop(const TClockValues& values);
     void ApplyStickToDesktop(const TClockValues& values);
     void ApplyHideTray(const TClockValues& values);
     void ApplyPosition(const TClockValues& values);
     void ApplyRandomTime(const TClockValues& values);
     void ApplyOpacity(const TClockValues& values);
+    void ApplyNotifyAtEnd(const TClockValues& values);
     TClockValues CurrentValues() const;
-    // Reads the clock's stored values into values (the target into the window); throws
-    // store::EStoreError when the store fails, common::EException for a wrongly typed value.
-    void ReadStoredValues(TClockValues& values);
+    // Reads the clock's stored values into values (the target into the window); false
+    // when the clock has no key yet. Throws store::EStoreError when the store fails,
+    // common::EException for a wrongly typed value.
+    bool ReadStoredValues(TClockValues& values);
     void ApplyValues(const TClockValues& values);
     // Whether the user changed the value since LoadSettings applied AppliedValues.
     bool UserChanged(const TClockValue& v, const TClockValues& now) const;
@@ -224,6 +230,17 @@ private:
     bool Dragged = false;       // since LoadSettings: the user moved the window,
     bool TargetPicked = false;  // or chose a target in the dialog
     bool SavedThisRun = false;
+    // The end of a countdown and the first start, told the user; the time left, told
+    // screen readers.
+    platform::TDesktopNotifier* Notifier;
+    bool NotifyAtEnd = true;     // the stored "NotifyAtEnd"
+    bool CountingDown = false;   // a tick saw the target above zero since it was set
+    bool FirstStart = false;     // the clock had no key in the store
+    bool HintPending = false;    // the first-start hint waits for the window to show
+    std::int64_t SpokenKey = -2; // what the accessible description says (TimeLeftInWordsKey)
+    void Tell(const QString& body);
+    void EndReached();
+    void Speak(const TCountdownParts& parts);
     bool Shown = false;
     bool ApplicationActive = false;
     int AlphaValue = 255;

@@ -4,6 +4,7 @@
 #include "app/MainUnit.h"
 #include "platform/Display.h"
 #include "platform/QuitSignals.h"
+#include "platform/Translations.h"
 #include "shell/AboutUnit.h"
 #include "shell/TrayIcon.h"
 #include "widgets/ErrorGuard.h"
@@ -12,7 +13,36 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+const char* const Help =
+    "usage: korvane5 [CLOCK]\n"
+    "Shows clock CLOCK (0 to 4, shown as Clock 1 to Clock 5; clock 0 when it is missing or\n"
+    "not a number), a skinnable countdown clock on the X11 desktop. Everything else is in\n"
+    "the menu of a right click on the clock, or of its icon in the notification area.\n"
+    "\n"
+    "  -h, --help     show this help and end\n"
+    "      --version  show the version and end\n"
+    "\n"
+    "Settings: ~/.config/korvane5/settings.db (see korvane5-settings); your own skins:\n"
+    "~/.local/share/korvane5/Skins (see korvane5-skin). More in man korvane5.\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // Asked for help or the version, the program answers and ends, with or without a
+    // display; any other first argument names a clock.
+    if (argc > 1) {
+        const QByteArray first = argv[1];
+        if (first == "--help" || first == "-h") {
+            std::fputs(Help, stdout);
+            return 0;
+        }
+        if (first == "--version") {
+            std::puts("korvane5 " KORVANE5_VERSION);
+            return 0;
+        }
+    }
     // The clock sends one small box a second. Through shared memory every such flush waits
     // for the X server's reply and then its completion event, waking the program twice
     // more each second; sent as a plain picture it is one write and no reply.
@@ -33,6 +63,7 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));
     QApplication::setWindowIcon(ProgramIcon());
+    platform::LoadTranslations();
     try {
         std::unique_ptr<TMainForm> mainForm;
         platform::TQuitSignals quitSignals([&mainForm] {

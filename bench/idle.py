@@ -39,6 +39,13 @@ class Desktop:
                         # machine.
                         KORVANE5_HOST="127.0.0.1:9")
         self.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        self.bus = None
+        if os.environ.get("KORVANE5_IDLE_BUS"):  # a session bus, as a desktop session has
+            self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork",
+                                         "--print-address=1"], env=self.env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                        text=True)
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
                                    stderr=subprocess.DEVNULL)
         for _ in range(100):
@@ -54,7 +61,7 @@ class Desktop:
         return subprocess.run(argv, env=self.env, capture_output=True, text=True).stdout
 
     def close(self):
-        for p in (self.wm, self.xvfb):
+        for p in [self.wm, self.xvfb] + ([self.bus] if self.bus else []):
             p.terminate()
             p.wait()
 

@@ -11,7 +11,8 @@
 # the instructions of one ordinary tick with callgrind, and times the start to a managed
 # window with the bundled skins and with 2000 more. Prints the figures and the ratios.
 # With KORVANE5_IDLE_DPIS=96,192 it measures the clock alone at each Xft.dpi instead (a
-# scale of 1 and of 2): wake-ups, CPU, memory and the start-up time.
+# scale of 1 and of 2): wake-ups, CPU, memory and the start-up time. KORVANE5_IDLE_BUS=1
+# gives each desktop a session bus, as a desktop session has one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 span=${1:-60}

@@ -72,6 +72,12 @@ public:
         Icon->hide();
         return true;
     }
+    bool ShowMessage(const QString& title, const QString& text) override {
+        if (!QSystemTrayIcon::isSystemTrayAvailable() || !QSystemTrayIcon::supportsMessages())
+            return false;
+        Icon->showMessage(title, text, Icon->icon());
+        return true;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -185,6 +191,10 @@ void TTrayIcon::Loaded() {
 void TTrayIcon::RefreshShellEntry() {
     if (FVisible)
         FShell->Modify(Data);
+}
+
+bool TTrayIcon::ShowMessage(const QString& title, const QString& text) {
+    return FVisible && FShell && FShell->ShowMessage(title, text);
 }
 
 void TTrayIcon::EndSession() {

@@ -61,6 +61,8 @@ public:
     virtual bool Add(const TNotifyIconData& data) = 0;
     virtual bool Modify(const TNotifyIconData& data) = 0;
     virtual bool Delete() = 0;
+    // A message balloon beside the icon; false where the area shows none.
+    virtual bool ShowMessage(const QString& title, const QString& text) = 0;
 };
 
 // The notification area refused to add or delete the icon.
@@ -100,6 +102,8 @@ public:
     void MouseMessage(TTrayMouse message);
     // The session ends: the icon leaves the notification area; Visible stays.
     void EndSession();
+    // A message balloon beside the icon, while it is shown; false when there is none.
+    bool ShowMessage(const QString& title, const QString& text);
 
     const TNotifyIconData& Record() const { return Data; }
     ITrayShell& Shell() const { return *FShell; }

@@ -47,3 +47,19 @@ TEST(CountdownTest, NextTickComesJustAfterTheNextSecond) {
         EXPECT_EQ(MillisecondsToNextTick(second + ms / 1000 * Second), wait) << ms;
     EXPECT_EQ(MillisecondsToNextTick(std::nan("")), 1000 + TickLag);
 }
+
+TEST(CountdownTest, TheTimeLeftInWordsChangesOnceAMinute) {
+    const struct {
+        TCountdownParts Parts;
+        const char* Words;
+    } rows[] = {{{380, 12, 13, 5}, "380 days, 12 hours and 13 minutes left"},
+                {{1, 1, 1, 59}, "1 day, 1 hour and 1 minute left"},
+                {{2, 0, 5, 0}, "2 days and 5 minutes left"},
+                {{0, 3, 0, 0}, "3 hours left"},
+                {{0, 0, 0, 40}, "Less than a minute left"},
+                {{0, 0, 0, 0}, "The countdown has ended."}};
+    for (const auto& row : rows)
+        EXPECT_EQ(TimeLeftInWords(row.Parts), row.Words) << row.Words;
+    EXPECT_EQ(TimeLeftInWordsKey({0, 0, 12, 59}), TimeLeftInWordsKey({0, 0, 12, 0}));
+    EXPECT_NE(TimeLeftInWordsKey({0, 0, 0, 1}), TimeLeftInWordsKey({0, 0, 0, 0}));
+}

@@ -253,8 +253,9 @@ TEST_F(MainSettingsTest, ExitWritesTheActiveClock) {
     EXPECT_EQ(reg.ReadInteger("Top"), 66);
     EXPECT_EQ(reg.ReadInteger("Opacity"), 255);
     EXPECT_EQ(reg.ReadInteger("RandomTime"), 5);
-    EXPECT_EQ(reg.GetValueNames(), (QStringList{"StickToDesktop", "AlwaysOnTop", "HideTray", "Left",
-                                                "Top", "CustomDateTime", "RandomTime", "Opacity"}));
+    EXPECT_EQ(reg.GetValueNames(),
+              (QStringList{"StickToDesktop", "AlwaysOnTop", "HideTray", "Left", "Top",
+                           "CustomDateTime", "RandomTime", "Opacity", "NotifyAtEnd"}));
 }
 
 TEST_F(MainSettingsTest, StartUpSavesNothingBeforeTheFirstClockIsActive) {
@@ -319,7 +320,8 @@ protected:
                                           {"Left", 300},
                                           {"Top", 200},
                                           {"RandomTime", 20},
-                                          {"Opacity", 153}})
+                                          {"Opacity", 153},
+                                          {"NotifyAtEnd", 1}})
             reg.WriteInteger(name, value);
         reg.WriteFloat("CustomDateTime", Target);
         ASSERT_TRUE(reg.OpenKey("Software\\Korvane5\\0\\Skins", true));

@@ -5,8 +5,12 @@
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
 #include "skins/Skin.h"
+#include "store/Registry.h"
 #include "support/ClockTest.h"
 #include "support/SkinFixtures.h"
+
+#include <QLocale>
+using store::TRegistry;
 
 #include <QAction>
 #include <QBackingStore>
@@ -35,6 +39,97 @@ protected:
                 f.SecondsPaint->PaintCount};
     }
 };
+
+// The end of a countdown and a first start are told the user once; a screen reader hears
+// the time left.
+class MainUnitTest_Tell : public MainUnitTest {
+protected:
+    std::unique_ptr<TMainForm> Counting(double seconds, bool notify = true) {
+        TRegistry reg;
+        EXPECT_TRUE(reg.OpenKey("Software\\Korvane5\\0", true)); // no first-start hint
+        reg.WriteFloat("CustomDateTime", Now + seconds * Second);
+        if (!notify)
+            reg.WriteInteger("NotifyAtEnd", 0);
+        auto form = Make();
+        form->show();
+        return form;
+    }
+    void Run(TMainForm& form, int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            Now += Second;
+            form.SecTimerTimer();
+        }
+    }
+    QString Ended(double at) const {
+        const QDateTime moment = common::ToQDateTime(at);
+        return "Clock 1: The countdown to " +
+               QLocale().toString(moment.date(), QLocale::LongFormat) + " " +
+               QLocale().toString(moment.time(), QLocale::ShortFormat) + " has ended.";
+    }
+};
+
+TEST_F(MainUnitTest_Tell, AReachedCountdownIsToldOnceAndOnlyThen) {
+    const double target = Now + 3 * Second;
+    auto form = Counting(3);
+    Run(*form, 2);
+    EXPECT_TRUE(Notifications.isEmpty());
+    Run(*form, 5);
+    EXPECT_EQ(Notifications, QStringList{Ended(target)}); // once, at the target
+    // A new target taken from the pickers and reached later is a new end.
+    form->EnsureDateTimeDialog()->DatePicker->SetDateTime(Now + 2 * Second);
+    form->DateTimeDialog->TimePicker->SetTime(Now + 2 * Second);
+    form->TargetDateTime = Now - Second;
+    Run(*form, 4);
+    EXPECT_EQ(Notifications.size(), 2);
+
+    const struct {
+        const char* Name;
+        std::function<std::unique_ptr<TMainForm>()> Start;
+    } silent[] = {{"a target passed before the start", [this] { return Counting(-5); }},
+                  {"NotifyAtEnd 0", [this] { return Counting(3, false); }}};
+    for (const auto& row : silent) {
+        Notifications.clear();
+        auto quiet = row.Start();
+        Run(*quiet, 8);
+        EXPECT_TRUE(Notifications.isEmpty()) << row.Name;
+    }
+}
+
+TEST_F(MainUnitTest_Tell, WithoutANotificationServiceTheTrayIconSaysIt) {
+    NotificationsRefused = true;
+    auto form = Counting(1);
+    Run(*form, 2);
+    EXPECT_EQ(Tray->Balloons.size(), 1);
+    form->HideTrayIconClick(); // no icon: nobody to say it
+    form->TargetDateTime = Now + Second;
+    Run(*form, 3);
+    QApplication::processEvents();
+    EXPECT_EQ(Tray->Balloons.size(), 1);
+}
+
+TEST_F(MainUnitTest_Tell, AFirstStartExplainsItselfOnce) {
+    {
+        auto form = Make();
+        EXPECT_TRUE(Notifications.isEmpty()); // not before the window shows
+        form->show();
+        EXPECT_EQ(
+            Notifications,
+            QStringList{"Clock 1: Right-click the clock to choose the moment to count down to."});
+    }
+    auto again = Make();
+    again->show();
+    EXPECT_EQ(Notifications.size(), 1);
+    again->ClockItem(3)->trigger(); // a clock never saved explains itself too
+    EXPECT_EQ(Notifications.size(), 2);
+}
+
+TEST_F(MainUnitTest_Tell, AScreenReaderHearsTheTimeLeftOnceAMinute) {
+    auto form = Counting(2 * 3600 + 61);
+    EXPECT_EQ(form->accessibleName(), "Korvane5, Clock 1");
+    EXPECT_EQ(form->accessibleDescription(), "2 hours and 1 minute left");
+    Run(*form, 1);
+    EXPECT_EQ(form->accessibleDescription(), "2 hours and 1 minute left");
+}
 
 TEST(MainUnitTest_ClockNumber, CommandLineIsDecimalAndClamped) {
     EXPECT_EQ(ClockNumberFromArguments({}), 0);

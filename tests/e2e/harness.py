@@ -84,6 +84,52 @@ class Desktop:
         if subprocess.run([PROBE, "managed"], env=self.env).returncode != 0:
             raise RuntimeError("openbox manages no window")
 
+    def start_bus(self, services=True):
+        """A session bus of this desktop's own: with the system's services to activate
+        (Debian's dunst for notifications, the accessibility bus), or with none, where no
+        notification server can appear."""
+        config = os.path.join(self.tmp, "bus.conf")
+        with open(config, "w") as out:
+            out.write('<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration'
+                      ' 1.0//EN" "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">'
+                      '<busconfig><type>session</type><listen>unix:tmpdir=%s</listen>'
+                      '<auth>EXTERNAL</auth>%s<policy context="default"><allow send_destination='
+                      '"*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>'
+                      '</busconfig>' % (self.tmp, "<standard_session_servicedirs/>"
+                                        if services else ""))
+        bus = subprocess.Popen(["dbus-daemon", "--config-file=" + config, "--nofork",
+                                "--print-address=1"], env=self.env, stdout=subprocess.PIPE,
+                               text=True)
+        self.procs.append(bus)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        return self.env["DBUS_SESSION_BUS_ADDRESS"]
+
+    def monitor_notifications(self):
+        """Records every Notify call on the bus; read() gives [(time, [strings])]."""
+        log = open(os.path.join(self.tmp, "monitor.log"), "w")
+        self.logs.append(log)
+        self.start_logged(["dbus-monitor", "--address", self.env["DBUS_SESSION_BUS_ADDRESS"],
+                           "type='method_call',interface='org.freedesktop.Notifications',"
+                           "member='Notify'"], log)
+
+        def read():
+            calls = []
+            with open(log.name) as f:
+                for line in f:
+                    line = line.strip()
+                    if line.startswith("method call") and "member=Notify" in line:
+                        stamp = float(line.split("time=")[1].split()[0])
+                        calls.append((stamp, []))
+                    elif line.startswith("string ") and calls:
+                        calls[-1][1].append(line[len("string "):].strip('"'))
+            return calls
+        return read
+
+    def start_logged(self, argv, log):
+        proc = subprocess.Popen(argv, env=self.env, stdout=log, stderr=subprocess.STDOUT)
+        self.procs.append(proc)
+        return proc
+
     def start(self, argv):
         proc = subprocess.Popen(argv, env=self.env, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)

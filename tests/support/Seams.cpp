@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/Seams.h"
 
+#include "platform/DesktopNotifier.h"
 #include "platform/Environment.h"
 #include "presets/HttpClient.h"
 #include "store/SettingsStore.h"
@@ -23,6 +24,10 @@ public:
     bool Modify(const TNotifyIconData& data) override {
         ++R->Modifies;
         Take(data);
+        return R->Shown;
+    }
+    bool ShowMessage(const QString& title, const QString& text) override {
+        R->Balloons << title + ": " + text;
         return R->Shown;
     }
     bool Delete() override {
@@ -52,6 +57,12 @@ TTestSeams::TTestSeams() {
     widgets::SetMessageReporter([this](const QString& m) { Messages << m; });
     platform::SetUrlOpener([this](const QString& url) { OpenedUrls << url; });
     platform::SetApplicationQuitter([this] { ++Quits; });
+    platform::TDesktopNotifier::SetSink([this](const platform::TNotification& n) {
+        if (NotificationsRefused)
+            return false;
+        Notifications << n.Summary + ": " + n.Body;
+        return true;
+    });
     TTrayIcon::SetShellFactory(
         [tray = Tray](TTrayIcon&) { return std::make_unique<TFakeTrayShell>(tray); });
     THttpClient::SetConnectTimeOut(ConnectTimeOut);
@@ -72,6 +83,7 @@ void TTestSeams::Reset() {
     platform::SetMillisecondCounter({});
     platform::SetUrlOpener({});
     platform::SetApplicationQuitter({});
+    platform::TDesktopNotifier::SetSink({});
     widgets::SetExceptionReporter({});
     widgets::SetMessageReporter({});
     TTrayIcon::SetShellFactory({});

@@ -20,6 +20,7 @@ struct TTrayRecord {
     QString Tip;
     QIcon Image;
     int Adds = 0, Modifies = 0, Deletes = 0;
+    QStringList Balloons; // "title: text"
     bool RefuseAdd = false, RefuseDelete = false;
 };
 
@@ -42,6 +43,10 @@ public:
     QStringList Messages;
     QStringList OpenedUrls;
     int Quits = 0; // the event loop is never really ended: later tests still run theirs
+    // What the desktop's notification service was sent, "summary: body"; it takes them
+    // unless NotificationsRefused (then the tray's balloon shows them).
+    QStringList Notifications;
+    bool NotificationsRefused = false;
     std::shared_ptr<TTrayRecord> Tray = std::make_shared<TTrayRecord>();
 
     static constexpr int ConnectTimeOut = 400; // ms, instead of 5000

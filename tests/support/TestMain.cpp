@@ -2,6 +2,7 @@
 // Test entry: one QApplication for the whole run, on the offscreen platform, with the
 // settings store in a private folder so no test touches the user's own settings.
 
+#include "platform/Translations.h"
 #include "support/Seams.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", QFile::encodeName(config.filePath("data")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));
+    platform::LoadTranslations(QStringLiteral(KORVANE5_BINARY_DIR "/translations"));
     ::testing::InitGoogleTest(&argc, argv);
     // Each test starts with every seam the program's own, whatever the one before did.
     struct TResetSeams : ::testing::EmptyTestEventListener {

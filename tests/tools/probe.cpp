@@ -8,9 +8,11 @@
 //   probe managed                         maps a window and waits until the window manager
 //                                         manages it: the desktop is ready for clients
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLocale>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -21,7 +23,8 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: probe grab WID OUT | diff A B X Y W H | mean IMG X Y W H\n");
+    std::fprintf(stderr,
+                 "usage: probe grab WID OUT | diff A B X Y W H | mean IMG X Y W H | ended EPOCH\n");
     return 2;
 }
 
@@ -68,6 +71,17 @@ int main(int argc, char** argv) {
             for (int x = r.left(); x <= r.right(); ++x)
                 sum += qGray(a.pixel(x, y));
         std::printf("%.2f\n", sum / double(r.width() * r.height()));
+        return 0;
+    }
+    if (cmd == "ended" && argc == 3) {
+        // The end-of-countdown text as the clock builds it, for a moment in seconds since
+        // the epoch, in this environment's locale.
+        const QDateTime moment =
+            QDateTime::fromMSecsSinceEpoch(qint64(QByteArray(argv[2]).toDouble() * 1000));
+        const QLocale locale;
+        std::printf("The countdown to %s %s has ended.\n",
+                    locale.toString(moment.date(), QLocale::LongFormat).toUtf8().constData(),
+                    locale.toString(moment.time(), QLocale::ShortFormat).toUtf8().constData());
         return 0;
     }
     if (cmd == "managed" && argc == 2) {

@@ -25,6 +25,9 @@ const char* const Usage =
     "       korvane5-settings get KEY NAME\n"
     "       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT\n"
     "       korvane5-settings delete KEY [NAME]\n"
+    "       korvane5-settings --help | --version\n"
+    "Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/\n"
+    "settings.db), in the text form of registry exports.\n"
     "KEY is a path such as Software\\Korvane5\\0\\ (HKEY_CURRENT_USER\\ in front is allowed).\n"
     "NAME @ stands for the key's unnamed value.\n";
 
@@ -199,6 +202,14 @@ int Run(const QStringList& args) {
     if (args.isEmpty())
         return UsageError(QStringLiteral("no command given"));
     const QString command = args[0];
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        std::puts("korvane5-settings " KORVANE5_VERSION);
+        return 0;
+    }
     TSettingsStore& store = TSettingsStore::User();
     // A clock saving at this moment holds the store for a few milliseconds; another program
     // may hold it longer.
