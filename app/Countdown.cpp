@@ -34,20 +34,21 @@ std::int64_t TimeLeftInWordsKey(const TCountdownParts& p) {
 }
 
 QString TimeLeftInWords(const TCountdownParts& p) {
-    const auto tr = [](const char* text, int n = -1) {
-        return QCoreApplication::translate("Countdown", text, nullptr, n);
-    };
     QStringList parts;
     if (p.Days > 0)
-        parts << tr("%n day(s)", p.Days);
+        parts << QCoreApplication::translate("Countdown", "%n day(s)", nullptr, p.Days);
     if (p.Hours > 0)
-        parts << tr("%n hour(s)", p.Hours);
+        parts << QCoreApplication::translate("Countdown", "%n hour(s)", nullptr, p.Hours);
     if (p.Minutes > 0)
-        parts << tr("%n minute(s)", p.Minutes);
+        parts << QCoreApplication::translate("Countdown", "%n minute(s)", nullptr, p.Minutes);
     if (parts.isEmpty())
-        return p.Seconds > 0 ? tr("Less than a minute left") : tr("The countdown has ended.");
+        return p.Seconds > 0 ? QCoreApplication::translate("Countdown", "Less than a minute left")
+                             : QCoreApplication::translate("Countdown", "The countdown has ended.");
     QString words = parts.takeLast();
     if (!parts.isEmpty())
-        words = tr("%1 and %2").arg(parts.join(tr(", ")), words);
-    return tr("%1 left").arg(words);
+        words = QCoreApplication::translate("Countdown", "%1 and %2", "the last of the parts")
+                    .arg(parts.join(QCoreApplication::translate("Countdown", ", ",
+                                                                "between the other parts")),
+                         words);
+    return QCoreApplication::translate("Countdown", "%1 left", "the parts").arg(words);
 }

@@ -277,8 +277,7 @@ TMainForm::TSaved TMainForm::SaveSettings() {
     try {
         const QString entry = StartupEntryName(ClockIndex);
         if (RunStartup->isChecked())
-            platform::autostart::Write(entry,
-                                       QStringLiteral("Korvane5 Clock %1").arg(ClockIndex + 1),
+            platform::autostart::Write(entry, tr("Korvane5 Clock %1").arg(ClockIndex + 1),
                                        platform::StartupProgram(), {QString::number(ClockIndex)});
         else
             platform::autostart::Remove(entry);

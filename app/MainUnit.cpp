@@ -209,22 +209,20 @@ void TMainForm::BuildPopupMenu() {
 
     PopupMenu = new QMenu(this);
     widgets::ReleaseWhenHidden(PopupMenu);
-    SelectClock = PopupMenu->addMenu(ImageList.value(3), QStringLiteral("Select &Clock"));
+    SelectClock = PopupMenu->addMenu(ImageList.value(3), tr("Select &Clock"));
     auto* clocks = new QActionGroup(SelectClock);
     for (int i = 0; i < ClockCount; ++i)
-        AddRadio(SelectClock, clocks, QStringLiteral("Clock %1").arg(i + 1), i,
-                 &TMainForm::ClockItemClick);
+        AddRadio(SelectClock, clocks, tr("Clock %1").arg(i + 1), i, &TMainForm::ClockItemClick);
 
-    ChooseDateTime = AddItem(PopupMenu, QStringLiteral("Choose &Date/Time..."),
-                             &TMainForm::ChooseDateTimeClick, 0);
-    ChooseSkin1 =
-        AddItem(PopupMenu, QStringLiteral("Choose &Skin..."), &TMainForm::ChooseSkin1Click, 1);
+    ChooseDateTime =
+        AddItem(PopupMenu, tr("Choose &Date/Time..."), &TMainForm::ChooseDateTimeClick, 0);
+    ChooseSkin1 = AddItem(PopupMenu, tr("Choose &Skin..."), &TMainForm::ChooseSkin1Click, 1);
 
     // The tags of the two radio choices are the values a clock's settings accept.
-    RandomSkinChangeTime = PopupMenu->addMenu(QStringLiteral("R&andom Skin Change Time"));
+    RandomSkinChangeTime = PopupMenu->addMenu(tr("R&andom Skin Change Time"));
     const QList<QAction*> intervals = AddRadioGroup(
-        RandomSkinChangeTime, RandomTimes,
-        [](int m) { return QStringLiteral("&%1 Minutes").arg(m); }, &TMainForm::RandomTimeChange);
+        RandomSkinChangeTime, RandomTimes, [](int m) { return tr("&%n Minutes", nullptr, m); },
+        &TMainForm::RandomTimeChange);
     N5Minutes = intervals[0];
     N10Minutes = intervals[1];
     N20Minutes = intervals[2];
@@ -232,10 +230,9 @@ void TMainForm::BuildPopupMenu() {
     N60Minutes = intervals[4];
     N5Minutes->setChecked(true);
 
-    Opacity = PopupMenu->addMenu(QStringLiteral("&Opacity"));
+    Opacity = PopupMenu->addMenu(tr("&Opacity"));
     const QList<QAction*> percents = AddRadioGroup(
-        Opacity, Opacities,
-        [](int alpha) { return QStringLiteral("&%1 Percent").arg(alpha * 100 / 255); },
+        Opacity, Opacities, [](int alpha) { return tr("&%n Percent", nullptr, alpha * 100 / 255); },
         &TMainForm::OpacityChange);
     N20Opacity = percents[0];
     N40Opacity = percents[1];
@@ -245,18 +242,18 @@ void TMainForm::BuildPopupMenu() {
     N100Opacity->setChecked(true);
 
     PopupMenu->addSeparator();
-    RunStartup = AddItem(PopupMenu, QStringLiteral("&Run This Clock At Startup"),
-                         &TMainForm::RunStartupClick, OptionItem);
-    StickToDesktop = AddItem(PopupMenu, QStringLiteral("S&tick To Desktop"),
-                             &TMainForm::StickToDesktopClick, OptionItem);
-    AlwaysOnTop = AddItem(PopupMenu, QStringLiteral("A&lways On Top"), &TMainForm::AlwaysOnTopClick,
-                          OptionItem);
-    HideTrayIcon = AddItem(PopupMenu, QStringLiteral("&Hide Tray Icon"),
-                           &TMainForm::HideTrayIconClick, OptionItem);
+    RunStartup = AddItem(PopupMenu, tr("&Run This Clock At Startup"), &TMainForm::RunStartupClick,
+                         OptionItem);
+    StickToDesktop =
+        AddItem(PopupMenu, tr("S&tick To Desktop"), &TMainForm::StickToDesktopClick, OptionItem);
+    AlwaysOnTop =
+        AddItem(PopupMenu, tr("A&lways On Top"), &TMainForm::AlwaysOnTopClick, OptionItem);
+    HideTrayIcon =
+        AddItem(PopupMenu, tr("&Hide Tray Icon"), &TMainForm::HideTrayIconClick, OptionItem);
 
     PopupMenu->addSeparator();
-    About1 = AddItem(PopupMenu, QStringLiteral("A&bout..."), &TMainForm::About1Click, 4);
-    Exit = AddItem(PopupMenu, QStringLiteral("E&xit"), &TMainForm::ExitClick, 2);
+    About1 = AddItem(PopupMenu, tr("A&bout..."), &TMainForm::About1Click, 4);
+    Exit = AddItem(PopupMenu, tr("E&xit"), &TMainForm::ExitClick, 2);
     Exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     addAction(Exit); // the shortcut works on the clock window, not only in the open menu
 }
@@ -274,8 +271,8 @@ void TMainForm::ClockItemClick(QAction* item) {
     item->setChecked(true);
     ClockIndex = item->data().toInt();
     ClockKey = store::keys::ClockKey(ClockIndex);
-    TrayIcon->SetHint(QStringLiteral("Clock %1").arg(ClockIndex + 1));
-    setAccessibleName(QStringLiteral("Korvane5, Clock %1").arg(ClockIndex + 1));
+    TrayIcon->SetHint(tr("Clock %1").arg(ClockIndex + 1));
+    setAccessibleName(tr("Korvane5, Clock %1").arg(ClockIndex + 1));
     LoadSettings();
     // A clock never saved before explains itself, once the window is there.
     HintPending = FirstStart;
@@ -300,7 +297,7 @@ void TMainForm::Tell(const QString& body) {
     HintPending = false;
     // The desktop's notification service first; without one the tray's balloon, while the
     // icon is shown; without either, nothing.
-    const QString summary = QStringLiteral("Clock %1").arg(ClockIndex + 1);
+    const QString summary = tr("Clock %1").arg(ClockIndex + 1);
     Notifier->Send({QStringLiteral("Korvane5"), QStringLiteral("korvane5"), summary, body},
                    [tray = QPointer<TTrayIcon>(TrayIcon), summary, body](bool taken) {
                        if (!taken && tray)

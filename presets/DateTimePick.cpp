@@ -53,13 +53,17 @@ TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     PresetsBox = ui->PresetsBox;
 
     widgets::SetupDialog(this, {281, 149}, widgets::TTitleButtons::CloseBox);
+    widgets::FitLabel(Label1, DatePicker);
+    widgets::FitLabel(Label2, TimePicker);
+    widgets::FitLabel(Label3, PresetsBox);
+    widgets::FitButtonRow({OKButton, CancelButton});
 
     DatePicker->SetKind(TDateTimePicker::TKind::Date);
     TimePicker->SetKind(TDateTimePicker::TKind::Time);
     DatePicker->SetDateTime(InitialDate());
     TimePicker->SetDateTime(InitialTime());
 
-    PresetsBox->addItem(QStringLiteral("Click to get dates..."));
+    PresetsBox->addItem(tr("Click to get dates..."));
     PresetsBox->setCurrentIndex(0);
     PresetsBox->OnDropDown = [this] {
         // An opening while a fetch waits is ignored; the list opens when that one ends.
@@ -106,16 +110,16 @@ void TDateTimePickForm::PresetsBoxDropDown() {
     if (PresetsLoaded || HTTP->Busy())
         return;
     PresetDates.clear();
-    ShowSingleItem(QStringLiteral("Connecting..."));
+    ShowSingleItem(tr("Connecting..."));
     QString failure;
     try {
         const std::string body = HTTP->Get(site::BaseUrl() + site::DatesFileName);
         if (!LoadPresets(TrimBody(body)))
-            failure = QStringLiteral("Unrecognized response format!");
+            failure = tr("Unrecognized response format!");
     } catch (const SocketError&) {
-        failure = QStringLiteral("Error connecting!");
+        failure = tr("Error connecting!");
     } catch (const NetworkError&) {
-        failure = QStringLiteral("Error downloading!");
+        failure = tr("Error downloading!");
     }
     if (!failure.isEmpty()) {
         ShowSingleItem(failure);

@@ -160,12 +160,12 @@ void TTrayIcon::SetVisible(bool value) {
     FVisible = value;
     if (value) {
         if (!FShell->Add(Data))
-            throw ETrayIconError(QStringLiteral("Cannot Create System Shell Notification Icon"));
+            throw ETrayIconError(tr("Cannot Create System Shell Notification Icon"));
         Hide = true;
         InstallHook(true);
     } else {
         if (!FShell->Delete())
-            throw ETrayIconError(QStringLiteral("Cannot Remove System Shell Notification Icon"));
+            throw ETrayIconError(tr("Cannot Remove System Shell Notification Icon"));
         Hide = false;
         InstallHook(false);
     }

@@ -85,6 +85,7 @@ TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QS
     GetSkins = ui->GetSkins;
 
     widgets::SetupDialog(this, {351, 248}, widgets::TTitleButtons::None);
+    widgets::FitButtonColumn({OKButton, CancelButton, Spacer, RefreshButton, GetSkins}, TreeView);
 
     for (int i = 0; i < 9; ++i)
         ImageList << widgets::ResourcePicture(QStringLiteral(":/images/tree%1.png").arg(i),
@@ -240,7 +241,7 @@ void TSkinChooserForm::FocusTree() {
 }
 
 void TSkinChooserForm::ShowSearchError() {
-    widgets::ShowMessage(QStringLiteral("Error searching for skins."));
+    widgets::ShowMessage(tr("Error searching for skins."));
 }
 
 void TSkinChooserForm::TreeViewChanging(QTreeWidgetItem* item) {

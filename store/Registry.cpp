@@ -3,6 +3,7 @@
 
 #include "common/Errors.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <cstring>
 
@@ -43,7 +44,8 @@ QStringList TRegistry::GetValueNames() {
 }
 
 void TRegistry::ReadError(const QString& name) {
-    throw common::EException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    throw common::EException(
+        QCoreApplication::translate("TRegistry", "Invalid data type for '%1'").arg(name));
 }
 
 TStoredValue TRegistry::Fetch(const QString& name, qsizetype bufferSize) {
@@ -51,7 +53,8 @@ TStoredValue TRegistry::Fetch(const QString& name, qsizetype bufferSize) {
     if (Current)
         v = Db->Value(*Current, name);
     if (!v || v->DataSize() > bufferSize)
-        throw common::EException(QStringLiteral("Failed to get data for '%1'").arg(name));
+        throw common::EException(
+            QCoreApplication::translate("TRegistry", "Failed to get data for '%1'").arg(name));
     return *v;
 }
 
@@ -85,7 +88,8 @@ QString TRegistry::ReadString(const QString& name) {
 
 void TRegistry::RequireWritable(const QString& name) {
     if (!Current || ReadOnly)
-        throw common::EException(QStringLiteral("Failed to set data for '%1'").arg(name));
+        throw common::EException(
+            QCoreApplication::translate("TRegistry", "Failed to set data for '%1'").arg(name));
 }
 
 void TRegistry::WriteValue(const TStoredValue& value) {

@@ -3,6 +3,7 @@
 
 #include "common/Errors.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
@@ -246,7 +247,7 @@ std::optional<TStoredValue> ParseData(const QString& data, bool unicode, QString
         qsizetype pos = 0;
         const std::optional<QString> text = ReadQuoted(d, pos);
         if (!text || pos != d.size()) {
-            *error = QStringLiteral("unterminated string");
+            *error = QCoreApplication::translate("regfile", "unterminated string");
             return std::nullopt;
         }
         v.Type = vtString;
@@ -258,7 +259,8 @@ std::optional<TStoredValue> ParseData(const QString& data, bool unicode, QString
         bool ok = false;
         const quint32 value = digits.toUInt(&ok, 16);
         if (!ok || digits.isEmpty() || digits.size() > 8 || digits.startsWith(QLatin1Char('+'))) {
-            *error = QStringLiteral("a dword needs 1 to 8 hexadecimal digits");
+            *error =
+                QCoreApplication::translate("regfile", "a dword needs 1 to 8 hexadecimal digits");
             return std::nullopt;
         }
         v.Type = vtInteger;
@@ -269,7 +271,7 @@ std::optional<TStoredValue> ParseData(const QString& data, bool unicode, QString
     if (d.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
         const qsizetype colon = d.indexOf(QLatin1Char(':'));
         if (colon < 0) {
-            *error = QStringLiteral("hex data needs a colon");
+            *error = QCoreApplication::translate("regfile", "hex data needs a colon");
             return std::nullopt;
         }
         const QString kind = d.left(colon).mid(3);
@@ -279,13 +281,15 @@ std::optional<TStoredValue> ParseData(const QString& data, bool unicode, QString
             if (kind.size() < 3 || !kind.startsWith(QLatin1Char('(')) ||
                 !kind.endsWith(QLatin1Char(')')) ||
                 (type = kind.mid(1, kind.size() - 2).toInt(&ok, 16), !ok) || type < 0) {
-                *error = QStringLiteral("unknown value type \"%1\"").arg(d.left(colon));
+                *error = QCoreApplication::translate("regfile", "unknown value type \"%1\"")
+                             .arg(d.left(colon));
                 return std::nullopt;
             }
         }
         const std::optional<QByteArray> bytes = ParseHexBytes(d.mid(colon + 1));
         if (!bytes) {
-            *error = QStringLiteral("hex data must be bytes of two hexadecimal digits");
+            *error = QCoreApplication::translate(
+                "regfile", "hex data must be bytes of two hexadecimal digits");
             return std::nullopt;
         }
         v.Type = type;
@@ -298,7 +302,7 @@ std::optional<TStoredValue> ParseData(const QString& data, bool unicode, QString
         }
         return v;
     }
-    *error = QStringLiteral("unknown value data \"%1\"").arg(d.left(20));
+    *error = QCoreApplication::translate("regfile", "unknown value data \"%1\"").arg(d.left(20));
     return std::nullopt;
 }
 
@@ -351,7 +355,8 @@ TImportError Error(int line, const QString& message) {
 // A key line, "[HKEY_CURRENT_USER\path]" or "[-HKEY_CURRENT_USER\path]".
 std::variant<TKeyOp, TImportError> ParseKeyLine(const TLine& line, const QString& text) {
     if (!text.endsWith(QLatin1Char(']')))
-        return Error(line.Number, QStringLiteral("a key line must end with \"]\""));
+        return Error(line.Number,
+                     QCoreApplication::translate("regfile", "a key line must end with \"]\""));
     QString path = text.mid(1, text.size() - 2);
     const bool remove = path.startsWith(QLatin1Char('-'));
     if (remove)
@@ -359,12 +364,15 @@ std::variant<TKeyOp, TImportError> ParseKeyLine(const TLine& line, const QString
     const QStringList parts = TSettingsStore::SplitPath(path);
     if (parts.isEmpty() || parts.first().compare(Hive, Qt::CaseInsensitive) != 0)
         return Error(line.Number,
-                     QStringLiteral("only keys below HKEY_CURRENT_USER can be imported"));
+                     QCoreApplication::translate(
+                         "regfile", "only keys below HKEY_CURRENT_USER can be imported"));
     if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
-        return Error(line.Number, QStringLiteral("a key name cannot hold control characters"));
+        return Error(line.Number, QCoreApplication::translate(
+                                      "regfile", "a key name cannot hold control characters"));
     const QString relative = parts.mid(1).join(QLatin1Char('\\'));
     if (remove && relative.isEmpty())
-        return Error(line.Number, QStringLiteral("the whole hive cannot be deleted"));
+        return Error(line.Number,
+                     QCoreApplication::translate("regfile", "the whole hive cannot be deleted"));
     return TKeyOp{relative, remove};
 }
 
@@ -378,16 +386,19 @@ std::variant<TValueOp, TImportError> ParseValueLine(const TLine& line, const QSt
     } else {
         const std::optional<QString> quoted = ReadQuoted(text, pos);
         if (!quoted)
-            return Error(line.Number, QStringLiteral("expected a key in brackets or a value "
+            return Error(line.Number, QCoreApplication::translate(
+                                          "regfile", "expected a key in brackets or a value "
                                                      "name in double quotes"));
         name = *quoted;
     }
     while (pos < text.size() && text[pos].isSpace())
         ++pos;
     if (pos >= text.size() || text[pos] != QLatin1Char('='))
-        return Error(line.Number, QStringLiteral("expected \"=\" after the value name"));
+        return Error(line.Number,
+                     QCoreApplication::translate("regfile", "expected \"=\" after the value name"));
     if (!inKey)
-        return Error(line.Number, QStringLiteral("a value must follow a key line"));
+        return Error(line.Number,
+                     QCoreApplication::translate("regfile", "a value must follow a key line"));
     const QString data = text.mid(pos + 1).trimmed();
     if (data == QLatin1String("-"))
         return TValueOp{TStoredValue{name, vtNone, {}}, true};
@@ -405,12 +416,12 @@ std::variant<std::vector<TOp>, TImportError> ParseFile(const std::vector<TLine>&
     while (at < lines.size() && lines[at].Text.trimmed().isEmpty())
         ++at;
     if (at == lines.size())
-        return Error(0, QStringLiteral("the file is empty"));
+        return Error(0, QCoreApplication::translate("regfile", "the file is empty"));
     const QString header = lines[at].Text.trimmed();
     if (header != Header5 && header != Header4)
         return Error(lines[at].Number,
-                     QStringLiteral("not a registry export: the first line must be \"%1\" or "
-                                    "\"%2\"")
+                     QCoreApplication::translate("regfile", "not a registry export: the first line "
+                                                            "must be \"%1\" or \"%2\"")
                          .arg(Header5, Header4));
     const bool unicode = header == Header5;
 

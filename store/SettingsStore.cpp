@@ -4,6 +4,7 @@
 #include "common/Errors.h"
 #include "platform/Environment.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -127,8 +128,9 @@ void TSettingsStore::Open() {
         if (result == TOpenResult::Ok) {
             if (ReadOnly)
                 AddNotice(TNotice::Unwritable,
-                          QStringLiteral("The settings store %1 can only be read (%2): what "
-                                         "you change is not kept.")
+                          QCoreApplication::translate(
+                              "TSettingsStore", "The settings store %1 can only be read (%2): what "
+                                                "you change is not kept.")
                               .arg(File, FReadOnlyReason));
             return;
         }
@@ -149,8 +151,10 @@ sqlite3* TSettingsStore::Connection() {
         throw EStoreError(QStringLiteral("Settings store %1: another program holds it").arg(File),
                           true);
     AddNotice(TNotice::Unreadable,
-              QStringLiteral("The settings store %1 could not be opened (%2). The clock shows "
-                             "its defaults and writes nothing over what it could not read.")
+              QCoreApplication::translate(
+                  "TSettingsStore",
+                  "The settings store %1 could not be opened (%2). The clock shows "
+                  "its defaults and writes nothing over what it could not read.")
                   .arg(File, LastError));
     throw EStoreError(
         QStringLiteral("Settings store %1: cannot be opened: %2").arg(File, LastError), false);
@@ -288,8 +292,10 @@ void TSettingsStore::KeepAside() {
         if (QFileInfo::exists(File + QLatin1String(suffix)))
             QFile::rename(File + QLatin1String(suffix), aside + QLatin1String(suffix));
     AddNotice(TNotice::Damaged,
-              QStringLiteral("The settings store %1 could not be read. It was kept as %2 and "
-                             "a fresh store was started.")
+              QCoreApplication::translate(
+                  "TSettingsStore",
+                  "The settings store %1 could not be read. It was kept as %2 and "
+                  "a fresh store was started.")
                   .arg(File, aside));
 }
 
@@ -320,13 +326,17 @@ EStoreError TSettingsStore::Failure(const char* what, bool writing) {
     // once.
     if (!held && writing)
         AddNotice(TNotice::Unwritable,
-                  QStringLiteral("The settings store %1 cannot be written (%2): what you change "
-                                 "is not kept.")
+                  QCoreApplication::translate(
+                      "TSettingsStore",
+                      "The settings store %1 cannot be written (%2): what you change "
+                      "is not kept.")
                       .arg(File, detail));
     else if (!held)
         AddNotice(TNotice::Unreadable,
-                  QStringLiteral("The settings store %1 could not be read (%2). The clock shows "
-                                 "its defaults and writes nothing over what it could not read.")
+                  QCoreApplication::translate(
+                      "TSettingsStore",
+                      "The settings store %1 could not be read (%2). The clock shows "
+                      "its defaults and writes nothing over what it could not read.")
                       .arg(File, detail));
     return EStoreError(QStringLiteral("Settings store: %1: %2").arg(QLatin1String(what), detail),
                        held);

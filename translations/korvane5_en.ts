@@ -25,4 +25,21 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TMainForm</name>
+    <message numerus="yes">
+        <source>&amp;%n Minutes</source>
+        <translation>
+            <numerusform>&amp;%n Minute</numerusform>
+            <numerusform>&amp;%n Minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n Percent</source>
+        <translation>
+            <numerusform>&amp;%n Percent</numerusform>
+            <numerusform>&amp;%n Percent</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/DialogFrame.h"
 
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "platform/X11Window.h"
 
 #include <QEvent>
@@ -82,6 +86,41 @@ void SetupDialog(QWidget* dialog, QSize clientSize, TTitleButtons buttons) {
     dialog->setFont(font);
     dialog->installEventFilter(new TDialogPlacer(dialog, buttons));
     ReleaseWhenHidden(dialog);
+}
+
+int TextWidthNeeded(const QWidget* control) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return QFontMetrics(button->font()).size(Qt::TextShowMnemonic, button->text()).width() + 8;
+    return control->sizeHint().width();
+}
+
+void FitLabel(QWidget* label, QWidget* field) {
+    const int extra = TextWidthNeeded(label) - label->width();
+    if (extra <= 0)
+        return;
+    label->resize(label->width() + extra, label->height());
+    field->setGeometry(field->x() + extra, field->y(), field->width() - extra, field->height());
+}
+
+void FitButtonColumn(const QList<QWidget*>& buttons, QWidget* left) {
+    int extra = 0;
+    for (const QWidget* button : buttons)
+        extra = std::max(extra, TextWidthNeeded(button) - button->width());
+    if (extra <= 0)
+        return;
+    for (QWidget* button : buttons)
+        button->setGeometry(button->x() - extra, button->y(), button->width() + extra,
+                            button->height());
+    left->resize(left->width() - extra, left->height());
+}
+
+void FitButtonRow(const QList<QWidget*>& buttons) {
+    for (QWidget* button : buttons) {
+        const int extra = TextWidthNeeded(button) - button->width();
+        if (extra > 0)
+            button->setGeometry(button->x() - extra / 2, button->y(), button->width() + extra,
+                                button->height());
+    }
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -70,7 +70,9 @@ class Package(unittest.TestCase):
         self.assertIn(DESKTOP, self.files)
         for kit in ("/usr/bin/korvane5-skin", "/usr/share/man/man1/korvane5-skin.1.gz",
                     "/usr/share/doc/korvane5/skins.txt",
-                    "/usr/share/korvane5/Skins/Default/Back@2x.bmp"):
+                    "/usr/share/korvane5/Skins/Default/Back@2x.bmp",
+                    "/usr/share/korvane5/translations/korvane5_de.qm",
+                    "/usr/share/korvane5/translations/korvane5_en.qm"):
             self.assertIn(kit, self.files)
         # The installed kit finds every installed skin fine.
         checked = run(["/usr/bin/korvane5-skin", "check", "--strict", "/usr/share/korvane5/Skins"])

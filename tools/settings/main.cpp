@@ -6,6 +6,7 @@
 #include "store/RegistryFile.h"
 #include "store/SettingsStore.h"
 
+#include "platform/Translations.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
@@ -19,7 +20,13 @@ using namespace store;
 
 namespace {
 
-const char* const Usage =
+// The tool's texts go through Qt's translation system under this name.
+class TSettingsTool {
+    Q_DECLARE_TR_FUNCTIONS(TSettingsTool)
+};
+
+const char* const Usage = QT_TRANSLATE_NOOP(
+    "TSettingsTool",
     "usage: korvane5-settings export [KEY]\n"
     "       korvane5-settings import FILE          (- reads standard input)\n"
     "       korvane5-settings get KEY NAME\n"
@@ -29,7 +36,7 @@ const char* const Usage =
     "Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/\n"
     "settings.db), in the text form of registry exports.\n"
     "KEY is a path such as Software\\Korvane5\\0\\ (HKEY_CURRENT_USER\\ in front is allowed).\n"
-    "NAME @ stands for the key's unnamed value.\n";
+    "NAME @ stands for the key's unnamed value.\n");
 
 int Fail(const QString& message) {
     std::fprintf(stderr, "korvane5-settings: %s\n", message.toLocal8Bit().constData());
@@ -37,7 +44,8 @@ int Fail(const QString& message) {
 }
 
 int UsageError(const QString& message) {
-    std::fprintf(stderr, "korvane5-settings: %s\n%s", message.toLocal8Bit().constData(), Usage);
+    std::fprintf(stderr, "korvane5-settings: %s\n%s", message.toLocal8Bit().constData(),
+                 TSettingsTool::tr(Usage).toLocal8Bit().constData());
     return 2;
 }
 
@@ -55,7 +63,7 @@ std::optional<QString> KeyArg(const QString& arg) {
 
 std::optional<TStoredValue> ValueFromOptions(const QStringList& args, QString* error) {
     if (args.size() != 2) {
-        *error = QStringLiteral("set needs exactly one of --dword, --binary, --string");
+        *error = TSettingsTool::tr("set needs exactly one of --dword, --binary, --string");
         return std::nullopt;
     }
     const QString& kind = args[0];
@@ -68,7 +76,7 @@ std::optional<TStoredValue> ValueFromOptions(const QStringList& args, QString* e
                        ? text.mid(2).toLongLong(&ok, 16)
                        : text.toLongLong(&ok, 10);
         if (!ok || n < -2147483648LL || n > 4294967295LL) {
-            *error = QStringLiteral("--dword takes a 32-bit number, decimal or 0x hexadecimal");
+            *error = TSettingsTool::tr("--dword takes a 32-bit number, decimal or 0x hexadecimal");
             return std::nullopt;
         }
         return regfile::ParseData(
@@ -79,13 +87,13 @@ std::optional<TStoredValue> ValueFromOptions(const QStringList& args, QString* e
         digits.remove(QRegularExpression(QStringLiteral("[\\s,:]")));
         if (digits.size() % 2 != 0 ||
             !QRegularExpression(QStringLiteral("^[0-9A-Fa-f]*$")).match(digits).hasMatch()) {
-            *error = QStringLiteral("--binary takes pairs of hexadecimal digits");
+            *error = TSettingsTool::tr("--binary takes pairs of hexadecimal digits");
             return std::nullopt;
         }
         TStoredValue v{{}, vtBinary, QByteArray::fromHex(digits.toLatin1())};
         return v;
     }
-    *error = QStringLiteral("unknown option %1").arg(kind);
+    *error = TSettingsTool::tr("unknown option %1").arg(kind);
     return std::nullopt;
 }
 
@@ -108,46 +116,47 @@ std::optional<QByteArray> ReadImportFile(const QString& name, QString* why) {
 // The commands. args: the command line after the command's name.
 int Export(TSettingsStore& store, const QStringList& args) {
     if (args.size() > 1)
-        return UsageError(QStringLiteral("export takes at most one key"));
+        return UsageError(TSettingsTool::tr("export takes at most one key"));
     const QString key = args.value(0);
     if (!KeyArg(key))
-        return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
+        return Fail(TSettingsTool::tr("only keys of HKEY_CURRENT_USER are kept here"));
     const std::optional<QString> text = regfile::Export(store, key);
     if (!text)
-        return Fail(QStringLiteral("no key %1").arg(key));
+        return Fail(TSettingsTool::tr("no key %1").arg(key));
     Print(*text);
     return 0;
 }
 
 int Import(TSettingsStore& store, const QStringList& args) {
     if (args.size() != 1)
-        return UsageError(QStringLiteral("import takes one file"));
+        return UsageError(TSettingsTool::tr("import takes one file"));
     QString why;
     const std::optional<QByteArray> bytes = ReadImportFile(args[0], &why);
     if (!bytes)
-        return Fail(QStringLiteral("cannot read %1: %2 (nothing was changed)").arg(args[0], why));
+        return Fail(
+            TSettingsTool::tr("cannot read %1: %2 (nothing was changed)").arg(args[0], why));
     const std::optional<regfile::TImportError> error = regfile::Import(store, *bytes);
     if (!error)
         return 0;
     const QString where = error->Line > 0 ? QStringLiteral("%1:%2: ").arg(args[0]).arg(error->Line)
                                           : args[0] + QStringLiteral(": ");
-    return Fail(where + error->Message + QStringLiteral(" (nothing was changed)"));
+    return Fail(where + error->Message + TSettingsTool::tr(" (nothing was changed)"));
 }
 
 int Get(TSettingsStore& store, const QString& key, const QStringList& args) {
     if (args.size() != 2)
-        return UsageError(QStringLiteral("get takes a key and a value name"));
+        return UsageError(TSettingsTool::tr("get takes a key and a value name"));
     const std::optional<TKeyId> id = store.FindKey(key);
     const std::optional<TStoredValue> v = id ? store.Value(*id, ValueName(args[1])) : std::nullopt;
     if (!v)
-        return Fail(QStringLiteral("no value %1 in %2").arg(args[1], args[0]));
+        return Fail(TSettingsTool::tr("no value %1 in %2").arg(args[1], args[0]));
     Print(regfile::FormatData(*v) + QLatin1Char('\n'));
     return 0;
 }
 
 int Set(TSettingsStore& store, const QString& key, const QStringList& args) {
     if (args.size() < 2)
-        return UsageError(QStringLiteral("set takes a key, a value name and the data"));
+        return UsageError(TSettingsTool::tr("set takes a key, a value name and the data"));
     QString error;
     std::optional<TStoredValue> v = ValueFromOptions(args.mid(2), &error);
     if (!v)
@@ -163,17 +172,17 @@ int Set(TSettingsStore& store, const QString& key, const QStringList& args) {
 
 int Delete(TSettingsStore& store, const QString& key, const QStringList& args) {
     if (args.size() > 2)
-        return UsageError(QStringLiteral("delete takes a key and at most one value name"));
+        return UsageError(TSettingsTool::tr("delete takes a key and at most one value name"));
     TRegistry reg(store);
     if (args.size() == 1) {
         if (key.isEmpty())
-            return Fail(QStringLiteral("the whole store cannot be deleted"));
+            return Fail(TSettingsTool::tr("the whole store cannot be deleted"));
         if (!reg.DeleteKey(key))
-            return Fail(QStringLiteral("no key %1").arg(args[0]));
+            return Fail(TSettingsTool::tr("no key %1").arg(args[0]));
         return 0;
     }
     if (!reg.OpenKey(key, false) || !reg.DeleteValue(ValueName(args[1])))
-        return Fail(QStringLiteral("no value %1 in %2").arg(args[1], args[0]));
+        return Fail(TSettingsTool::tr("no value %1 in %2").arg(args[1], args[0]));
     return 0;
 }
 
@@ -185,25 +194,25 @@ int KeyCommand(TSettingsStore& store, const QString& command, const QStringList&
     const auto it = std::find_if(std::begin(commands), std::end(commands),
                                  [&](const auto& c) { return command == QLatin1String(c.first); });
     if (it == std::end(commands))
-        return UsageError(QStringLiteral("unknown command %1").arg(command));
+        return UsageError(TSettingsTool::tr("unknown command %1").arg(command));
     if (args.isEmpty())
-        return UsageError(QStringLiteral("%1 needs a key").arg(command));
+        return UsageError(TSettingsTool::tr("%1 needs a key").arg(command));
     const std::optional<QString> key = KeyArg(args[0]);
     if (!key)
-        return Fail(QStringLiteral("only keys of HKEY_CURRENT_USER are kept here"));
+        return Fail(TSettingsTool::tr("only keys of HKEY_CURRENT_USER are kept here"));
     const QStringList parts = TSettingsStore::SplitPath(*key);
     if (!std::all_of(parts.begin(), parts.end(), TSettingsStore::ValidKeyName))
-        return Fail(QStringLiteral("a key name cannot hold line breaks or other control "
-                                   "characters"));
+        return Fail(TSettingsTool::tr("a key name cannot hold line breaks or other control "
+                                      "characters"));
     return it->second(store, *key, args);
 }
 
 int Run(const QStringList& args) {
     if (args.isEmpty())
-        return UsageError(QStringLiteral("no command given"));
+        return UsageError(TSettingsTool::tr("no command given"));
     const QString command = args[0];
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        std::fputs(Usage, stdout);
+        std::fputs(TSettingsTool::tr(Usage).toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (command == QLatin1String("--version")) {
@@ -221,8 +230,8 @@ int Run(const QStringList& args) {
     const bool changes = command == QLatin1String("import") || command == QLatin1String("set") ||
                          command == QLatin1String("delete");
     if (changes && store.IsReadOnly())
-        return Fail(QStringLiteral("the settings store %1 can only be read (%2); nothing was "
-                                   "changed")
+        return Fail(TSettingsTool::tr("the settings store %1 can only be read (%2); nothing was "
+                                      "changed")
                         .arg(store.FilePath(), store.ReadOnlyReason()));
     if (command == QLatin1String("export"))
         return Export(store, args.mid(1));
@@ -235,6 +244,7 @@ int Run(const QStringList& args) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    platform::LoadTranslations();
     try {
         return Run(QCoreApplication::arguments().mid(1));
     } catch (const std::exception& e) {

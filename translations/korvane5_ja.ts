@@ -1,0 +1,427 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>Countdown</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n 時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>残り 1 分未満</translation>
+    </message>
+    <message>
+        <source>The countdown has ended.</source>
+        <translation>カウントダウンが終了しました。</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of the parts</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the other parts</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the parts</comment>
+        <translation>残り %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimePickForm</name>
+    <message>
+        <source>Choose Date/Time</source>
+        <translation>日付と時刻の選択</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日付:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>時刻:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>プリセット:</translation>
+    </message>
+    <message>
+        <source>Click to get dates...</source>
+        <translation>クリックして日付を取得...</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>接続中...</translation>
+    </message>
+    <message>
+        <source>Unrecognized response format!</source>
+        <translation>応答の形式を認識できません</translation>
+    </message>
+    <message>
+        <source>Error connecting!</source>
+        <translation>接続エラー</translation>
+    </message>
+    <message>
+        <source>Error downloading!</source>
+        <translation>ダウンロードエラー</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Korvane5 Clock %1</source>
+        <translation>Korvane5 時計 %1</translation>
+    </message>
+    <message>
+        <source>Select &amp;Clock</source>
+        <translation>時計を選択(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Clock %1</source>
+        <translation>時計 %1</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Date/Time...</source>
+        <translation>日付と時刻を選択(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Skin...</source>
+        <translation>スキンを選択(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>R&amp;andom Skin Change Time</source>
+        <translation>スキンのランダム変更間隔(&amp;A)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n Minutes</source>
+        <translation>
+            <numerusform>&amp;%n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Opacity</source>
+        <translation>不透明度(&amp;O)</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n Percent</source>
+        <translation>
+            <numerusform>&amp;%n%</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Run This Clock At Startup</source>
+        <translation>ログイン時にこの時計を起動(&amp;R)</translation>
+    </message>
+    <message>
+        <source>S&amp;tick To Desktop</source>
+        <translation>デスクトップに固定(&amp;T)</translation>
+    </message>
+    <message>
+        <source>A&amp;lways On Top</source>
+        <translation>常に手前に表示(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Tray Icon</source>
+        <translation>トレイアイコンを隠す(&amp;H)</translation>
+    </message>
+    <message>
+        <source>A&amp;bout...</source>
+        <translation>バージョン情報(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Korvane5, Clock %1</source>
+        <translation>Korvane5 - 時計 %1</translation>
+    </message>
+    <message>
+        <source>Right-click the clock to choose the moment to count down to.</source>
+        <translation>時計を右クリックして、カウントダウンする日時を選択してください。</translation>
+    </message>
+    <message>
+        <source>The countdown to %1 %2 has ended.</source>
+        <translation>%1 %2 までのカウントダウンが終了しました。</translation>
+    </message>
+</context>
+<context>
+    <name>TRegistry</name>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>「%1」のデータ型が無効です</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>「%1」のデータを取得できませんでした</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>「%1」のデータを設定できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsStore</name>
+    <message>
+        <source>The settings store %1 can only be read (%2): what you change is not kept.</source>
+        <translation>設定ファイル %1 は読み取り専用です (%2)。変更内容は保存されません。</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be opened (%2). The clock shows its defaults and writes nothing over what it could not read.</source>
+        <translation>設定ファイル %1 を開けませんでした (%2)。時計は既定の設定で表示され、読み取れなかった内容は上書きされません。</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be read. It was kept as %2 and a fresh store was started.</source>
+        <translation>設定ファイル %1 を読み取れませんでした。元のファイルは %2 として保存され、新しい設定ファイルが作成されました。</translation>
+    </message>
+    <message>
+        <source>The settings store %1 cannot be written (%2): what you change is not kept.</source>
+        <translation>設定ファイル %1 に書き込めません (%2)。変更内容は保存されません。</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be read (%2). The clock shows its defaults and writes nothing over what it could not read.</source>
+        <translation>設定ファイル %1 を読み取れませんでした (%2)。時計は既定の設定で表示され、読み取れなかった内容は上書きされません。</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsTool</name>
+    <message>
+        <source>usage: korvane5-settings export [KEY]
+       korvane5-settings import FILE          (- reads standard input)
+       korvane5-settings get KEY NAME
+       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+       korvane5-settings delete KEY [NAME]
+       korvane5-settings --help | --version
+Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
+settings.db), in the text form of registry exports.
+KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
+NAME @ stands for the key&apos;s unnamed value.
+</source>
+        <translation>使用法: korvane5-settings export [KEY]
+        korvane5-settings import FILE          (- は標準入力から読み込み)
+        korvane5-settings get KEY NAME
+        korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+        korvane5-settings delete KEY [NAME]
+        korvane5-settings --help | --version
+Korvane5 の時計の設定 ($XDG_CONFIG_HOME/korvane5/
+settings.db) を、レジストリ エクスポートのテキスト形式で参照・修復します。
+KEY は Software\Korvane5\0\ のようなパスです (先頭に HKEY_CURRENT_USER\ を付けてもかまいません)。
+NAME に @ を指定すると、キーの名前のない値を表します。
+</translation>
+    </message>
+    <message>
+        <source>set needs exactly one of --dword, --binary, --string</source>
+        <translation>set には --dword、--binary、--string のいずれか 1 つだけを指定してください</translation>
+    </message>
+    <message>
+        <source>--dword takes a 32-bit number, decimal or 0x hexadecimal</source>
+        <translation>--dword には 32 ビットの数値 (10 進数、または 0x で始まる 16 進数) を指定します</translation>
+    </message>
+    <message>
+        <source>--binary takes pairs of hexadecimal digits</source>
+        <translation>--binary には 2 桁ずつの 16 進数を指定します</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>export takes at most one key</source>
+        <translation>export に指定できるキーは 1 つまでです</translation>
+    </message>
+    <message>
+        <source>only keys of HKEY_CURRENT_USER are kept here</source>
+        <translation>ここで扱えるのは HKEY_CURRENT_USER のキーだけです</translation>
+    </message>
+    <message>
+        <source>no key %1</source>
+        <translation>キー %1 がありません</translation>
+    </message>
+    <message>
+        <source>import takes one file</source>
+        <translation>import にはファイルを 1 つ指定します</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 (nothing was changed)</source>
+        <translation>%1 を読み取れません: %2 (何も変更されていません)</translation>
+    </message>
+    <message>
+        <source> (nothing was changed)</source>
+        <translation> (何も変更されていません)</translation>
+    </message>
+    <message>
+        <source>get takes a key and a value name</source>
+        <translation>get にはキーと値の名前を指定します</translation>
+    </message>
+    <message>
+        <source>no value %1 in %2</source>
+        <translation>%2 に値 %1 がありません</translation>
+    </message>
+    <message>
+        <source>set takes a key, a value name and the data</source>
+        <translation>set にはキー、値の名前、データを指定します</translation>
+    </message>
+    <message>
+        <source>delete takes a key and at most one value name</source>
+        <translation>delete にはキーと、最大 1 つの値の名前を指定します</translation>
+    </message>
+    <message>
+        <source>the whole store cannot be deleted</source>
+        <translation>設定全体を削除することはできません</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>不明なコマンド %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a key</source>
+        <translation>%1 にはキーが必要です</translation>
+    </message>
+    <message>
+        <source>a key name cannot hold line breaks or other control characters</source>
+        <translation>キー名に改行やその他の制御文字を含めることはできません</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>コマンドが指定されていません</translation>
+    </message>
+    <message>
+        <source>the settings store %1 can only be read (%2); nothing was changed</source>
+        <translation>設定ファイル %1 は読み取り専用です (%2)。何も変更されていません</translation>
+    </message>
+</context>
+<context>
+    <name>TSkinChooserForm</name>
+    <message>
+        <source>Choose Skin</source>
+        <translation>スキンの選択</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>OK(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>更新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Get &amp;Skins...</source>
+        <translation>スキンを入手(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Error searching for skins.</source>
+        <translation>スキンの検索中にエラーが発生しました。</translation>
+    </message>
+</context>
+<context>
+    <name>TTrayIcon</name>
+    <message>
+        <source>Cannot Create System Shell Notification Icon</source>
+        <translation>通知領域にアイコンを作成できません</translation>
+    </message>
+    <message>
+        <source>Cannot Remove System Shell Notification Icon</source>
+        <translation>通知領域からアイコンを削除できません</translation>
+    </message>
+</context>
+<context>
+    <name>regfile</name>
+    <message>
+        <source>unterminated string</source>
+        <translation>文字列が閉じられていません</translation>
+    </message>
+    <message>
+        <source>a dword needs 1 to 8 hexadecimal digits</source>
+        <translation>dword には 1～8 桁の 16 進数が必要です</translation>
+    </message>
+    <message>
+        <source>hex data needs a colon</source>
+        <translation>hex データにはコロンが必要です</translation>
+    </message>
+    <message>
+        <source>unknown value type &quot;%1&quot;</source>
+        <translation>不明な値の型 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>hex data must be bytes of two hexadecimal digits</source>
+        <translation>hex データは 2 桁の 16 進数で表したバイトの並びでなければなりません</translation>
+    </message>
+    <message>
+        <source>unknown value data &quot;%1&quot;</source>
+        <translation>不明な値のデータ &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a key line must end with &quot;]&quot;</source>
+        <translation>キーの行は &quot;]&quot; で終わる必要があります</translation>
+    </message>
+    <message>
+        <source>only keys below HKEY_CURRENT_USER can be imported</source>
+        <translation>インポートできるのは HKEY_CURRENT_USER 以下のキーだけです</translation>
+    </message>
+    <message>
+        <source>a key name cannot hold control characters</source>
+        <translation>キー名に制御文字を含めることはできません</translation>
+    </message>
+    <message>
+        <source>the whole hive cannot be deleted</source>
+        <translation>ハイブ全体を削除することはできません</translation>
+    </message>
+    <message>
+        <source>expected a key in brackets or a value name in double quotes</source>
+        <translation>角かっこで囲んだキー、または二重引用符で囲んだ値の名前が必要です</translation>
+    </message>
+    <message>
+        <source>expected &quot;=&quot; after the value name</source>
+        <translation>値の名前の後に &quot;=&quot; が必要です</translation>
+    </message>
+    <message>
+        <source>a value must follow a key line</source>
+        <translation>値はキーの行の後に置く必要があります</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>not a registry export: the first line must be &quot;%1&quot; or &quot;%2&quot;</source>
+        <translation>レジストリのエクスポート ファイルではありません: 最初の行は &quot;%1&quot; または &quot;%2&quot; である必要があります</translation>
+    </message>
+</context>
+</TS>

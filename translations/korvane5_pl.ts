@@ -1,0 +1,437 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>Countdown</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n dzień</numerusform>
+            <numerusform>%n dni</numerusform>
+            <numerusform>%n dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n godzina</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Pozostała niecała minuta</translation>
+    </message>
+    <message>
+        <source>The countdown has ended.</source>
+        <translation>Odliczanie zakończyło się.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of the parts</comment>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the other parts</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the parts</comment>
+        <translation>Pozostało: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimePickForm</name>
+    <message>
+        <source>Choose Date/Time</source>
+        <translation>Wybór daty i godziny</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Godzina:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Wydarzenie:</translation>
+    </message>
+    <message>
+        <source>Click to get dates...</source>
+        <translation>Kliknij, aby pobrać daty...</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Łączenie...</translation>
+    </message>
+    <message>
+        <source>Unrecognized response format!</source>
+        <translation>Nierozpoznany format odpowiedzi!</translation>
+    </message>
+    <message>
+        <source>Error connecting!</source>
+        <translation>Błąd połączenia!</translation>
+    </message>
+    <message>
+        <source>Error downloading!</source>
+        <translation>Błąd pobierania!</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Korvane5 Clock %1</source>
+        <translation>Korvane5 – Zegar %1</translation>
+    </message>
+    <message>
+        <source>Select &amp;Clock</source>
+        <translation>Wybierz ze&amp;gar</translation>
+    </message>
+    <message>
+        <source>Clock %1</source>
+        <translation>Zegar %1</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Date/Time...</source>
+        <translation>Wybierz &amp;datę i godzinę...</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Skin...</source>
+        <translation>Wybierz &amp;skórkę...</translation>
+    </message>
+    <message>
+        <source>R&amp;andom Skin Change Time</source>
+        <translation>&amp;Czas losowej zmiany skórki</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n Minutes</source>
+        <translation>
+            <numerusform>&amp;%n minuta</numerusform>
+            <numerusform>&amp;%n minuty</numerusform>
+            <numerusform>&amp;%n minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Opacity</source>
+        <translation>&amp;Nieprzezroczystość</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n Percent</source>
+        <translation>
+            <numerusform>&amp;%n procent</numerusform>
+            <numerusform>&amp;%n procent</numerusform>
+            <numerusform>&amp;%n procent</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Run This Clock At Startup</source>
+        <translation>&amp;Uruchamiaj ten zegar po zalogowaniu</translation>
+    </message>
+    <message>
+        <source>S&amp;tick To Desktop</source>
+        <translation>&amp;Przypnij do pulpitu</translation>
+    </message>
+    <message>
+        <source>A&amp;lways On Top</source>
+        <translation>Zawsze na &amp;wierzchu</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Tray Icon</source>
+        <translation>Ukryj &amp;ikonę w zasobniku systemowym</translation>
+    </message>
+    <message>
+        <source>A&amp;bout...</source>
+        <translation>&amp;O programie...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>Korvane5, Clock %1</source>
+        <translation>Korvane5, Zegar %1</translation>
+    </message>
+    <message>
+        <source>Right-click the clock to choose the moment to count down to.</source>
+        <translation>Kliknij zegar prawym przyciskiem myszy, aby wybrać chwilę, do której ma odliczać.</translation>
+    </message>
+    <message>
+        <source>The countdown to %1 %2 has ended.</source>
+        <translation>Odliczanie zakończone: %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TRegistry</name>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Nieprawidłowy typ danych dla „%1”</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Nie udało się odczytać danych dla „%1”</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Nie udało się zapisać danych dla „%1”</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsStore</name>
+    <message>
+        <source>The settings store %1 can only be read (%2): what you change is not kept.</source>
+        <translation>Plik ustawień %1 jest dostępny tylko do odczytu (%2): wprowadzane zmiany nie zostaną zachowane.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be opened (%2). The clock shows its defaults and writes nothing over what it could not read.</source>
+        <translation>Nie udało się otworzyć pliku ustawień %1 (%2). Zegar używa ustawień domyślnych i nie nadpisuje danych, których nie udało się odczytać.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be read. It was kept as %2 and a fresh store was started.</source>
+        <translation>Nie udało się odczytać pliku ustawień %1. Zachowano go jako %2 i utworzono nowy plik ustawień.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 cannot be written (%2): what you change is not kept.</source>
+        <translation>Nie można zapisać pliku ustawień %1 (%2): wprowadzane zmiany nie zostaną zachowane.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be read (%2). The clock shows its defaults and writes nothing over what it could not read.</source>
+        <translation>Nie udało się odczytać pliku ustawień %1 (%2). Zegar używa ustawień domyślnych i nie nadpisuje danych, których nie udało się odczytać.</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsTool</name>
+    <message>
+        <source>usage: korvane5-settings export [KEY]
+       korvane5-settings import FILE          (- reads standard input)
+       korvane5-settings get KEY NAME
+       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+       korvane5-settings delete KEY [NAME]
+       korvane5-settings --help | --version
+Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
+settings.db), in the text form of registry exports.
+KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
+NAME @ stands for the key&apos;s unnamed value.
+</source>
+        <translation>użycie: korvane5-settings export [KEY]
+        korvane5-settings import FILE          (- czyta ze standardowego wejścia)
+        korvane5-settings get KEY NAME
+        korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+        korvane5-settings delete KEY [NAME]
+        korvane5-settings --help | --version
+Przegląda i naprawia ustawienia zegarów Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db) w tekstowym formacie eksportu rejestru.
+KEY to ścieżka, np. Software\Korvane5\0\ (przedrostek HKEY_CURRENT_USER\ jest dozwolony).
+NAME @ oznacza nienazwaną wartość klucza.
+</translation>
+    </message>
+    <message>
+        <source>set needs exactly one of --dword, --binary, --string</source>
+        <translation>set wymaga dokładnie jednej z opcji --dword, --binary, --string</translation>
+    </message>
+    <message>
+        <source>--dword takes a 32-bit number, decimal or 0x hexadecimal</source>
+        <translation>--dword przyjmuje liczbę 32-bitową, dziesiętną lub szesnastkową z przedrostkiem 0x</translation>
+    </message>
+    <message>
+        <source>--binary takes pairs of hexadecimal digits</source>
+        <translation>--binary przyjmuje pary cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>export takes at most one key</source>
+        <translation>export przyjmuje co najwyżej jeden klucz</translation>
+    </message>
+    <message>
+        <source>only keys of HKEY_CURRENT_USER are kept here</source>
+        <translation>przechowywane są tu tylko klucze HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>no key %1</source>
+        <translation>brak klucza %1</translation>
+    </message>
+    <message>
+        <source>import takes one file</source>
+        <translation>import przyjmuje jeden plik</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 (nothing was changed)</source>
+        <translation>nie można odczytać %1: %2 (niczego nie zmieniono)</translation>
+    </message>
+    <message>
+        <source> (nothing was changed)</source>
+        <translation> (niczego nie zmieniono)</translation>
+    </message>
+    <message>
+        <source>get takes a key and a value name</source>
+        <translation>get przyjmuje klucz i nazwę wartości</translation>
+    </message>
+    <message>
+        <source>no value %1 in %2</source>
+        <translation>brak wartości %1 w %2</translation>
+    </message>
+    <message>
+        <source>set takes a key, a value name and the data</source>
+        <translation>set przyjmuje klucz, nazwę wartości i dane</translation>
+    </message>
+    <message>
+        <source>delete takes a key and at most one value name</source>
+        <translation>delete przyjmuje klucz i co najwyżej jedną nazwę wartości</translation>
+    </message>
+    <message>
+        <source>the whole store cannot be deleted</source>
+        <translation>nie można usunąć wszystkich ustawień naraz</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>nieznane polecenie %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a key</source>
+        <translation>%1 wymaga klucza</translation>
+    </message>
+    <message>
+        <source>a key name cannot hold line breaks or other control characters</source>
+        <translation>nazwa klucza nie może zawierać znaków końca wiersza ani innych znaków sterujących</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>nie podano polecenia</translation>
+    </message>
+    <message>
+        <source>the settings store %1 can only be read (%2); nothing was changed</source>
+        <translation>plik ustawień %1 jest dostępny tylko do odczytu (%2); niczego nie zmieniono</translation>
+    </message>
+</context>
+<context>
+    <name>TSkinChooserForm</name>
+    <message>
+        <source>Choose Skin</source>
+        <translation>Wybór skórki</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>O&amp;dśwież</translation>
+    </message>
+    <message>
+        <source>Get &amp;Skins...</source>
+        <translation>Pobierz &amp;skórki...</translation>
+    </message>
+    <message>
+        <source>Error searching for skins.</source>
+        <translation>Błąd podczas wyszukiwania skórek.</translation>
+    </message>
+</context>
+<context>
+    <name>TTrayIcon</name>
+    <message>
+        <source>Cannot Create System Shell Notification Icon</source>
+        <translation>Nie można utworzyć ikony w zasobniku systemowym</translation>
+    </message>
+    <message>
+        <source>Cannot Remove System Shell Notification Icon</source>
+        <translation>Nie można usunąć ikony z zasobnika systemowego</translation>
+    </message>
+</context>
+<context>
+    <name>regfile</name>
+    <message>
+        <source>unterminated string</source>
+        <translation>niezakończony ciąg znaków</translation>
+    </message>
+    <message>
+        <source>a dword needs 1 to 8 hexadecimal digits</source>
+        <translation>dword wymaga od 1 do 8 cyfr szesnastkowych</translation>
+    </message>
+    <message>
+        <source>hex data needs a colon</source>
+        <translation>dane hex wymagają dwukropka</translation>
+    </message>
+    <message>
+        <source>unknown value type &quot;%1&quot;</source>
+        <translation>nieznany typ wartości &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>hex data must be bytes of two hexadecimal digits</source>
+        <translation>dane hex muszą składać się z bajtów po dwie cyfry szesnastkowe</translation>
+    </message>
+    <message>
+        <source>unknown value data &quot;%1&quot;</source>
+        <translation>nieznane dane wartości &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a key line must end with &quot;]&quot;</source>
+        <translation>wiersz klucza musi kończyć się znakiem &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>only keys below HKEY_CURRENT_USER can be imported</source>
+        <translation>importować można tylko klucze w gałęzi HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a key name cannot hold control characters</source>
+        <translation>nazwa klucza nie może zawierać znaków sterujących</translation>
+    </message>
+    <message>
+        <source>the whole hive cannot be deleted</source>
+        <translation>nie można usunąć całej gałęzi rejestru</translation>
+    </message>
+    <message>
+        <source>expected a key in brackets or a value name in double quotes</source>
+        <translation>oczekiwano klucza w nawiasach kwadratowych lub nazwy wartości w cudzysłowie</translation>
+    </message>
+    <message>
+        <source>expected &quot;=&quot; after the value name</source>
+        <translation>po nazwie wartości oczekiwano &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>a value must follow a key line</source>
+        <translation>wartość musi występować po wierszu klucza</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>plik jest pusty</translation>
+    </message>
+    <message>
+        <source>not a registry export: the first line must be &quot;%1&quot; or &quot;%2&quot;</source>
+        <translation>to nie jest plik eksportu rejestru: pierwszy wiersz musi mieć postać &quot;%1&quot; lub &quot;%2&quot;</translation>
+    </message>
+</context>
+</TS>

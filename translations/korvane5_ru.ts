@@ -1,0 +1,437 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Countdown</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Осталось меньше минуты</translation>
+    </message>
+    <message>
+        <source>The countdown has ended.</source>
+        <translation>Обратный отсчёт завершён.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of the parts</comment>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the other parts</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the parts</comment>
+        <translation>Осталось: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+</context>
+<context>
+    <name>TDateTimePickForm</name>
+    <message>
+        <source>Choose Date/Time</source>
+        <translation>Выбор даты и времени</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>От&amp;мена</translation>
+    </message>
+    <message>
+        <source>Preset:</source>
+        <translation>Событие:</translation>
+    </message>
+    <message>
+        <source>Click to get dates...</source>
+        <translation>Нажмите, чтобы загрузить даты...</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Подключение...</translation>
+    </message>
+    <message>
+        <source>Unrecognized response format!</source>
+        <translation>Нераспознанный формат ответа!</translation>
+    </message>
+    <message>
+        <source>Error connecting!</source>
+        <translation>Ошибка подключения!</translation>
+    </message>
+    <message>
+        <source>Error downloading!</source>
+        <translation>Ошибка загрузки!</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Korvane5 Clock %1</source>
+        <translation>Korvane5 — Часы %1</translation>
+    </message>
+    <message>
+        <source>Select &amp;Clock</source>
+        <translation>Выбрать &amp;часы</translation>
+    </message>
+    <message>
+        <source>Clock %1</source>
+        <translation>Часы %1</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Date/Time...</source>
+        <translation>Выбрать &amp;дату и время...</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Skin...</source>
+        <translation>Выбрать об&amp;ложку...</translation>
+    </message>
+    <message>
+        <source>R&amp;andom Skin Change Time</source>
+        <translation>&amp;Интервал случайной смены обложки</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n Minutes</source>
+        <translation>
+            <numerusform>&amp;%n минута</numerusform>
+            <numerusform>&amp;%n минуты</numerusform>
+            <numerusform>&amp;%n минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Opacity</source>
+        <translation>&amp;Непрозрачность</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n Percent</source>
+        <translation>
+            <numerusform>&amp;%n процент</numerusform>
+            <numerusform>&amp;%n процента</numerusform>
+            <numerusform>&amp;%n процентов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Run This Clock At Startup</source>
+        <translation>&amp;Запускать эти часы при входе в систему</translation>
+    </message>
+    <message>
+        <source>S&amp;tick To Desktop</source>
+        <translation>Закрепить на &amp;рабочем столе</translation>
+    </message>
+    <message>
+        <source>A&amp;lways On Top</source>
+        <translation>&amp;Поверх всех окон</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Tray Icon</source>
+        <translation>&amp;Скрыть значок в области уведомлений</translation>
+    </message>
+    <message>
+        <source>A&amp;bout...</source>
+        <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>Korvane5, Clock %1</source>
+        <translation>Korvane5, Часы %1</translation>
+    </message>
+    <message>
+        <source>Right-click the clock to choose the moment to count down to.</source>
+        <translation>Щёлкните по часам правой кнопкой мыши, чтобы выбрать момент для обратного отсчёта.</translation>
+    </message>
+    <message>
+        <source>The countdown to %1 %2 has ended.</source>
+        <translation>Обратный отсчёт завершён: %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TRegistry</name>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Недопустимый тип данных для «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Не удалось получить данные для «%1»</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Не удалось записать данные для «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsStore</name>
+    <message>
+        <source>The settings store %1 can only be read (%2): what you change is not kept.</source>
+        <translation>Хранилище настроек %1 доступно только для чтения (%2): изменения не будут сохранены.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be opened (%2). The clock shows its defaults and writes nothing over what it could not read.</source>
+        <translation>Не удалось открыть хранилище настроек %1 (%2). Часы используют значения по умолчанию и не перезаписывают то, что не удалось прочитать.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be read. It was kept as %2 and a fresh store was started.</source>
+        <translation>Не удалось прочитать хранилище настроек %1. Оно сохранено как %2, и создано новое хранилище.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 cannot be written (%2): what you change is not kept.</source>
+        <translation>Запись в хранилище настроек %1 невозможна (%2): изменения не будут сохранены.</translation>
+    </message>
+    <message>
+        <source>The settings store %1 could not be read (%2). The clock shows its defaults and writes nothing over what it could not read.</source>
+        <translation>Не удалось прочитать хранилище настроек %1 (%2). Часы используют значения по умолчанию и не перезаписывают то, что не удалось прочитать.</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsTool</name>
+    <message>
+        <source>usage: korvane5-settings export [KEY]
+       korvane5-settings import FILE          (- reads standard input)
+       korvane5-settings get KEY NAME
+       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+       korvane5-settings delete KEY [NAME]
+       korvane5-settings --help | --version
+Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
+settings.db), in the text form of registry exports.
+KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
+NAME @ stands for the key&apos;s unnamed value.
+</source>
+        <translation>использование: korvane5-settings export [KEY]
+               korvane5-settings import FILE          (- читает стандартный ввод)
+               korvane5-settings get KEY NAME
+               korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+               korvane5-settings delete KEY [NAME]
+               korvane5-settings --help | --version
+Просматривает и исправляет настройки часов Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db) в текстовом формате экспорта реестра.
+KEY — путь вида Software\Korvane5\0\ (префикс HKEY_CURRENT_USER\ допускается).
+NAME @ обозначает безымянное значение ключа.
+</translation>
+    </message>
+    <message>
+        <source>set needs exactly one of --dword, --binary, --string</source>
+        <translation>для set нужен ровно один из параметров --dword, --binary, --string</translation>
+    </message>
+    <message>
+        <source>--dword takes a 32-bit number, decimal or 0x hexadecimal</source>
+        <translation>--dword принимает 32-битное число, десятичное или шестнадцатеричное с префиксом 0x</translation>
+    </message>
+    <message>
+        <source>--binary takes pairs of hexadecimal digits</source>
+        <translation>--binary принимает пары шестнадцатеричных цифр</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>export takes at most one key</source>
+        <translation>export принимает не более одного ключа</translation>
+    </message>
+    <message>
+        <source>only keys of HKEY_CURRENT_USER are kept here</source>
+        <translation>здесь хранятся только ключи HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>no key %1</source>
+        <translation>нет ключа %1</translation>
+    </message>
+    <message>
+        <source>import takes one file</source>
+        <translation>import принимает один файл</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2 (nothing was changed)</source>
+        <translation>не удаётся прочитать %1: %2 (ничего не изменено)</translation>
+    </message>
+    <message>
+        <source> (nothing was changed)</source>
+        <translation> (ничего не изменено)</translation>
+    </message>
+    <message>
+        <source>get takes a key and a value name</source>
+        <translation>get принимает ключ и имя значения</translation>
+    </message>
+    <message>
+        <source>no value %1 in %2</source>
+        <translation>нет значения %1 в %2</translation>
+    </message>
+    <message>
+        <source>set takes a key, a value name and the data</source>
+        <translation>set принимает ключ, имя значения и данные</translation>
+    </message>
+    <message>
+        <source>delete takes a key and at most one value name</source>
+        <translation>delete принимает ключ и не более одного имени значения</translation>
+    </message>
+    <message>
+        <source>the whole store cannot be deleted</source>
+        <translation>нельзя удалить всё хранилище целиком</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>неизвестная команда %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a key</source>
+        <translation>для %1 нужен ключ</translation>
+    </message>
+    <message>
+        <source>a key name cannot hold line breaks or other control characters</source>
+        <translation>имя ключа не может содержать переводы строк и другие управляющие символы</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>не указана команда</translation>
+    </message>
+    <message>
+        <source>the settings store %1 can only be read (%2); nothing was changed</source>
+        <translation>хранилище настроек %1 доступно только для чтения (%2); ничего не изменено</translation>
+    </message>
+</context>
+<context>
+    <name>TSkinChooserForm</name>
+    <message>
+        <source>Choose Skin</source>
+        <translation>Выбор обложки</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>От&amp;мена</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>О&amp;бновить</translation>
+    </message>
+    <message>
+        <source>Get &amp;Skins...</source>
+        <translation>&amp;Загрузить обложки...</translation>
+    </message>
+    <message>
+        <source>Error searching for skins.</source>
+        <translation>Ошибка при поиске обложек.</translation>
+    </message>
+</context>
+<context>
+    <name>TTrayIcon</name>
+    <message>
+        <source>Cannot Create System Shell Notification Icon</source>
+        <translation>Не удалось создать значок в области уведомлений</translation>
+    </message>
+    <message>
+        <source>Cannot Remove System Shell Notification Icon</source>
+        <translation>Не удалось удалить значок из области уведомлений</translation>
+    </message>
+</context>
+<context>
+    <name>regfile</name>
+    <message>
+        <source>unterminated string</source>
+        <translation>незавершённая строка</translation>
+    </message>
+    <message>
+        <source>a dword needs 1 to 8 hexadecimal digits</source>
+        <translation>для dword нужно от 1 до 8 шестнадцатеричных цифр</translation>
+    </message>
+    <message>
+        <source>hex data needs a colon</source>
+        <translation>для данных hex нужно двоеточие</translation>
+    </message>
+    <message>
+        <source>unknown value type &quot;%1&quot;</source>
+        <translation>неизвестный тип значения &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>hex data must be bytes of two hexadecimal digits</source>
+        <translation>данные hex должны состоять из байтов по две шестнадцатеричные цифры</translation>
+    </message>
+    <message>
+        <source>unknown value data &quot;%1&quot;</source>
+        <translation>неизвестные данные значения &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a key line must end with &quot;]&quot;</source>
+        <translation>строка ключа должна заканчиваться символом &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>only keys below HKEY_CURRENT_USER can be imported</source>
+        <translation>импортировать можно только ключи внутри HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>a key name cannot hold control characters</source>
+        <translation>имя ключа не может содержать управляющие символы</translation>
+    </message>
+    <message>
+        <source>the whole hive cannot be deleted</source>
+        <translation>нельзя удалить куст реестра целиком</translation>
+    </message>
+    <message>
+        <source>expected a key in brackets or a value name in double quotes</source>
+        <translation>ожидался ключ в квадратных скобках или имя значения в двойных кавычках</translation>
+    </message>
+    <message>
+        <source>expected &quot;=&quot; after the value name</source>
+        <translation>после имени значения ожидался &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>a value must follow a key line</source>
+        <translation>значение должно следовать за строкой ключа</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>not a registry export: the first line must be &quot;%1&quot; or &quot;%2&quot;</source>
+        <translation>это не файл экспорта реестра: первая строка должна быть &quot;%1&quot; или &quot;%2&quot;</translation>
+    </message>
+</context>
+</TS>
