@@ -338,8 +338,12 @@ QStringList TSkinCheck::SkinFolders(const QString& given) {
         if (visiting.contains(real) || visiting.size() > 64)
             return;
         visiting << real;
-        const QStringList children =
-            QDir(path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+        // Qt lists a link to a device among the folders: only real folders are entered.
+        QStringList children;
+        for (const QFileInfo& child : QDir(path).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                               QDir::Name | QDir::IgnoreCase))
+            if (child.isDir())
+                children << child.fileName();
         if (children.isEmpty())
             skins << path;
         for (const QString& child : children)

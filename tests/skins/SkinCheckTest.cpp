@@ -186,10 +186,14 @@ TEST_F(SkinCheckTest, HostileSkinsGetAnErrorNeverACrashOrAHang) {
             << row.Name << ":\n"
             << said.join('\n').toStdString();
     }
+    // Checked as a category, each is still a skin with its reason.
     QProcess tool;
     tool.start(Tool(), {"check", SkinsRoot()});
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 1);
+    const QByteArray out = tool.readAllStandardOutput();
+    EXPECT_TRUE(out.contains("zero/Back.bmp: error: the picture cannot be shown: not a regular"))
+        << out.toStdString();
 }
 
 TEST_F(SkinCheckTest, TheToolsVerdictsAndAMadeSkinThatPassesStrict) {

@@ -49,6 +49,39 @@ TEST_F(SkinTest, BitmapWinsOverJpegEvenWhenBroken) {
     EXPECT_FALSE(Load("Both"));
 }
 
+TEST_F(SkinTest, DoubleSizePictureRules) {
+    // Only the one-size picture decides whether the skin loads; a double-size one is read
+    // only when asked for, by the rules of Back.*, and only when exactly twice the size.
+    const struct {
+        const char* Name;
+        const char* File; // the double-size picture written
+        QSize Size;
+        const char* Broken; // a file then made unreadable, or null
+        bool Asked;
+        bool Loads;
+        QSize Twice; // 0 x 0: none
+    } rows[] = {
+        {"exact", "Back@2x.bmp", {500, 180}, nullptr, true, true, {500, 180}},
+        {"not asked", "Back@2x.bmp", {500, 180}, nullptr, false, true, {0, 0}},
+        {"jpeg, any case", "bACK@2X.JPG", {500, 180}, nullptr, true, true, {500, 180}},
+        {"wrong size", "Back@2x.jpg", {400, 180}, nullptr, true, true, {0, 0}},
+        {"broken bitmap, good jpeg", "Back@2x.jpg", {500, 180}, "Back@2x.bmp", true, true, {0, 0}},
+        {"broken one-size picture", "Back@2x.bmp", {500, 180}, "Back.bmp", true, false, {0, 0}}};
+    int n = 0;
+    for (const auto& row : rows) {
+        const QString rel = QString("D%1").arg(++n);
+        MakeSkin(rel);
+        QImage image(row.Size, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+        const QString file = Folder(rel + "/" + row.File);
+        ASSERT_TRUE(image.save(file, QFileInfo(file).suffix().toLower().toLatin1()));
+        if (row.Broken)
+            WriteFile(rel + "/" + row.Broken, QByteArray("BM?"));
+        EXPECT_EQ(Skin.LoadFromFolder(Folder(rel), row.Asked), row.Loads) << row.Name;
+        EXPECT_EQ(Skin.Background2x.size(), row.Twice) << row.Name;
+    }
+}
+
 TEST_F(SkinTest, CustomTextRules) {
     MakeSkin("S");
     const struct {
