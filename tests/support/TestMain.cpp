@@ -14,6 +14,11 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
+    // A runtime folder of the run's own: without one Qt makes /tmp/runtime-<user> and
+    // leaves it there.
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(config.filePath("data")));
     QApplication app(argc, argv);
