@@ -26,9 +26,10 @@ const char* const ItemNames[TCustomTextReport::Count] = {
     "the hours centre's x",   "the hours centre's y",   "the minutes centre's x",
     "the minutes centre's y", "the seconds centre's x", "the seconds centre's y"};
 
+using TCentreOf = QPoint TSkin::*; // which centre of the skin
 struct TField {
     const char* Name;
-    QPoint TSkin::*Centre;
+    TCentreOf Centre;
     QSize Size;
     const char* Widest; // the widest number it shows: 999 days, 23 hours, 59 minutes
     int Item;           // its x among the twelve numbers

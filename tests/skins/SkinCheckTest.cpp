@@ -86,15 +86,9 @@ TEST_F(SkinCheckTest, EachProblemIsSaidWhereItIs) {
         {"colour", [](SkinCheckTest& t) { t.Make("colour", Custom("Arial", 18, "300 -5 128")); },
          "colour/Custom.txt:3: warning:",
          "the colour's red 300 is outside 0 to 255: the clock takes 255"},
-        {"large",
-         [](SkinCheckTest& t) {
-             t.Make("large", Custom(), {300, 100});
-         },
+        {"large", [](SkinCheckTest& t) { t.Make("large", Custom(), QSize(300, 100)); },
          "large/Back.bmp: warning:", "300 x 100, not 250 x 90: the clock shows its top-left"},
-        {"small",
-         [](SkinCheckTest& t) {
-             t.Make("small", Custom(), {100, 50});
-         },
+        {"small", [](SkinCheckTest& t) { t.Make("small", Custom(), QSize(100, 50)); },
          "small/Back.bmp: warning:", "right of x 100 and below y 50"},
         {"double",
          [](SkinCheckTest& t) {
