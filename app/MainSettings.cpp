@@ -18,8 +18,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
-#include <type_traits>
-#include <variant>
 #include <vector>
 
 namespace {
@@ -30,19 +28,6 @@ QString StartupEntryName(int clock) {
 
 } // namespace
 
-// In the order LoadSettings reads them and SaveSettings writes them.
-const std::array<TClockValue, 9> TMainForm::StoredValues = {{
-    {"StickToDesktop", &TClockValues::StickToDesktop, {}, &TMainForm::ApplyStickToDesktop, 1},
-    {"AlwaysOnTop", &TClockValues::AlwaysOnTop, {}, &TMainForm::ApplyAlwaysOnTop, 0},
-    {"HideTray", &TClockValues::HideTray, {}, &TMainForm::ApplyHideTray, 2},
-    {"Left", &TClockValues::Left, {}, nullptr, -1},
-    {"Top", &TClockValues::Top, {}, &TMainForm::ApplyPosition, 3},
-    {"CustomDateTime", &TMainForm::TargetDateTime, {}, nullptr, -1},
-    {"RandomTime", &TClockValues::RandomTime, RandomTimes, &TMainForm::ApplyRandomTime, 4},
-    {"Opacity", &TClockValues::Opacity, Opacities, &TMainForm::ApplyOpacity, 5},
-    {"NotifyAtEnd", &TClockValues::NotifyAtEnd, {}, &TMainForm::ApplyNotifyAtEnd, 6},
-}};
-
 bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
     const QRect window(topLeft, (QSizeF(size()) * devicePixelRatioF()).toSize());
     for (const QScreen* screen : QGuiApplication::screens())
@@ -52,134 +37,60 @@ bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
 }
 
 void TMainForm::LoadSettings() {
-    TClockValues values;
+    store::TClockSettings& settings = Settings();
     const QPoint current = SyncPosition();
-    values.Left = current.x();
-    values.Top = current.y();
+    settings.SetDefault(store::TSetting::Left, current.x());
+    settings.SetDefault(store::TSetting::Top, current.y());
     TargetDateTime = 0;
-    Dragged = TargetPicked = false;
-    ValuesUnread = false;
     CountingDown = false;
     FirstStart = false;
-    try {
-        FirstStart = !ReadStoredValues(values);
-    } catch (const store::EStoreError&) {
-        // The store itself failed, which says nothing about what it holds: the defaults go
-        // on screen, and nothing is written over a value that could not be read until
-        // ReadRetryTimer has read it.
-        const TClockValues defaults;
-        values = defaults;
-        values.Left = current.x();
-        values.Top = current.y();
-        TargetDateTime = 0;
-        ValuesUnread = true;
-    }
-    ApplyValues(values);
-    AppliedValues = CurrentValues();
+    // A store that fails puts the defaults on screen: the values are read by the retry.
+    FirstStart = settings.Load(store::TGroup::Clock) && settings.Absent(store::TGroup::Clock);
+    ApplyValues();
     RunStartup->setChecked(platform::autostart::Exists(StartupEntryName(ClockIndex)));
 }
 
-bool TMainForm::ReadStoredValues(TClockValues& values) {
-    store::TRegistry reg;
-    if (!reg.OpenKeyReadOnly(store::keys::Clocks + ClockKey))
-        return false;
-    for (const TClockValue& v : StoredValues)
-        std::visit(
-            [&](auto field) {
-                using TField = decltype(field);
-                if constexpr (std::is_same_v<TField, bool TClockValues::*>)
-                    store::ReadBoolIfPresent(reg, QLatin1String(v.Name), values.*field);
-                else if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
-                    store::ReadIntegerIfPresent(reg, QLatin1String(v.Name), values.*field);
-                else
-                    store::ReadFloatIfPresent(reg, QLatin1String(v.Name), this->*field);
-            },
-            v.Field);
-    reg.CloseKey();
-    return true;
-}
-
-void TMainForm::ApplyValues(const TClockValues& values) {
-    static const std::vector<const TClockValue*> applyOrder = [] {
-        std::vector<const TClockValue*> order;
-        for (const TClockValue& v : StoredValues)
-            if (v.Apply)
-                order.push_back(&v);
-        std::sort(order.begin(), order.end(), [](const TClockValue* a, const TClockValue* b) {
-            return a->ApplyRank < b->ApplyRank;
-        });
-        return order;
+void TMainForm::ApplyValues() {
+    using TStep = void (TMainForm::*)();
+    static const std::array<std::pair<store::TSetting, TStep>, 7> steps = {{
+        {store::TSetting::AlwaysOnTop, &TMainForm::ApplyAlwaysOnTop},
+        {store::TSetting::StickToDesktop, &TMainForm::ApplyStickToDesktop},
+        {store::TSetting::HideTray, &TMainForm::ApplyHideTray},
+        {store::TSetting::Top, &TMainForm::ApplyPosition},
+        {store::TSetting::RandomTime, &TMainForm::ApplyRandomTime},
+        {store::TSetting::Opacity, &TMainForm::ApplyOpacity},
+        {store::TSetting::NotifyAtEnd, &TMainForm::ApplyNotifyAtEnd},
+    }};
+    static const std::vector<TStep> order = [] {
+        std::vector<std::pair<int, TStep>> ranked;
+        for (const auto& [row, step] : steps)
+            ranked.emplace_back(store::Row(row).ApplyRank, step);
+        std::sort(ranked.begin(), ranked.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<TStep> result;
+        for (const auto& entry : ranked)
+            result.push_back(entry.second);
+        return result;
     }();
-    for (const TClockValue* v : applyOrder)
-        (this->*v->Apply)(values);
+    // The handlers run as for a command, but what they set is the store's, not the user's.
+    const store::TClockSettings::TApplying applying(Settings());
+    TargetDateTime = Settings().Moment(store::TSetting::CustomDateTime);
+    for (const TStep step : order)
+        (this->*step)();
 }
 
-bool TMainForm::UserChanged(const TClockValue& v, const TClockValues& now) const {
-    return std::visit(
-        [&](auto field) {
-            using TField = decltype(field);
-            if constexpr (std::is_same_v<TField, TDateTime TMainForm::*>) {
-                return TargetPicked;
-            } else {
-                // Placement moves the window too (centring at the first show): only a drag
-                // is the user's.
-                if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
-                    if (field == &TClockValues::Left || field == &TClockValues::Top)
-                        return Dragged;
-                return now.*field != AppliedValues.*field;
-            }
-        },
-        v.Field);
-}
-
-void TMainForm::ReadUnreadValues() {
-    if (!ValuesUnread)
-        return;
-    TClockValues stored = AppliedValues; // what is absent stays as it is
-    const TDateTime shown = TargetDateTime;
-    TargetDateTime = 0;
-    try {
-        ReadStoredValues(stored);
-    } catch (const store::EStoreError&) {
-        TargetDateTime = shown; // still not to be had: tried again later
-        return;
-    } catch (...) {
-        // A wrongly typed value stops the load as at a clock's activation, once.
-        TargetDateTime = shown;
-        ValuesUnread = false;
-        throw;
-    }
-    ValuesUnread = false;
-    CountingDown = false; // the target may be another one now
-    // What the user changed meanwhile is the user's; the rest comes from the store.
-    const TClockValues now = CurrentValues();
-    for (const TClockValue& v : StoredValues)
-        if (UserChanged(v, now))
-            std::visit(
-                [&](auto field) {
-                    using TField = decltype(field);
-                    if constexpr (std::is_same_v<TField, TDateTime TMainForm::*>)
-                        TargetDateTime = shown;
-                    else
-                        stored.*field = now.*field;
-                },
-                v.Field);
-    ApplyValues(stored);
-    SecTimerTimer();
-}
-
-void TMainForm::ApplyAlwaysOnTop(const TClockValues& values) {
-    if (AlwaysOnTop->isChecked() != values.AlwaysOnTop)
+void TMainForm::ApplyAlwaysOnTop() {
+    if (AlwaysOnTop->isChecked() != Settings().Flag(store::TSetting::AlwaysOnTop))
         AlwaysOnTopClick();
 }
 
-void TMainForm::ApplyStickToDesktop(const TClockValues& values) {
-    if (StickToDesktop->isChecked() != values.StickToDesktop)
+void TMainForm::ApplyStickToDesktop() {
+    if (StickToDesktop->isChecked() != Settings().Flag(store::TSetting::StickToDesktop))
         StickToDesktopClick();
 }
 
-void TMainForm::ApplyHideTray(const TClockValues& values) {
-    if (HideTrayIcon->isChecked() == values.HideTray)
+void TMainForm::ApplyHideTray() {
+    if (HideTrayIcon->isChecked() == Settings().Flag(store::TSetting::HideTray))
         return;
     // A missing or restarting notification area never stops a clock from loading; only
     // the user's own command reports it.
@@ -189,15 +100,16 @@ void TMainForm::ApplyHideTray(const TClockValues& values) {
     }
 }
 
-void TMainForm::ApplyPosition(const TClockValues& values) {
+void TMainForm::ApplyPosition() {
     // A position on no screen any more (a monitor was removed) would lose the window: it
     // then stays where it is, centred at start-up.
     const QPoint current = platform::ToDevice(this, pos());
-    if ((values.Left != current.x() || values.Top != current.y()) &&
-        OnSomeScreen(QPoint(values.Left, values.Top))) {
+    const QPoint stored(Settings().Integer(store::TSetting::Left),
+                        Settings().Integer(store::TSetting::Top));
+    if (stored != current && OnSomeScreen(stored)) {
         CentreOnShow = false;
-        PlaceAt(QPoint(values.Left, current.y()));
-        PlaceAt(QPoint(values.Left, values.Top));
+        PlaceAt(QPoint(stored.x(), current.y()));
+        PlaceAt(stored);
     }
 }
 
@@ -209,79 +121,54 @@ static QAction* ItemTagged(QMenu* menu, int value) {
     return nullptr;
 }
 
-void TMainForm::ApplyRandomTime(const TClockValues& values) {
-    if (QAction* item = ItemTagged(RandomSkinChangeTime, values.RandomTime))
+void TMainForm::ApplyRandomTime() {
+    if (QAction* item =
+            ItemTagged(RandomSkinChangeTime, Settings().Integer(store::TSetting::RandomTime)))
         RandomTimeChange(item);
 }
 
-void TMainForm::ApplyNotifyAtEnd(const TClockValues& values) {
-    NotifyAtEnd = values.NotifyAtEnd;
+void TMainForm::ApplyNotifyAtEnd() {
+    NotifyAtEnd = Settings().Flag(store::TSetting::NotifyAtEnd);
 }
 
-void TMainForm::ApplyOpacity(const TClockValues& values) {
-    if (QAction* item = ItemTagged(Opacity, values.Opacity))
+void TMainForm::ApplyOpacity() {
+    if (QAction* item = ItemTagged(Opacity, Settings().Integer(store::TSetting::Opacity)))
         OpacityChange(item);
 }
 
-TClockValues TMainForm::CurrentValues() const {
-    TClockValues values;
-    values.StickToDesktop = StickToDesktop->isChecked();
-    values.AlwaysOnTop = AlwaysOnTop->isChecked();
-    values.HideTray = HideTrayIcon->isChecked();
+void TMainForm::ObserveWindow() {
+    using enum store::TSetting;
+    store::TClockSettings& settings = Settings();
+    settings.Observe(StickToDesktop, this->StickToDesktop->isChecked());
+    settings.Observe(AlwaysOnTop, this->AlwaysOnTop->isChecked());
+    settings.Observe(HideTray, HideTrayIcon->isChecked());
     const QPoint position = WindowPosition();
-    values.Left = position.x();
-    values.Top = position.y();
-    values.RandomTime = RandomTimer->interval() / 60000;
-    values.Opacity = AlphaBlendValue();
-    values.NotifyAtEnd = NotifyAtEnd;
-    return values;
+    settings.Observe(Left, position.x());
+    settings.Observe(Top, position.y());
+    settings.Observe(CustomDateTime, TargetDateTime);
+    settings.Observe(RandomTime, std::int32_t(RandomTimer->interval() / 60000));
+    settings.Observe(Opacity, std::int32_t(AlphaBlendValue()));
+    settings.Observe(NotifyAtEnd, this->NotifyAtEnd);
 }
 
 TMainForm::TSaved TMainForm::SaveSettings() {
-    // Each group lands whole or not at all; a failure is not reported here (the store tells
-    // the user of one that is not a moment's matter). While the clock's values could not be
-    // read, only those the user changed are written.
-    TSaved saved = TSaved::Failed;
-    try {
-        const TClockValues values = CurrentValues();
-        std::vector<const TClockValue*> written;
-        for (const TClockValue& v : StoredValues)
-            if (!ValuesUnread || UserChanged(v, values))
-                written.push_back(&v);
-        if (!written.empty()) {
-            store::TRegistry reg;
-            store::TSettingsStore::TTransaction group(reg.Store());
-            reg.OpenKey(store::keys::Clocks + ClockKey, true);
-            for (const TClockValue* v : written)
-                std::visit(
-                    [&](auto field) {
-                        using TField = decltype(field);
-                        if constexpr (std::is_same_v<TField, bool TClockValues::*>)
-                            reg.WriteBool(QLatin1String(v->Name), values.*field);
-                        else if constexpr (std::is_same_v<TField, std::int32_t TClockValues::*>)
-                            reg.WriteInteger(QLatin1String(v->Name), values.*field);
-                        else
-                            reg.WriteFloat(QLatin1String(v->Name), this->*field);
-                    },
-                    v->Field);
-            reg.CloseKey();
-            group.Commit();
-        }
-        saved = TSaved::Yes;
-    } catch (const store::EStoreError& e) {
-        saved = e.Held() ? TSaved::Held : TSaved::Failed;
-    } catch (...) {
-    }
-    if (saved == TSaved::Yes)
-        SavedThisRun = true;
-    try {
-        const QString entry = StartupEntryName(ClockIndex);
-        if (RunStartup->isChecked())
-            platform::autostart::Write(entry, tr("Korvane5 Clock %1").arg(ClockIndex + 1),
-                                       platform::StartupProgram(), {QString::number(ClockIndex)});
-        else
-            platform::autostart::Remove(entry);
-    } catch (...) {
+    // The clock's values land whole or wait (the settings decide what may be written); the
+    // start-up entry is a file of its own.
+    ObserveWindow();
+    const TSaved saved = Stored.Save();
+    UpdateStoreRetry();
+    const QString entry = StartupEntryName(ClockIndex);
+    const bool written =
+        RunStartup->isChecked()
+            ? platform::autostart::Write(entry, tr("Korvane5 Clock %1").arg(ClockIndex + 1),
+                                         platform::StartupProgram(), {QString::number(ClockIndex)})
+            : platform::autostart::Remove(entry);
+    // Said once, as the store's failures are: the next saving moment tries again.
+    if (!written && !StartupEntryFailed) {
+        StartupEntryFailed = true;
+        StoreNotices << tr("The start-up entry %1 could not be written: the clock does not "
+                           "start at log-on as chosen.")
+                            .arg(platform::autostart::EntryPath(entry));
     }
     return saved;
 }

@@ -108,15 +108,10 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     };
     // Ahead of any message: connecting to the session bus never waits in a tick.
     Notifier = new platform::TDesktopNotifier(this);
-    SaveRetry = new QTimer(this);
-    SaveRetry->setSingleShot(true);
-    SaveRetry->setInterval(100);
-    connect(SaveRetry, &QTimer::timeout, this,
-            [this] { widgets::Guarded([this] { SaveRetryTimer(); }); });
-    ReadRetry = new QTimer(this);
-    ReadRetry->setInterval(1000);
-    connect(ReadRetry, &QTimer::timeout, this,
-            [this] { widgets::Guarded([this] { ReadRetryTimer(); }); });
+    StoreRetry = new QTimer(this);
+    StoreRetry->setInterval(1000);
+    connect(StoreRetry, &QTimer::timeout, this,
+            [this] { widgets::Guarded([this] { StoreRetryTimer(); }); });
     RandomTimer = new QTimer(this);
     RandomTimer->setInterval(300000);
     RandomTimer->setTimerType(Qt::PreciseTimer); // a restart must really start the full wait
@@ -150,16 +145,22 @@ TMainForm::~TMainForm() {
     // What the user did in this run lands also when another process holds the store for a
     // moment: the exit waits for it, a bounded time.
     store::TSettingsStore& store = store::TSettingsStore::User();
-    const store::TSettingsStore::TWait wait(store, ExitWaitMs);
-    if (SaveSettings() == TSaved::Held && !SavedThisRun)
-        std::fprintf(stderr,
-                     "korvane5: another program held the settings store %s all along: what "
-                     "was changed in this run is not kept\n",
-                     QFile::encodeName(store.FilePath()).constData());
-    delete DateTimeDialog;
-    DateTimeDialog = nullptr;
-    delete SkinChooser; // writes the clock's skin settings
-    SkinChooser = nullptr;
+    {
+        const store::TSettingsStore::TWait wait(store, ExitWaitMs);
+        SaveSettings();
+        delete DateTimeDialog;
+        DateTimeDialog = nullptr;
+        delete SkinChooser; // writes the clock's skin settings
+        SkinChooser = nullptr;
+    }
+    // Said once, at the end: the changes that could not land in the whole run.
+    if (const QString lost = Stored.NotKept(); !lost.isEmpty())
+        std::fprintf(stderr, "korvane5: %s\n",
+                     tr("the settings store %1 could not be written: what was changed in "
+                        "this run is not kept (%2)")
+                         .arg(store.FilePath(), lost)
+                         .toLocal8Bit()
+                         .constData());
     ClockKey.clear();
 }
 
@@ -221,8 +222,8 @@ void TMainForm::BuildPopupMenu() {
     // The tags of the two radio choices are the values a clock's settings accept.
     RandomSkinChangeTime = PopupMenu->addMenu(tr("R&andom Skin Change Time"));
     const QList<QAction*> intervals = AddRadioGroup(
-        RandomSkinChangeTime, RandomTimes, [](int m) { return tr("&%n Minutes", nullptr, m); },
-        &TMainForm::RandomTimeChange);
+        RandomSkinChangeTime, store::RandomTimes,
+        [](int m) { return tr("&%n Minutes", nullptr, m); }, &TMainForm::RandomTimeChange);
     N5Minutes = intervals[0];
     N10Minutes = intervals[1];
     N20Minutes = intervals[2];
@@ -232,7 +233,8 @@ void TMainForm::BuildPopupMenu() {
 
     Opacity = PopupMenu->addMenu(tr("&Opacity"));
     const QList<QAction*> percents = AddRadioGroup(
-        Opacity, Opacities, [](int alpha) { return tr("&%n Percent", nullptr, alpha * 100 / 255); },
+        Opacity, store::Opacities,
+        [](int alpha) { return tr("&%n Percent", nullptr, alpha * 100 / 255); },
         &TMainForm::OpacityChange);
     N20Opacity = percents[0];
     N40Opacity = percents[1];
@@ -266,11 +268,16 @@ void TMainForm::ClockItemClick(QAction* item) {
     // The window shows (or the switch ends) soon, whatever holds the store: what cannot be
     // read in that time is read by ReadRetryTimer.
     const store::TSettingsStore::TWait wait(store::TSettingsStore::User(), ActivationWaitMs);
-    if (!ClockKey.isEmpty())
+    if (!ClockKey.isEmpty()) {
         SaveSettings();
+        StartupClock = false;
+    }
     item->setChecked(true);
     ClockIndex = item->data().toInt();
     ClockKey = store::keys::ClockKey(ClockIndex);
+    // What the clock left behind could not save waits with its settings, and is written by
+    // the retry; its skin chooser, deleted below, still writes to them.
+    Stored.Activate(ClockIndex);
     TrayIcon->SetHint(tr("Clock %1").arg(ClockIndex + 1));
     setAccessibleName(tr("Korvane5, Clock %1").arg(ClockIndex + 1));
     LoadSettings();
@@ -280,10 +287,11 @@ void TMainForm::ClockItemClick(QAction* item) {
         Tell(tr("Right-click the clock to choose the moment to count down to."));
     delete SkinChooser;
     SkinChooser = nullptr;
-    SkinChooser =
-        new TSkinChooserForm(this, this, store::keys::Clocks + ClockKey, QStringLiteral("Default"));
-    UpdateReadRetry();
+    SkinChooser = new TSkinChooserForm(this, this, Stored.Active(), QStringLiteral("Default"));
+    UpdateStoreRetry();
     SecTimerTimer();
+    if (Shown)
+        ReportStoreNotice(); // at start-up, once the window shows
 }
 
 void TMainForm::FormShow() {
@@ -332,45 +340,58 @@ void TMainForm::ApplicationEvents1Deactivate() {
     // Never a wait here for another process that holds the store: the interface goes on,
     // the save is tried again between events for a second, then left to the next moment.
     const store::TSettingsStore::TWait noWait(store::TSettingsStore::User(), 0);
-    if (SaveSettings() == TSaved::Held && SaveRetries == 0) {
-        SaveRetries = 10;
-        SaveRetry->start();
-    }
+    SaveSettings();
     ReportStoreNotice();
 }
 
-void TMainForm::SaveRetryTimer() {
-    const store::TSettingsStore::TWait noWait(store::TSettingsStore::User(), 0);
-    if (SaveSettings() == TSaved::Held && --SaveRetries > 0)
-        SaveRetry->start();
-    else
-        SaveRetries = 0;
-}
-
-void TMainForm::ReadRetryTimer() {
+void TMainForm::StoreRetryTimer() {
+    std::vector<store::TGroup> read;
     {
         const store::TSettingsStore::TWait noWait(store::TSettingsStore::User(), 0);
-        ReadUnreadValues();
-        if (SkinChooser)
-            SkinChooser->Catalogue.ReadUnreadSettings();
+        try {
+            read = Stored.Retry();
+        } catch (const store::EStoreError&) {
+            throw;
+        } catch (const common::EException& e) {
+            // A value of the wrong type ends the load as it would have at once: at start-up
+            // the program ends after the message, on a switch the clock runs on.
+            UpdateStoreRetry();
+            if (!StartupClock)
+                throw;
+            widgets::ShowException(e.Message());
+            close();
+            return;
+        }
     }
-    UpdateReadRetry();
+    for (const store::TGroup group : read) {
+        if (group == store::TGroup::Clock) {
+            CountingDown = false; // the target may be another one now
+            ApplyValues();
+            SecTimerTimer();
+        } else if (SkinChooser) {
+            SkinChooser->Catalogue.FillTree();
+        }
+    }
+    UpdateStoreRetry();
     ReportStoreNotice();
 }
 
-void TMainForm::UpdateReadRetry() {
-    // Running only while something is unread: an idle clock wakes once a second, no more.
-    const bool unread = ValuesUnread || (SkinChooser && SkinChooser->Catalogue.SettingsUnread());
-    if (!unread)
-        ReadRetry->stop();
-    else if (!ReadRetry->isActive())
-        ReadRetry->start();
+void TMainForm::UpdateStoreRetry() {
+    // Running only while something is unread or waits: an idle clock wakes once a second,
+    // no more.
+    if (!Stored.NeedsRetry())
+        StoreRetry->stop();
+    else if (!StoreRetry->isActive())
+        StoreRetry->start();
 }
 
 void TMainForm::ReportStoreNotice() {
-    const QString notice = store::TSettingsStore::User().TakeNotice();
-    if (!notice.isEmpty())
-        widgets::ShowMessage(notice);
+    QStringList notices = StoreNotices;
+    StoreNotices.clear();
+    if (const QString notice = store::TSettingsStore::User().TakeNotice(); !notice.isEmpty())
+        notices.prepend(notice);
+    if (!notices.isEmpty())
+        widgets::ShowMessage(notices.join(QStringLiteral("\n\n")));
 }
 
 void TMainForm::SecTimerTimer() {
@@ -643,8 +664,10 @@ void TMainForm::FormMouseMove(int x, int y) {
     if (DragX < 0)
         return;
     // The pressed point stays under the mouse.
-    Dragged = true;
-    PlaceAt(QPoint(x - DragX, y - DragY) + platform::ToDevice(this, pos()));
+    const QPoint to = QPoint(x - DragX, y - DragY) + platform::ToDevice(this, pos());
+    PlaceAt(to);
+    Settings().Change(store::TSetting::Left, to.x());
+    Settings().Change(store::TSetting::Top, to.y());
 }
 
 void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
@@ -701,16 +724,19 @@ void TMainForm::CentreOnScreen() {
 
 void TMainForm::AlwaysOnTopClick() {
     AlwaysOnTop->setChecked(!AlwaysOnTop->isChecked());
+    Settings().Change(store::TSetting::AlwaysOnTop, AlwaysOnTop->isChecked());
     platform::SetStaysOnTop(this, AlwaysOnTop->isChecked());
 }
 
 void TMainForm::StickToDesktopClick() {
     DragX = DragY = -1;
     StickToDesktop->setChecked(!StickToDesktop->isChecked());
+    Settings().Change(store::TSetting::StickToDesktop, StickToDesktop->isChecked());
 }
 
 void TMainForm::HideTrayIconClick() {
     HideTrayIcon->setChecked(!HideTrayIcon->isChecked());
+    Settings().Change(store::TSetting::HideTray, HideTrayIcon->isChecked());
     TrayIcon->SetVisible(!HideTrayIcon->isChecked());
 }
 
@@ -721,6 +747,7 @@ void TMainForm::RunStartupClick() {
 void TMainForm::OpacityChange(QAction* item) {
     item->setChecked(true);
     AlphaValue = qBound(0, item->data().toInt(), 255);
+    Settings().Change(store::TSetting::Opacity, std::int32_t(AlphaValue));
     setWindowOpacity(AlphaBlend() ? AlphaValue / 255.0 : 1.0);
     platform::FlushDisplay(); // the X server sees the new opacity only with later traffic
 }
@@ -729,6 +756,7 @@ void TMainForm::RandomTimeChange(QAction* item) {
     item->setChecked(true);
     RandomTimer->stop();
     RandomTimer->setInterval(item->data().toInt() * 60000);
+    Settings().Change(store::TSetting::RandomTime, std::int32_t(item->data().toInt()));
     RandomTimer->start();
 }
 
@@ -738,9 +766,9 @@ void TMainForm::ChooseDateTimeClick() {
     DateTimeDialog->TimePicker->SetTime(DateTimeDialog->DatePicker->DateTime());
     DateTimeDialog->SetStayOnTop(StaysOnTop());
     if (DateTimeDialog->ShowModal() == 1) {
-        TargetPicked = true;
         CountingDown = false; // another target: it is counted down from here
         TakePickedTarget(platform::Now());
+        Settings().Change(store::TSetting::CustomDateTime, TargetDateTime);
         SecTimerTimer();
     }
 }

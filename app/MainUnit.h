@@ -6,17 +6,17 @@
 // The class spans files:
 //   MainUnit.cpp      construction, clock activation, the tick and its drawing, ApplySkin,
 //                     the popup menu and every window behaviour
-//   MainSettings.cpp  the clock's stored values: LoadSettings and SaveSettings
-//   ClockValues.h     the table of those values
+//   MainSettings.cpp  the clock's stored values (store/ClockSettings.h holds their table and
+//                     the rule for a held store): LoadSettings, SaveSettings and the retry
 //   PaintBox.h/.cpp   its display surfaces; Countdown.h/.cpp the split of a remaining time
 //                     and the wait to the next tick; DigitGlyphs.h/.cpp the numbers' font,
 //                     shaped once
 //   main.cpp          the program entry
 
-#include "app/ClockValues.h"
 #include "app/PaintBox.h"
 #include "common/DateTime.h"
 #include "skins/SkinCatalogue.h"
+#include "store/ClockSettings.h"
 
 #include <QIcon>
 #include <QList>
@@ -133,10 +133,13 @@ public:
     void FormMouseUp(Qt::MouseButton button, int x, int y);
 
     void LoadSettings();
-    // Whether the values landed: not when another process held the store (they are written
-    // at the next saving moment) or it failed otherwise. Never throws.
-    enum class TSaved { Yes, Held, Failed };
+    // Whether the values landed: not when another process held the store (what the user
+    // changed waits for the retry and the next saving moment) or it failed otherwise.
+    // Never throws.
+    using TSaved = store::TSaved;
     TSaved SaveSettings();
+    // What the active clock keeps in the store; its skin catalogue shares it.
+    store::TClockSettings& Settings() const { return *Stored.Active(); }
     // How long a clock's activation, and the exit, wait in all for another process that
     // holds the store (ms): the window shows, and the program ends, whatever holds it.
     static constexpr int ActivationWaitMs = 700, ExitWaitMs = 2000;
@@ -158,11 +161,11 @@ protected:
 
 private:
     void BuildPopupMenu();
-    void SaveRetryTimer();
-    // While values of the clock or its skin could not be read, reads them again each second
-    // and applies what the user has not changed meanwhile.
-    void ReadRetryTimer();
-    void UpdateReadRetry();
+    // While values of the clock or its skin could not be read, or changes could not be
+    // saved, tries again each second: applies what was read (the user's changes stay) and
+    // writes what waits.
+    void StoreRetryTimer();
+    void UpdateStoreRetry();
 
     static constexpr int NoImage = -1, OptionItem = -2; // image: an index, or one of these
     QAction* AddItem(QMenu* menu, const QString& caption, void (TMainForm::*handler)(),
@@ -173,26 +176,19 @@ private:
     QList<QAction*> AddRadioGroup(QMenu* menu, std::span<const int> tags,
                                   const std::function<QString(int)>& caption,
                                   void (TMainForm::*handler)(QAction*));
-    // The values a clock's key holds, how each is read, applied and written
-    // (MainSettings.cpp), and the steps of LoadSettings that apply them.
-    static const std::array<TClockValue, 9> StoredValues;
-    void ApplyAlwaysOnTop(const TClockValues& values);
-    void ApplyStickToDesktop(const TClockValues& values);
-    void ApplyHideTray(const TClockValues& values);
-    void ApplyPosition(const TClockValues& values);
-    void ApplyRandomTime(const TClockValues& values);
-    void ApplyOpacity(const TClockValues& values);
-    void ApplyNotifyAtEnd(const TClockValues& values);
-    TClockValues CurrentValues() const;
-    // Reads the clock's stored values into values (the target into the window); false
-    // when the clock has no key yet. Throws store::EStoreError when the store fails,
-    // common::EException for a wrongly typed value.
-    bool ReadStoredValues(TClockValues& values);
-    void ApplyValues(const TClockValues& values);
-    // Whether the user changed the value since LoadSettings applied AppliedValues.
-    bool UserChanged(const TClockValue& v, const TClockValues& now) const;
-    // Reads the values LoadSettings could not; what the user changed meanwhile stays.
-    void ReadUnreadValues();
+    // The steps of LoadSettings that apply the values in effect, each through the menu
+    // command's own handler, in the rows' ApplyRank order (MainSettings.cpp).
+    void ApplyAlwaysOnTop();
+    void ApplyStickToDesktop();
+    void ApplyHideTray();
+    void ApplyPosition();
+    void ApplyRandomTime();
+    void ApplyOpacity();
+    void ApplyNotifyAtEnd();
+    void ApplyValues();
+    // The window's own state that the store keeps, handed to the settings before a save:
+    // where the window is, the target it counts to.
+    void ObserveWindow();
     bool OnSomeScreen(const QPoint& topLeft) const;
     // WindowPosition, with Qt's own record of it brought in line when they differ.
     QPoint SyncPosition();
@@ -222,14 +218,13 @@ private:
         QPoint Device, Layout;
     };
     std::optional<TPlace> Placed;
-    QTimer* SaveRetry; // a save at loss of activation that found the store held
-    int SaveRetries = 0;
-    QTimer* ReadRetry;          // values that could not be read yet
-    bool ValuesUnread = false;  // the clock's values: the store failed to give them
-    TClockValues AppliedValues; // what LoadSettings put on the window
-    bool Dragged = false;       // since LoadSettings: the user moved the window,
-    bool TargetPicked = false;  // or chose a target in the dialog
-    bool SavedThisRun = false;
+    store::TClockSettingsKeeper Stored;
+    QTimer* StoreRetry;
+    // The clock activated at start-up, until the user switches: a value of the wrong type
+    // read late ends the program, as it does when read at once.
+    bool StartupClock = true;
+    QStringList StoreNotices; // the clock's own notices about what it keeps, not told yet
+    bool StartupEntryFailed = false;
     // The end of a countdown and the first start, told the user; the time left, told
     // screen readers.
     platform::TDesktopNotifier* Notifier;

@@ -4,6 +4,7 @@
 #include "app/MainUnit.h"
 #include "platform/Display.h"
 #include "platform/QuitSignals.h"
+#include "platform/SessionBus.h"
 #include "platform/Translations.h"
 #include "shell/AboutUnit.h"
 #include "shell/TrayIcon.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    platform::TSessionBus::Prepare();
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane5"));

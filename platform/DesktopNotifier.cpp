@@ -1,35 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopNotifier.h"
 
+#include "platform/SessionBus.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QFileInfo>
 #include <QTimer>
 #include <QVariantMap>
-#include <atomic>
-#include <thread>
 
 namespace platform {
 
 namespace {
 
-std::atomic<int>& ConnectingCount() {
-    static std::atomic<int> count{0};
-    return count;
-}
-
 std::function<bool(const TNotification&)>& Sink() {
     static std::function<bool(const TNotification&)> sink;
     return sink;
-}
-
-// A session bus to ask: the address the session gives, or the usual socket.
-bool SessionBusExists() {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
 }
 
 // How long a message waits for a bus that is still being connected to (ms), in steps.
@@ -37,41 +23,13 @@ constexpr int RetryStep = 100, RetrySteps = 50;
 
 } // namespace
 
-struct TDesktopNotifier::TState {
-    enum TPhase { Connecting, Connected, NoBus };
-    std::atomic<int> Phase{Connecting};
-    std::thread Worker;
-};
-
-TDesktopNotifier::TDesktopNotifier(QObject* parent)
-    : QObject(parent), State(std::make_shared<TState>()) {
-    if (Sink() || !SessionBusExists()) {
-        State->Phase = Sink() ? TState::Connected : TState::NoBus;
-        return;
-    }
-    // Qt connects to the bus and says hello synchronously, the first time it is asked:
-    // a thread of its own waits for that, not the clock.
-    ++ConnectingCount();
-    State->Worker = std::thread([state = State] {
-        state->Phase =
-            QDBusConnection::sessionBus().isConnected() ? TState::Connected : TState::NoBus;
-        --ConnectingCount();
-    });
+TDesktopNotifier::TDesktopNotifier(QObject* parent) : QObject(parent) {
+    // Ahead of the first message: connecting never waits in one.
+    if (!Sink())
+        TSessionBus::State();
 }
 
-TDesktopNotifier::~TDesktopNotifier() {
-    if (!State->Worker.joinable())
-        return;
-    // A bus that never answered is not waited for: the thread keeps the state it shares.
-    if (State->Phase == TState::Connecting)
-        State->Worker.detach();
-    else
-        State->Worker.join();
-}
-
-bool TDesktopNotifier::AnyStillConnecting() {
-    return ConnectingCount() > 0;
-}
+TDesktopNotifier::~TDesktopNotifier() = default;
 
 void TDesktopNotifier::SetSink(std::function<bool(const TNotification&)> sink) {
     Sink() = std::move(sink);
@@ -87,11 +45,11 @@ void TDesktopNotifier::Send(const TNotification& message, std::function<void(boo
 
 void TDesktopNotifier::Try(const TNotification& message, const std::function<void(bool)>& taken,
                            int left) {
-    switch (State->Phase) {
-    case TState::Connected:
+    switch (TSessionBus::State()) {
+    case TSessionBus::TState::Connected:
         SendNow(message, taken);
         return;
-    case TState::NoBus:
+    case TSessionBus::TState::NoBus:
         taken(false);
         return;
     default:

@@ -34,20 +34,14 @@ public:
     // object's thread (at once for a test's sink).
     void Send(const TNotification& message, std::function<void(bool)> taken);
 
-    // Whether a connection to a bus that does not answer is still being made somewhere:
-    // the program then ends without waiting for it.
-    static bool AnyStillConnecting();
-
     // Takes the messages instead of the bus (tests): it says whether they are taken.
     // Empty: the bus.
     static void SetSink(std::function<bool(const TNotification&)> sink);
 
 private:
-    struct TState;
     // Sends once the bus is connected, trying again for a while meanwhile.
     void Try(const TNotification& message, const std::function<void(bool)>& taken, int left);
     void SendNow(const TNotification& message, const std::function<void(bool)>& taken);
-    std::shared_ptr<TState> State;
 };
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "widgets/ErrorGuard.h"
 #include "widgets/Resources.h"
 
+#include "platform/SessionBus.h"
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
@@ -27,11 +28,17 @@ bool XEmbedIconShown() {
 
 // The desktop's notification area, through Qt's system tray icon. Qt docks the icon by
 // itself when a tray comes up after it was shown, so an add that finds no tray still
-// leaves the icon on its way.
+// leaves the icon on its way. Qt's icon asks the session bus for a StatusNotifierItem host
+// when it is made, and waits for the answer: it is made only once the bus has answered (or
+// is known to be missing), and until then the icon is on its way as well.
 class TDesktopTrayShell final : public QObject, public ITrayShell {
 public:
-    explicit TDesktopTrayShell(TTrayIcon& owner)
-        : Owner(owner), Icon(std::make_unique<QSystemTrayIcon>()) {
+    explicit TDesktopTrayShell(TTrayIcon& owner) : Owner(owner) {
+        platform::TSessionBus::WhenSettled(this, [this](bool) { MakeIcon(); });
+    }
+
+    void MakeIcon() {
+        Icon = std::make_unique<QSystemTrayIcon>();
         // A StatusNotifierItem host reports whole clicks. An XEmbed icon reports them on
         // the press, so its mouse events are read below instead, where the right button
         // counts on its release.
@@ -57,10 +64,16 @@ public:
                     }
                 });
         QCoreApplication::instance()->installEventFilter(this);
+        Apply(Data);
+        if (Shown)
+            Icon->show();
     }
 
     bool Add(const TNotifyIconData& data) override {
+        Shown = true;
         Apply(data);
+        if (!Icon)
+            return true; // on its way
         Icon->show();
         return QSystemTrayIcon::isSystemTrayAvailable();
     }
@@ -69,11 +82,14 @@ public:
         return true;
     }
     bool Delete() override {
-        Icon->hide();
+        Shown = false;
+        if (Icon)
+            Icon->hide();
         return true;
     }
     bool ShowMessage(const QString& title, const QString& text) override {
-        if (!QSystemTrayIcon::isSystemTrayAvailable() || !QSystemTrayIcon::supportsMessages())
+        if (!Icon || !QSystemTrayIcon::isSystemTrayAvailable() ||
+            !QSystemTrayIcon::supportsMessages())
             return false;
         Icon->showMessage(title, text, Icon->icon());
         return true;
@@ -117,6 +133,9 @@ protected:
 
 private:
     void Apply(const TNotifyIconData& data) {
+        Data = data;
+        if (!Icon)
+            return;
         Icon->setIcon(data.Image);
         Icon->setToolTip(data.Flags & TNotifyIconData::Tip ? data.TipText : QString());
     }
@@ -125,7 +144,9 @@ private:
     }
 
     TTrayIcon& Owner;
-    std::unique_ptr<QSystemTrayIcon> Icon;
+    std::unique_ptr<QSystemTrayIcon> Icon; // made once the session bus is settled
+    TNotifyIconData Data;                  // what it shows, also before it is made
+    bool Shown = false;
 };
 
 TTrayIcon::TShellFactory& Factory() {

@@ -4,6 +4,7 @@
 #include "platform/Environment.h"
 #include "platform/RegularFile.h"
 #include "skins/Skin.h"
+#include "store/ClockSettings.h"
 #include "store/Keys.h"
 #include "store/Registry.h"
 #include "store/SettingsStore.h"
@@ -93,10 +94,11 @@ const QCollator& Collator() {
 
 } // namespace
 
-TSkinCatalogue::TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view, const QString& settingsKey,
+TSkinCatalogue::TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view,
+                               std::shared_ptr<store::TClockSettings> settings,
                                const QString& defaultSkin, const QStringList& roots)
-    : OwnerForm(owner), SettingsKey(settingsKey), SkinsPath(roots.value(0)), SkinsPaths(roots),
-      DefaultSkin(defaultSkin), View(view) {}
+    : OwnerForm(owner), SettingsKey(settings->Key()), SkinsPath(roots.value(0)), SkinsPaths(roots),
+      DefaultSkin(defaultSkin), View(view), Settings(std::move(settings)) {}
 
 QString TSkinCatalogue::InstalledSkinsPath() {
     const QString beside = platform::ProgramDir() + QStringLiteral("Skins/");
@@ -407,6 +409,8 @@ void TSkinCatalogue::SetInRotation(TSkinNode* skin, bool in) {
         RotationNodes.push_back(skin);
     else if (!in && it != RotationNodes.end())
         RotationNodes.erase(it);
+    if (Marking)
+        Settings->ChangeMember(store::TSetting::SkinRotation, NodePath(skin), in);
     View->NodeChanged(skin);
 }
 
@@ -481,78 +485,43 @@ void TSkinCatalogue::SetSubtreeRotation(TSkinNode* category, bool include) {
 
 void TSkinCatalogue::SelectionChanging(TSkinNode* node) {
     if (!Updating && node && ActivateNode(node, false) && !Filling)
-        CurrentKnown = true; // the user's choice
+        Settings->Change(store::TSetting::SkinCurrent, NodePath(CurrentNode)); // the user's choice
 }
 
 void TSkinCatalogue::ToggleRotation(TSkinNode* node) {
     if (!node || node->Broken || node->IsRandom())
         return;
-    RotationKnown = true; // the user's rotation set from now on
+    // Each skin the mark reaches is the user's, one by one: a set the store has not given
+    // yet keeps its other members.
+    Marking = true;
     if (node->IsSkin()) {
         SetInRotation(node, !node->InRotation);
-        return;
+    } else {
+        node->MarkedIn = !node->MarkedIn;
+        View->NodeChanged(node);
+        SetSubtreeRotation(node, node->MarkedIn);
     }
-    node->MarkedIn = !node->MarkedIn;
-    View->NodeChanged(node);
-    SetSubtreeRotation(node, node->MarkedIn);
+    Marking = false;
 }
 
 void TSkinCatalogue::ReadSkinSettings() {
-    CurrentName = DefaultSkin;
+    // The default skin and no rotation where the store holds none or cannot give them yet.
+    Settings->SetDefault(store::TSetting::SkinCurrent, DefaultSkin);
+    Settings->Load(store::TGroup::Skin);
+    CurrentName = Settings->Text(store::TSetting::SkinCurrent);
     RotationNames.clear();
-    CurrentKnown = RotationKnown = true;
-    try {
-        store::TRegistry reg;
-        if (!reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins))
-            return;
-        ReadStringIfPresent(reg, QStringLiteral("Current"), CurrentName);
-        if (reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins + store::keys::Random))
-            for (const QString& name : reg.GetValueNames())
-                RotationNames.insert(Folded(name));
-    } catch (const store::EStoreError&) {
-        // The store failed, which says nothing about what it holds: the default skin shows,
-        // and neither value is written over until read (ReadUnreadSettings) or chosen.
-        CurrentName = DefaultSkin;
-        RotationNames.clear();
-        CurrentKnown = RotationKnown = false;
-    }
-}
-
-void TSkinCatalogue::ReadUnreadSettings() {
-    if (!SettingsUnread())
-        return;
-    try {
-        store::TRegistry reg;
-        reg.OpenKeyReadOnly(SettingsKey + store::keys::Skins);
-    } catch (const store::EStoreError&) {
-        return; // still not to be had
-    }
-    FillTree();
+    for (const QString& name : Settings->Names(store::TSetting::SkinRotation))
+        RotationNames.insert(Folded(name));
 }
 
 void TSkinCatalogue::WriteSkinSettings() {
-    if (!CurrentKnown && !RotationKnown)
-        return;
-    try {
-        store::TRegistry reg;
-        store::TSettingsStore::TTransaction group(reg.Store());
-        if (RotationKnown) {
-            // The rotation set is replaced as a whole: the delete and the rewrite land
-            // together. A delete that fails leaves the names to be written over.
-            try {
-                reg.DeleteKey(SettingsKey + store::keys::Skins + store::keys::Random);
-            } catch (const store::EStoreError&) {
-            }
-        }
-        reg.OpenKey(SettingsKey + store::keys::Skins, true);
-        if (CurrentNode && CurrentKnown)
-            reg.WriteString(QStringLiteral("Current"), NodePath(CurrentNode));
-        if (RotationKnown) {
-            reg.OpenKey(SettingsKey + store::keys::Skins + store::keys::Random, true);
-            for (const TSkinNode* node : RotationNodes)
-                reg.WriteString(NodePath(node), QString());
-        }
-        group.Commit();
-    } catch (...) {
-    }
+    // What is on show is what the store gets where it was read; the settings write it, or
+    // keep it while the store is held, and say what never landed.
+    if (CurrentNode)
+        Settings->Observe(store::TSetting::SkinCurrent, NodePath(CurrentNode));
+    QStringList rotation;
+    for (const TSkinNode* node : RotationNodes)
+        rotation << NodePath(node);
+    Settings->Observe(store::TSetting::SkinRotation, rotation);
+    Settings->Save(store::TGroup::Skin);
 }

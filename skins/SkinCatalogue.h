@@ -16,6 +16,9 @@
 #include <vector>
 
 class TSkin;
+namespace store {
+class TClockSettings;
+}
 
 struct TSkinNode {
     // Unlisted: a folder whose own folder has not been listed yet, so whether it is a skin
@@ -85,11 +88,13 @@ class TSkinCatalogue {
 public:
     static const QString RandomCaption; // "* RANDOM *"
 
-    // roots: the skins roots, each with a trailing '/', the installed one first; a later
-    // one's skins shadow an earlier one's of the same name, and folders of the same path
-    // are one category.
-    TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view, const QString& settingsKey,
-                   const QString& defaultSkin, const QStringList& roots);
+    // settings: the clock's, which keep the current skin and the rotation set. roots: the
+    // skins roots, each with a trailing '/', the installed one first; a later one's skins
+    // shadow an earlier one's of the same name, and folders of the same path are one
+    // category.
+    TSkinCatalogue(ISkinTarget* owner, ICatalogueView* view,
+                   std::shared_ptr<store::TClockSettings> settings, const QString& defaultSkin,
+                   const QStringList& roots);
 
     // The installed skins: "Skins" beside the program when that folder exists (a build
     // folder, a portable copy), else share/korvane5/Skins of the prefix the program is in.
@@ -132,13 +137,10 @@ public:
     // and the picture is chosen anew. Nothing else changes.
     void ReapplyShownSkin();
     void SetSubtreeRotation(TSkinNode* category, bool include);
+    // Through the clock's settings, which keep what the user chose while the store could
+    // not be read or written: the clock's retry reads and writes it later.
     void ReadSkinSettings();
     void WriteSkinSettings();
-    // The store failed to give the stored skin and rotation set, and the user has chosen
-    // neither since: ReadUnreadSettings reads them again and, once it can, fills the tree
-    // anew with them.
-    bool SettingsUnread() const { return !CurrentKnown && !RotationKnown; }
-    void ReadUnreadSettings();
     // Where an entry's kind puts it in its level, before its name counts.
     static int Rank(const TSkinNode* node);
     static int CompareNodes(const TSkinNode* a, const TSkinNode* b);
@@ -174,10 +176,9 @@ private:
     // rotation's skins, the folders themselves included.
     std::set<QString> WantedPaths;
     bool Completed = false; // every folder is listed and the tree sorted
-    // The stored current skin and rotation set were read or the user chose them since, so
-    // writing them overwrites nothing unread.
-    bool CurrentKnown = true, RotationKnown = true;
+    std::shared_ptr<store::TClockSettings> Settings;
     bool Filling = false;      // FillTree selects the stored entry, not the user
+    bool Marking = false;      // the user's rotation mark is being set
     bool SearchFailed = false; // a folder could not be listed since FillTree (reported)
     TSkinRandom Random;
 };

@@ -69,10 +69,11 @@ private:
 
 } // namespace
 
-TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QString& settingsKey,
+TSkinChooserForm::TSkinChooserForm(QWidget* owner, ISkinTarget* target,
+                                   std::shared_ptr<store::TClockSettings> settings,
                                    const QString& defaultSkin)
     : QDialog(owner),
-      Catalogue(target, this, settingsKey, defaultSkin,
+      Catalogue(target, this, std::move(settings), defaultSkin,
                 {TSkinCatalogue::InstalledSkinsPath(), TSkinCatalogue::UserSkinsPath()}),
       ui(std::make_unique<Ui::TSkinChooserForm>()) {
     widgets::InitResources();

@@ -25,8 +25,8 @@ class TSkinChooserForm : public QDialog, private ICatalogueView {
     Q_OBJECT
 public:
     // owner: the window the dialog belongs to; target: where skins are applied.
-    TSkinChooserForm(QWidget* owner, ISkinTarget* target, const QString& settingsKey,
-                     const QString& defaultSkin);
+    TSkinChooserForm(QWidget* owner, ISkinTarget* target,
+                     std::shared_ptr<store::TClockSettings> settings, const QString& defaultSkin);
     ~TSkinChooserForm() override;
 
     void SetStayOnTop(bool onTop);

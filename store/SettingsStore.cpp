@@ -309,11 +309,15 @@ TSettingsStore::TWait::~TWait() {
 
 void TSettingsStore::AddNotice(TNotice kind, const QString& text) {
     if (Told.insert(kind).second)
-        Notices << text;
+        Notices.emplace_back(kind, text);
 }
 
-QString TSettingsStore::TakeNotice() {
-    const QString notice = Notices.join(QStringLiteral("\n\n"));
+QString TSettingsStore::TakeNotice(bool forWriting) {
+    QStringList texts;
+    for (const auto& [kind, text] : Notices)
+        if (forWriting || kind != TNotice::Unwritable)
+            texts << text;
+    const QString notice = texts.join(QStringLiteral("\n\n"));
     Notices.clear();
     return notice;
 }

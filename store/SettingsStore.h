@@ -95,7 +95,8 @@ public:
     // What the user should hear about the store, each thing once: a damaged file kept
     // aside, a store that cannot be written, one that failed to read. Empty afterwards and
     // normally.
-    QString TakeNotice();
+    // A reader that changes nothing (forWriting false) is not told that changes are not kept.
+    QString TakeNotice(bool forWriting = true);
 
     // How long the calls made inside the scope wait, all together, for another process
     // that holds the store (ms). Outside any scope each call waits up to a second.
@@ -181,8 +182,8 @@ private:
     bool OpenHeld = false; // the last opening found the store held by another process
     QString FReadOnlyReason;
     QString LastError;
-    QStringList Notices;    // not told yet
-    std::set<TNotice> Told; // each kind is told once
+    std::vector<std::pair<TNotice, QString>> Notices; // not told yet
+    std::set<TNotice> Told;                           // each kind is told once
 };
 
 } // namespace store

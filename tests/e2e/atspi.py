@@ -3,7 +3,9 @@
 system's Python, which has pyatspi:
     atspi.py PID            "name<TAB>description" of each top-level window
     atspi.py PID --all      "role<TAB>name" of every element, depth first
-    atspi.py PID --do NAME  runs the action of the first element named NAME (a menu item)"""
+    atspi.py PID --do NAME  runs the action of the first element named NAME (a menu item)
+    atspi.py PID --extents NAME  "x y width height" on the screen of the first element
+                                 named NAME that shows on it (an entry of a tree)"""
 
 import sys
 
@@ -39,6 +41,17 @@ def main():
     elif sys.argv[2] == "--all":
         for node in walk(app):
             print("%s\t%s" % (node.getRoleName(), node.name))
+    elif sys.argv[2] == "--extents":
+        for node in walk(app):
+            if node.name == sys.argv[3]:
+                try:
+                    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                except NotImplementedError:
+                    continue
+                if box.width > 0:
+                    print(box.x, box.y, box.width, box.height)
+                    return 0
+        return 1
     elif sys.argv[2] == "--do":
         for node in walk(app):
             if node.name == sys.argv[3]:

@@ -146,6 +146,26 @@ class Desktop:
         return subprocess.run([SETTINGS_TOOL] + list(args), env=self.env,
                               capture_output=True, text=True, check=True).stdout
 
+    def hold_store(self, seconds, whole=True):
+        """Another program holds the store: whole, as the sqlite3 shell in its exclusive
+        locking mode does (possible only while no clock has it open), or for writing, as
+        a long transaction does; returns the holder once it holds it."""
+        take = ("db.execute('PRAGMA locking_mode=EXCLUSIVE')\n"
+                "db.execute('BEGIN EXCLUSIVE')\n"
+                "db.execute('COMMIT')\n") if whole else "db.execute('BEGIN IMMEDIATE')\n"
+        script = ("import sqlite3, sys, time\n"
+                  "db = sqlite3.connect(sys.argv[1], isolation_level=None)\n" + take +
+                  "print('held', flush=True)\n"
+                  "time.sleep(float(sys.argv[2]))\n")
+        path = os.path.join(self.config, "korvane5", "settings.db")
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        holder = subprocess.Popen([sys.executable, "-c", script, path, str(seconds)],
+                                  stdout=subprocess.PIPE, text=True)
+        self.procs.append(holder)
+        if holder.stdout.readline().strip() != "held":
+            raise RuntimeError("the store could not be held")
+        return holder
+
     def start_clock(self, *args):
         log = open(os.path.join(self.tmp, "clock-%d.log" % len(self.clocks)), "w")
         proc = subprocess.Popen([BINARY] + [str(a) for a in args], env=self.env,

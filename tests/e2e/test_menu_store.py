@@ -111,22 +111,8 @@ class TroubledStore(unittest.TestCase):
             lambda: self.desk.geometry(win)[:2] == (160, 260), timeout=5))
 
     def hold(self, seconds, whole=True):
-        """Another program holds the store: whole, as the sqlite3 shell in its exclusive
-        locking mode does (possible only while no clock has it open), or for writing, as
-        a long transaction does; returns once it holds it."""
-        take = ("db.execute('PRAGMA locking_mode=EXCLUSIVE')\n"
-                "db.execute('BEGIN EXCLUSIVE')\n"
-                "db.execute('COMMIT')\n") if whole else "db.execute('BEGIN IMMEDIATE')\n"
-        script = ("import sqlite3, sys, time\n"
-                  "db = sqlite3.connect(sys.argv[1], isolation_level=None)\n" + take +
-                  "print('held', flush=True)\n"
-                  "time.sleep(float(sys.argv[2]))\n")
-        holder = subprocess.Popen(
-            [sys.executable, "-c", script,
-             os.path.join(self.desk.config, "korvane5", "settings.db"), str(seconds)],
-            stdout=subprocess.PIPE, text=True)
+        holder = self.desk.hold_store(seconds, whole)
         self.addCleanup(holder.stdout.close)
-        self.assertEqual(holder.stdout.readline().strip(), "held")
         return holder
 
     def test_an_import_that_arrives_in_pieces_is_imported_whole(self):

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skins/SkinCatalogue.h"
 #include "skins/Skin.h"
+#include "store/ClockSettings.h"
 #include "store/Registry.h"
 #include "support/SkinFixtures.h"
 
@@ -40,7 +41,7 @@ class SkinCatalogueTest : public SkinFixture {
 protected:
     TSkinCatalogue& Fill(int clock = 0) {
         Catalogue = std::make_unique<TSkinCatalogue>(
-            &View, &View, QStringLiteral("Software\\Korvane5\\%1\\").arg(clock), "Default",
+            &View, &View, std::make_shared<store::TClockSettings>(clock), "Default",
             QStringList{SkinsRoot() + "/", UserRoot() + "/"});
         View.Catalogue = Catalogue.get();
         Catalogue->FillTree();

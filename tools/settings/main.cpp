@@ -224,11 +224,12 @@ int Run(const QStringList& args) {
     // may hold it longer.
     const TSettingsStore::TWait wait(store, 5000);
     store.Require();
-    const QString notice = store.TakeNotice();
-    if (!notice.isEmpty())
-        std::fprintf(stderr, "korvane5-settings: %s\n", notice.toLocal8Bit().constData());
     const bool changes = command == QLatin1String("import") || command == QLatin1String("set") ||
                          command == QLatin1String("delete");
+    // A command that only reads has nothing to lose to a store that cannot be written.
+    const QString notice = store.TakeNotice(changes);
+    if (!notice.isEmpty())
+        std::fprintf(stderr, "korvane5-settings: %s\n", notice.toLocal8Bit().constData());
     if (changes && store.IsReadOnly())
         return Fail(TSettingsTool::tr("the settings store %1 can only be read (%2); nothing was "
                                       "changed")

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Whether the session bus answers, found out on a thread of its own. Qt connects to the bus
+// and says hello synchronously the first time anything asks for it, and a bus that accepts
+// connections and never answers (a hung daemon, a stuck proxy) would hold that caller for as
+// long as it stays: the clock asks nothing of the bus before this says it answered.
+
+#include <QObject>
+#include <functional>
+
+namespace platform {
+
+class TSessionBus {
+public:
+    enum class TState { Connecting, Connected, NoBus };
+
+    // The state now; the first call starts finding out.
+    static TState State();
+    // Calls settled on context's thread once the bus answered (true) or is known to be
+    // missing (false); at once when that is known already. Never, while the bus is silent.
+    static void WhenSettled(QObject* context, std::function<void(bool connected)> settled);
+    // Waits up to ms for the answer; false when the bus has not answered by then.
+    static bool WaitSettled(int ms);
+    // Before the first window: Qt's accessibility bridge asks the session bus synchronously
+    // when the first window shows. A bus that has not answered within a second is kept from
+    // it (no screen reader is reachable through it anyway); the tray icon and notifications
+    // wait for its answer by themselves.
+    static void Prepare();
+    // Tests: the state, without asking any bus.
+    static void Pretend(TState state);
+};
+
+} // namespace platform
