@@ -367,9 +367,20 @@ QStringList TClockSettings::Waiting() const {
 }
 
 const std::shared_ptr<TClockSettings>& TClockSettingsKeeper::Activate(int clock) {
+    if (FActive && FActive->Clock() == clock)
+        return FActive;
     if (FActive)
         Left.push_back(std::move(FActive));
-    FActive = std::make_shared<TClockSettings>(clock, Db);
+    // A clock come back to before its changes landed goes on with them: read anew, it
+    // keeps what the user set.
+    const auto back = std::find_if(
+        Left.begin(), Left.end(), [&](const auto& settings) { return settings->Clock() == clock; });
+    if (back != Left.end()) {
+        FActive = std::move(*back);
+        Left.erase(back);
+    } else {
+        FActive = std::make_shared<TClockSettings>(clock, Db);
+    }
     return FActive;
 }
 

@@ -182,8 +182,9 @@ class TClockSettingsKeeper {
 public:
     explicit TClockSettingsKeeper(TSettingsStore& store = TSettingsStore::User()) : Db(store) {}
 
-    // The clock on show from now on; the one before is kept while its changes wait. Its
-    // object stays where it is until then, so its skin catalogue may still write to it.
+    // The clock on show from now on (the same one: its settings as they are); the one
+    // before is kept while its changes wait. Its object stays where it is until then, so its
+    // skin catalogue may still write to it.
     const std::shared_ptr<TClockSettings>& Activate(int clock);
     const std::shared_ptr<TClockSettings>& Active() const { return FActive; }
 

@@ -5,6 +5,7 @@
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
 #include "skins/SkinChooserUnit.h"
+#include "store/ClockSettings.h"
 #include "store/Registry.h"
 #include "store/RegistryFile.h"
 #include "support/ClockTest.h"
@@ -253,9 +254,11 @@ TEST_F(MainSettingsTest, ExitWritesTheActiveClock) {
     EXPECT_EQ(reg.ReadInteger("Top"), 66);
     EXPECT_EQ(reg.ReadInteger("Opacity"), 255);
     EXPECT_EQ(reg.ReadInteger("RandomTime"), 5);
-    EXPECT_EQ(reg.GetValueNames(),
-              (QStringList{"StickToDesktop", "AlwaysOnTop", "HideTray", "Left", "Top",
-                           "CustomDateTime", "RandomTime", "Opacity", "NotifyAtEnd"}));
+    QStringList rows; // every value of the clock's key, in the table's order
+    for (const TSettingRow& row : SettingRows())
+        if (row.Group == TGroup::Clock)
+            rows << row.Name;
+    EXPECT_EQ(reg.GetValueNames(), rows);
 }
 
 TEST_F(MainSettingsTest, StartUpSavesNothingBeforeTheFirstClockIsActive) {

@@ -20,7 +20,7 @@ import harness  # noqa: E402
 
 KEY = "Software\\Korvane5\\0"
 ATSPI = os.path.join(os.path.dirname(__file__), "atspi.py")
-RUNS = 1
+RUNS = 2
 
 
 class HeldStore(unittest.TestCase):

@@ -23,6 +23,9 @@ public:
         ReadsLeft() = n;
         ReadFailed() = false;
     }
+    // Likewise the write that fails.
+    static void FailWrite(int n) { WritesLeft() = n; }
+
     static bool& ReadFailed() {
         static bool failed = false;
         return failed;
@@ -49,6 +52,10 @@ private:
     };
 
     static int& ReadsLeft() {
+        static int left = 0;
+        return left;
+    }
+    static int& WritesLeft() {
         static int left = 0;
         return left;
     }
@@ -84,6 +91,8 @@ private:
         f->Methods.xWrite = [](sqlite3_file* p, const void* buf, int n, sqlite3_int64 at) {
             if (Fault() == TFault::FullDisk)
                 return SQLITE_FULL;
+            if (WritesLeft() > 0 && --WritesLeft() == 0)
+                return SQLITE_IOERR_WRITE;
             auto* inner = reinterpret_cast<TFile*>(p)->Inner();
             return inner->pMethods->xWrite(inner, buf, n, at);
         };
