@@ -31,6 +31,11 @@ struct TRfcExample {
     bool Forever = false;
 };
 
+// A failing row names itself, not its bytes.
+void PrintTo(const TRfcExample& row, std::ostream* out) {
+    *out << row.Name;
+}
+
 // "1997-09 2,4,10-12" or "1997-09-02 09:00,12:00" or "1997-09-02 09:00-16:40/20".
 QStringList Expand(const QString& entry) {
     const QString first = entry.section(QLatin1Char(' '), 0, 0);
