@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-sources="app common platform presets shell skins store widgets resources tools/settings"
+sources="app common events platform presets shell skins store widgets resources tools/settings"
 languages=${*:-$(ls translations | sed -n 's/^korvane5_\(.*\)\.ts$/\1/p' | grep -vx en)}
 for language in $languages; do
     "$lupdate" -silent -locations none -no-obsolete $sources -ts "translations/korvane5_$language.ts"

@@ -36,84 +36,42 @@ void Insert(QStringList& names, const QString& name) {
 const std::array<TSettingRow, SettingCount>& SettingRows() {
     using enum TSetting;
     using enum TKind;
+    // One row a value: what it is called, its type and default, the values that count, where
+    // LoadSettings applies it, what it means.
+    // clang-format off
     static const std::array<TSettingRow, SettingCount> rows = {{
-        {StickToDesktop,
-         TGroup::Clock,
-         "StickToDesktop",
-         Flag,
-         false,
-         {},
-         1,
+        {StickToDesktop, TGroup::Clock, "StickToDesktop", Flag, false, {}, 1,
          "1: Stick To Desktop, the window cannot be dragged; 0: off"},
-        {AlwaysOnTop,
-         TGroup::Clock,
-         "AlwaysOnTop",
-         Flag,
-         false,
-         {},
-         0,
+        {AlwaysOnTop, TGroup::Clock, "AlwaysOnTop", Flag, false, {}, 0,
          "1: Always On Top, the window stays above others; 0: off"},
-        {HideTray,
-         TGroup::Clock,
-         "HideTray",
-         Flag,
-         false,
-         {},
-         2,
+        {HideTray, TGroup::Clock, "HideTray", Flag, false, {}, 2,
          "1: Hide Tray Icon, no icon in the notification area; 0: the icon is shown"},
-        {Left,
-         TGroup::Clock,
-         "Left",
-         Integer,
-         std::int32_t(0),
-         {},
-         -1,
+        {Left, TGroup::Clock, "Left", Integer, std::int32_t(0), {}, -1,
          "the window's left edge, in the X server's pixels (absent: centred)"},
-        {Top,
-         TGroup::Clock,
-         "Top",
-         Integer,
-         std::int32_t(0),
-         {},
-         3,
+        {Top, TGroup::Clock, "Top", Integer, std::int32_t(0), {}, 3,
          "the window's top edge, in the X server's pixels (absent: centred)"},
-        {CustomDateTime,
-         TGroup::Clock,
-         "CustomDateTime",
-         Moment,
-         0.0,
-         {},
-         -1,
-         "the target: days since 30 December 1899, local time, as an 8-byte double"},
+        {CustomDateTime, TGroup::Clock, "CustomDateTime", Moment, 0.0, {}, -1,
+         "the target: days since 30 December 1899, local time (or in TimeZone), 8 bytes"},
         {RandomTime, TGroup::Clock, "RandomTime", Integer, std::int32_t(-1), RandomTimes, 4,
          "the random skin change interval: 5, 10, 20, 30 or 60 minutes"},
         {Opacity, TGroup::Clock, "Opacity", Integer, std::int32_t(255), Opacities, 5,
          "the window's alpha: 51, 102, 153, 204 or 255 (20 to 100 percent)"},
-        {NotifyAtEnd,
-         TGroup::Clock,
-         "NotifyAtEnd",
-         Flag,
-         true,
-         {},
-         6,
+        {NotifyAtEnd, TGroup::Clock, "NotifyAtEnd", Flag, true, {}, 6,
          "1 (also when absent): a notification when the countdown ends; 0: none"},
-        {SkinCurrent,
-         TGroup::Skin,
-         "Skins\\Current",
-         Text,
-         QStringLiteral("Default"),
-         {},
-         -1,
+        {EventName, TGroup::Clock, "EventName", Text, QString(), {}, -1,
+         "the event's name; absent: none", true},
+        {Repeat, TGroup::Clock, "Repeat", Text, QString(), {}, -1,
+         "how the event comes back: RFC 5545 RRULE, EXDATE and RDATE lines", true},
+        {TimeZone, TGroup::Clock, "TimeZone", Text, QString(), {}, -1,
+         "the IANA zone the event is pinned to; absent: local time", true},
+        {AfterEnd, TGroup::Clock, "AfterEnd", Integer, std::int32_t(0), AfterEnds, -1,
+         "after the end: 0 as designed, 1 count up, 2 the next occurrence", true},
+        {SkinCurrent, TGroup::Skin, "Skins\\Current", Text, QStringLiteral("Default"), {}, -1,
          "the skin shown: its folder's path below the skins folder, or * RANDOM *"},
-        {SkinRotation,
-         TGroup::Skin,
-         "Skins\\Random\\",
-         NameSet,
-         QStringList(),
-         {},
-         -1,
+        {SkinRotation, TGroup::Skin, "Skins\\Random\\", NameSet, QStringList(), {}, -1,
          "the skins of the random rotation: one empty string value named after each"},
     }};
+    // clang-format on
     return rows;
 }
 
@@ -287,6 +245,11 @@ void TClockSettings::WriteGroup(TGroup group) {
         if (!written(row))
             continue;
         const QString name = QString::fromLatin1(row.Name).section(QLatin1Char('\\'), -1);
+        if (row.Optional && entry.Value == Defaults[std::size_t(row.Id)]) {
+            if (entry.State == TState::Read || entry.Changed)
+                reg.DeleteValue(name);
+            continue;
+        }
         switch (row.Kind) {
         case TKind::Flag:
             reg.WriteBool(name, std::get<bool>(entry.Value));

@@ -41,6 +41,10 @@ enum class TSetting {
     RandomTime,
     Opacity,
     NotifyAtEnd,
+    EventName,
+    Repeat,
+    TimeZone,
+    AfterEnd,
     SkinCurrent,
     SkinRotation,
 };
@@ -71,11 +75,15 @@ struct TSettingRow {
     // row (Left goes with Top) or not by the window.
     int ApplyRank;
     const char* Description;
+    // Stored only away from its default: a clock that never set it keeps the values it had,
+    // and going back to the default deletes it.
+    bool Optional = false;
 };
 
 // The accepted values of the two radio choices, which are also their menu items' tags.
 inline constexpr int RandomTimes[] = {5, 10, 20, 30, 60};    // minutes
 inline constexpr int Opacities[] = {51, 102, 153, 204, 255}; // alpha: 20 to 100 percent
+inline constexpr int AfterEnds[] = {0, 1, 2}; // as designed, count up, the next occurrence
 
 // Every row, in TSetting's order.
 const std::array<TSettingRow, SettingCount>& SettingRows();

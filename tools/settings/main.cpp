@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // korvane5-settings: looks into and repairs the clocks' settings store.
 
+#include "events/CalendarFile.h"
+#include "events/EventStore.h"
+#include "events/Schedule.h"
+#include "platform/Environment.h"
 #include "platform/RegularFile.h"
+#include "store/Keys.h"
 #include "store/Registry.h"
 #include "store/RegistryFile.h"
 #include "store/SettingsStore.h"
@@ -32,11 +37,14 @@ const char* const Usage = QT_TRANSLATE_NOOP(
     "       korvane5-settings get KEY NAME\n"
     "       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT\n"
     "       korvane5-settings delete KEY [NAME]\n"
+    "       korvane5-settings event N\n"
+    "       korvane5-settings occurrences N [--from \"YYYY-MM-DD HH:MM:SS\"] [--count K]\n"
+    "       korvane5-settings import-event N FILE.ics [--uid UID]\n"
     "       korvane5-settings --help | --version\n"
     "Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/\n"
     "settings.db), in the text form of registry exports.\n"
     "KEY is a path such as Software\\Korvane5\\0\\ (HKEY_CURRENT_USER\\ in front is allowed).\n"
-    "NAME @ stands for the key's unnamed value.\n");
+    "NAME @ stands for the key's unnamed value. N is a clock's number, 0 to 4.\n");
 
 int Fail(const QString& message) {
     std::fprintf(stderr, "korvane5-settings: %s\n", message.toLocal8Bit().constData());
@@ -97,7 +105,8 @@ std::optional<TStoredValue> ValueFromOptions(const QStringList& args, QString* e
     return std::nullopt;
 }
 
-// A registry file is text of a few kilobytes; more than this is not one.
+// A registry file is text of a few kilobytes and a calendar rarely holds more than a few
+// megabytes; more than this is neither.
 constexpr qint64 MaxImportFile = 16 * 1024 * 1024;
 
 // The whole file, or all of standard input for "-" (a pipe may bring it in pieces); only a
@@ -186,6 +195,123 @@ int Delete(TSettingsStore& store, const QString& key, const QStringList& args) {
     return 0;
 }
 
+// The event commands name a clock by its number.
+std::optional<int> ClockArg(const QString& arg) {
+    bool ok = false;
+    const int clock = arg.toInt(&ok);
+    return ok && clock >= 0 && clock <= 4 ? std::optional<int>(clock) : std::nullopt;
+}
+
+// The clock's stored event; without a first moment none at all.
+std::optional<events::TEvent> StoredEvent(TSettingsStore& store, int clock) {
+    TRegistry reg(store);
+    if (!reg.OpenKeyReadOnly(keys::Clock(clock)) ||
+        !reg.ValueExists(events::TEventStore::StartValue))
+        return std::nullopt;
+    return events::TEventStore::Read(reg);
+}
+
+QString Moment(const QDateTime& moment) {
+    return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// The labels stay English whatever the language: scripts read them.
+int Event(TSettingsStore& store, const QStringList& args) {
+    const std::optional<int> clock = args.size() == 1 ? ClockArg(args[0]) : std::nullopt;
+    if (!clock)
+        return UsageError(TSettingsTool::tr("event takes a clock number, 0 to 4"));
+    const std::optional<events::TEvent> event = StoredEvent(store, *clock);
+    const events::TEvent e = event.value_or(events::TEvent{});
+    QString out = QStringLiteral("name: %1\n").arg(e.Name);
+    out += QStringLiteral("first moment: %1\n")
+               .arg(event ? Moment(common::ToQDateTime(e.Start)) : QStringLiteral("none"));
+    int depth = 0; // the lines of a zone's definition are not the rule's
+    QStringList rule;
+    for (const QString& line : e.Repeat.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString upper = line.trimmed().toUpper();
+        if (upper.startsWith(QLatin1String("BEGIN:")))
+            ++depth;
+        else if (depth > 0 && upper.startsWith(QLatin1String("END:")))
+            --depth;
+        else if (depth == 0)
+            rule << line.trimmed();
+    }
+    if (rule.isEmpty())
+        rule << QStringLiteral("none");
+    for (const QString& line : rule)
+        out += QStringLiteral("rule: %1\n").arg(line);
+    out +=
+        QStringLiteral("zone: %1\n").arg(e.Zone.isEmpty() ? QStringLiteral("local time") : e.Zone);
+    static const char* const afterEnd[] = {"as designed", "count up", "the next occurrence"};
+    out += QStringLiteral("after the end: %1\n")
+               .arg(QLatin1String(afterEnd[std::int32_t(e.AfterEnd)]));
+    Print(out);
+    return 0;
+}
+
+int Occurrences(TSettingsStore& store, const QStringList& args) {
+    const std::optional<int> clock = args.isEmpty() ? std::nullopt : ClockArg(args[0]);
+    if (!clock)
+        return UsageError(TSettingsTool::tr("occurrences takes a clock number, 0 to 4"));
+    QDateTime from = common::ToQDateTime(platform::Now());
+    int count = 5;
+    for (qsizetype i = 1; i < args.size(); i += 2) {
+        const QString value = args.value(i + 1);
+        if (args[i] == QLatin1String("--from") && i + 1 < args.size()) {
+            from = QDateTime::fromString(value, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            if (!from.isValid())
+                return UsageError(
+                    TSettingsTool::tr("--from takes a local time as \"YYYY-MM-DD HH:MM:SS\""));
+        } else if (args[i] == QLatin1String("--count") && i + 1 < args.size()) {
+            bool ok = false;
+            count = value.toInt(&ok);
+            if (!ok || count < 1 || count > 100000)
+                return UsageError(TSettingsTool::tr("--count takes a number from 1 to 100000"));
+        } else {
+            return UsageError(TSettingsTool::tr("occurrences takes --from and --count"));
+        }
+    }
+    const std::optional<events::TEvent> event = StoredEvent(store, *clock);
+    if (!event)
+        return 0;
+    QString out;
+    for (const QDateTime& moment : events::TSchedule(*event).Occurrences(from, count))
+        out += Moment(moment.toLocalTime()) + QLatin1Char('\n');
+    Print(out);
+    return 0;
+}
+
+int ImportEvent(TSettingsStore& store, const QStringList& args) {
+    const std::optional<int> clock = args.isEmpty() ? std::nullopt : ClockArg(args[0]);
+    const bool byUid = args.size() == 4 && args[2] == QLatin1String("--uid");
+    if (!clock || (args.size() != 2 && !byUid))
+        return UsageError(
+            TSettingsTool::tr("import-event takes a clock number, 0 to 4, a file and --uid UID"));
+    QString why;
+    const std::optional<QByteArray> bytes = ReadImportFile(args[1], &why);
+    if (!bytes)
+        return Fail(
+            TSettingsTool::tr("cannot read %1: %2 (nothing was changed)").arg(args[1], why));
+    events::TEvent event;
+    try {
+        const events::TCalendarFile file(*bytes);
+        event = file.Pick(byUid ? args[3] : QString()).Event;
+    } catch (const events::EEventError& e) {
+        return Fail(args[1] + QStringLiteral(": ") + e.Message() +
+                    TSettingsTool::tr(" (nothing was changed)"));
+    }
+    TRegistry reg(store);
+    TSettingsStore::TTransaction t(store);
+    // The clock keeps what it does after the end.
+    if (reg.OpenKeyReadOnly(keys::Clock(*clock)))
+        event.AfterEnd = events::TEventStore::Read(reg).AfterEnd;
+    reg.CloseKey();
+    reg.OpenKey(keys::Clock(*clock), true);
+    events::TEventStore::Write(reg, event);
+    t.Commit();
+    return 0;
+}
+
 // The commands that name a key first, after the key is checked.
 int KeyCommand(TSettingsStore& store, const QString& command, const QStringList& args) {
     using TKeyCommand = int (*)(TSettingsStore&, const QString&, const QStringList&);
@@ -225,7 +351,8 @@ int Run(const QStringList& args) {
     const TSettingsStore::TWait wait(store, 5000);
     store.Require();
     const bool changes = command == QLatin1String("import") || command == QLatin1String("set") ||
-                         command == QLatin1String("delete");
+                         command == QLatin1String("delete") ||
+                         command == QLatin1String("import-event");
     // A command that only reads has nothing to lose to a store that cannot be written.
     const QString notice = store.TakeNotice(changes);
     if (!notice.isEmpty())
@@ -238,6 +365,12 @@ int Run(const QStringList& args) {
         return Export(store, args.mid(1));
     if (command == QLatin1String("import"))
         return Import(store, args.mid(1));
+    if (command == QLatin1String("event"))
+        return Event(store, args.mid(1));
+    if (command == QLatin1String("occurrences"))
+        return Occurrences(store, args.mid(1));
+    if (command == QLatin1String("import-event"))
+        return ImportEvent(store, args.mid(1));
     return KeyCommand(store, command, args.mid(1));
 }
 
