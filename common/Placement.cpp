@@ -30,8 +30,8 @@ QPoint CornerOf(const QRect& rect, TCorner corner) {
 }
 
 QPoint TopLeftFrom(QPoint corner, TCorner which, QSize window) {
-    return corner - QPoint(IsRight(which) ? window.width() : 0,
-                           IsBottom(which) ? window.height() : 0);
+    return corner -
+           QPoint(IsRight(which) ? window.width() : 0, IsBottom(which) ? window.height() : 0);
 }
 
 // Doubled, so that halves stay whole numbers.
@@ -143,19 +143,19 @@ std::optional<TPlace> PlaceFromJson(const QJsonValue& value) {
     const std::optional<int> x = Number(o.value(QLatin1String("x"))),
                              y = Number(o.value(QLatin1String("y")));
     const QString corner = o.value(QLatin1String("corner")).toString();
-    const auto named = std::find_if(CornerNames.begin(), CornerNames.end(),
-                                    [&](const auto& c) { return corner == QLatin1String(c.second); });
+    const auto named = std::find_if(CornerNames.begin(), CornerNames.end(), [&](const auto& c) {
+        return corner == QLatin1String(c.second);
+    });
     if (!index || *index >= int(layout.size()) || !x || !y || named == CornerNames.end())
         return std::nullopt;
     // The index names a screen of the layout as written; sorting may move it.
     const TScreen on = layout[std::size_t(*index)];
     TPlace place;
     place.Layout = MakeLayout(std::move(layout));
-    place.Screen = int(std::find_if(place.Layout.begin(), place.Layout.end(),
-                                    [&](const TScreen& s) {
-                                        return s.Id == on.Id && s.Geometry == on.Geometry;
-                                    }) -
-                       place.Layout.begin());
+    place.Screen = int(
+        std::find_if(place.Layout.begin(), place.Layout.end(),
+                     [&](const TScreen& s) { return s.Id == on.Id && s.Geometry == on.Geometry; }) -
+        place.Layout.begin());
     place.Corner = named->first;
     place.Offset = QPoint(*x, *y);
     return place;
@@ -231,8 +231,8 @@ std::optional<QPoint> Place(const TLayout& layout, const TPlaces& places,
                                        [&](const TScreen& screen) { return screen.Id == id; });
         if (same == layout.end())
             continue;
-        const QPoint at =
-            TopLeftFrom(CornerOf(same->Geometry, place.Corner) + place.Offset, place.Corner, window);
+        const QPoint at = TopLeftFrom(CornerOf(same->Geometry, place.Corner) + place.Offset,
+                                      place.Corner, window);
         return Inside(same->Usable(), QRect(at, window));
     }
     if (storedShows)

@@ -253,9 +253,10 @@ TEST_F(MainSettingsTest, ExitWritesTheActiveClock) {
     EXPECT_EQ(reg.ReadInteger("Top"), 66);
     EXPECT_EQ(reg.ReadInteger("Opacity"), 255);
     EXPECT_EQ(reg.ReadInteger("RandomTime"), 5);
-    EXPECT_EQ(reg.GetValueNames(),
-              (QStringList{"StickToDesktop", "AlwaysOnTop", "HideTray", "Left", "Top",
-                           "CustomDateTime", "RandomTime", "Opacity", "NotifyAtEnd"}));
+    EXPECT_EQ(
+        reg.GetValueNames(),
+        (QStringList{"StickToDesktop", "AlwaysOnTop", "HideTray", "ClickThrough", "Left", "Top",
+                     "Places", "CustomDateTime", "RandomTime", "Opacity", "NotifyAtEnd"}));
 }
 
 TEST_F(MainSettingsTest, StartUpSavesNothingBeforeTheFirstClockIsActive) {
