@@ -2,6 +2,7 @@
 #include "app/MainUnit.h"
 #include "app/PaintBox.h"
 #include "platform/Autostart.h"
+#include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
 #include "skins/SkinChooserUnit.h"
@@ -325,6 +326,10 @@ protected:
                                           {"NotifyAtEnd", 1}})
             reg.WriteInteger(name, value);
         reg.WriteFloat("CustomDateTime", Target);
+        // What a save of the window at 300,200 writes as well, so that a save adds nothing.
+        reg.WriteInteger("ClickThrough", 0);
+        reg.WriteString("Places", common::PlacesToText(common::Remember(
+                                      {}, platform::ScreenLayout(), {300, 200}, {250, 90})));
         ASSERT_TRUE(reg.OpenKey("Software\\Korvane5\\0\\Skins", true));
         reg.WriteString("Current", "Snow");
         ASSERT_TRUE(reg.OpenKey("Software\\Korvane5\\0\\Skins\\Random", true));
