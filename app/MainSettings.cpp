@@ -28,12 +28,8 @@ QString StartupEntryName(int clock) {
 
 } // namespace
 
-bool TMainForm::OnSomeScreen(const QPoint& topLeft) const {
-    const QRect window(topLeft, (QSizeF(size()) * devicePixelRatioF()).toSize());
-    for (const QScreen* screen : QGuiApplication::screens())
-        if (platform::DeviceAvailableGeometry(screen).intersects(window))
-            return true;
-    return false;
+QSize TMainForm::DeviceSize() const {
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
 void TMainForm::LoadSettings() {
@@ -52,7 +48,7 @@ void TMainForm::LoadSettings() {
 
 void TMainForm::ApplyValues() {
     using TStep = void (TMainForm::*)();
-    static const std::array<std::pair<store::TSetting, TStep>, 7> steps = {{
+    static const std::array<std::pair<store::TSetting, TStep>, 8> steps = {{
         {store::TSetting::AlwaysOnTop, &TMainForm::ApplyAlwaysOnTop},
         {store::TSetting::StickToDesktop, &TMainForm::ApplyStickToDesktop},
         {store::TSetting::HideTray, &TMainForm::ApplyHideTray},
@@ -60,6 +56,7 @@ void TMainForm::ApplyValues() {
         {store::TSetting::RandomTime, &TMainForm::ApplyRandomTime},
         {store::TSetting::Opacity, &TMainForm::ApplyOpacity},
         {store::TSetting::NotifyAtEnd, &TMainForm::ApplyNotifyAtEnd},
+        {store::TSetting::ClickThrough, &TMainForm::ApplyClickThrough},
     }};
     static const std::vector<TStep> order = [] {
         std::vector<std::pair<int, TStep>> ranked;
@@ -92,6 +89,9 @@ void TMainForm::ApplyStickToDesktop() {
 void TMainForm::ApplyHideTray() {
     if (HideTrayIcon->isChecked() == Settings().Flag(store::TSetting::HideTray))
         return;
+    // The clock before let clicks through: it takes them again before its icon goes.
+    if (ClickThrough->isChecked())
+        SetClickThrough(false);
     // A missing or restarting notification area never stops a clock from loading; only
     // the user's own command reports it.
     try {
@@ -100,16 +100,30 @@ void TMainForm::ApplyHideTray() {
     }
 }
 
+void TMainForm::ApplyClickThrough() {
+    // Not without a tray icon to turn it off again.
+    if (ClickThrough->isChecked() != Settings().Flag(store::TSetting::ClickThrough))
+        ClickThroughClick();
+}
+
 void TMainForm::ApplyPosition() {
-    // A position on no screen any more (a monitor was removed) would lose the window: it
-    // then stays where it is, centred at start-up.
+    // The place this monitor layout had, or Left/Top: a position on no screen any more (a
+    // monitor was removed) would lose the window, which then stays where it is, centred at
+    // start-up.
+    using enum store::TSetting;
+    const store::TClockSettings& settings = Settings();
     const QPoint current = platform::ToDevice(this, pos());
-    const QPoint stored(Settings().Integer(store::TSetting::Left),
-                        Settings().Integer(store::TSetting::Top));
-    if (stored != current && OnSomeScreen(stored)) {
+    const bool read = settings.State(Left) == store::TClockSettings::TState::Read ||
+                      settings.State(Top) == store::TClockSettings::TState::Read;
+    const std::optional<QPoint> stored =
+        read ? std::optional(QPoint(settings.Integer(Left), settings.Integer(Top))) : std::nullopt;
+    const std::optional<QPoint> target =
+        common::Place(platform::ScreenLayout(), common::PlacesFromText(settings.Text(Places)),
+                      stored, DeviceSize());
+    if (target && *target != current) {
         CentreOnShow = false;
-        PlaceAt(QPoint(stored.x(), current.y()));
-        PlaceAt(stored);
+        PlaceAt(QPoint(target->x(), current.y()));
+        PlaceAt(*target);
     }
 }
 
@@ -142,9 +156,14 @@ void TMainForm::ObserveWindow() {
     settings.Observe(StickToDesktop, this->StickToDesktop->isChecked());
     settings.Observe(AlwaysOnTop, this->AlwaysOnTop->isChecked());
     settings.Observe(HideTray, HideTrayIcon->isChecked());
+    settings.Observe(ClickThrough, this->ClickThrough->isChecked());
     const QPoint position = WindowPosition();
     settings.Observe(Left, position.x());
     settings.Observe(Top, position.y());
+    // Where Left/Top are written, the layout in use gets its place; the others keep theirs.
+    settings.Observe(Places, common::PlacesToText(common::Remember(
+                                 common::PlacesFromText(settings.Text(Places)),
+                                 platform::ScreenLayout(), position, DeviceSize())));
     settings.Observe(CustomDateTime, TargetDateTime);
     settings.Observe(RandomTime, std::int32_t(RandomTimer->interval() / 60000));
     settings.Observe(Opacity, std::int32_t(AlphaBlendValue()));

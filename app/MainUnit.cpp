@@ -127,12 +127,34 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
                     widgets::Guarded([this] { ApplicationEvents1Deactivate(); });
             });
 
+    // Monitors plugged in or out, or moved: the clock follows once the changes settle.
+    ScreensSettle = new QTimer(this);
+    ScreensSettle->setSingleShot(true);
+    ScreensSettle->setInterval(100);
+    connect(ScreensSettle, &QTimer::timeout, this,
+            [this] { widgets::Guarded([this] { ScreensChanged(); }); });
+    const auto watch = [this](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, ScreensSettle, qOverload<>(&QTimer::start));
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+        watch(screen);
+        ScreensSettle->start();
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, ScreensSettle, qOverload<>(&QTimer::start));
+    Layout = platform::ScreenLayout();
+
     // The native window is made at the first show, with the options the stored settings
     // give it; the skip-taskbar state goes on it before it is mapped.
     platform::SetSkipTaskbar(this);
 
     BuildPopupMenu();
     TrayIcon->PopupMenu = PopupMenu;
+    auto* traySeparator = new QAction(this);
+    traySeparator->setSeparator(true);
+    TrayIcon->TrayItems = {traySeparator, ClickThrough};
+    TrayIcon->OnGone = [this] { TrayGone(); };
     TrayIcon->Loaded();
     SecTimer->start();
     RandomTimer->start();
@@ -258,6 +280,12 @@ void TMainForm::BuildPopupMenu() {
     Exit = AddItem(PopupMenu, tr("E&xit"), &TMainForm::ExitClick, 2);
     Exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     addAction(Exit); // the shortcut works on the clock window, not only in the open menu
+
+    // Made as the menu's options are, then left to the tray icon's menu: it is turned off
+    // where the clock itself cannot be clicked.
+    ClickThrough =
+        AddItem(PopupMenu, tr("L&et Clicks Through"), &TMainForm::ClickThroughClick, OptionItem);
+    PopupMenu->removeAction(ClickThrough);
 }
 
 QAction* TMainForm::ClockItem(int index) const {
@@ -712,6 +740,27 @@ void TMainForm::PlaceAt(QPoint device) {
     Placed = TPlace{device, pos()};
 }
 
+void TMainForm::ScreensChanged() {
+    const common::TLayout layout = platform::ScreenLayout();
+    if (layout.empty() || common::SameLayout(layout, Layout))
+        return;
+    // Where the clock last put the window counts for the layout before: the window manager
+    // may have moved it already when its monitor went.
+    using enum store::TSetting;
+    store::TClockSettings& settings = Settings();
+    common::TPlaces places = common::PlacesFromText(settings.Text(Places));
+    if (!Layout.empty())
+        places = common::Remember(places, Layout, Placed ? Placed->Device : WindowPosition(),
+                                  DeviceSize());
+    settings.Observe(Places, common::PlacesToText(places));
+    Layout = layout;
+    const QPoint now = WindowPosition();
+    const QPoint target = common::Place(layout, places, std::nullopt, DeviceSize())
+                              .value_or(common::KeepVisible(layout, QRect(now, DeviceSize())));
+    if (target != now)
+        PlaceAt(target);
+}
+
 void TMainForm::CentreOnScreen() {
     const QScreen* screen = this->screen();
     if (!screen)
@@ -738,6 +787,28 @@ void TMainForm::HideTrayIconClick() {
     HideTrayIcon->setChecked(!HideTrayIcon->isChecked());
     Settings().Change(store::TSetting::HideTray, HideTrayIcon->isChecked());
     TrayIcon->SetVisible(!HideTrayIcon->isChecked());
+}
+
+void TMainForm::ClickThroughClick() {
+    const bool on = !ClickThrough->isChecked();
+    // Only while the tray icon is there to turn it off again: a clock that takes no click
+    // and has no icon could not be reached at all.
+    if (on && (HideTrayIcon->isChecked() || !TrayIcon->Present()))
+        return;
+    SetClickThrough(on);
+    Settings().Change(store::TSetting::ClickThrough, on);
+}
+
+void TMainForm::SetClickThrough(bool on) {
+    ClickThrough->setChecked(on);
+    HideTrayIcon->setEnabled(!on);
+    DragX = DragY = -1;
+    platform::SetTransparentForInput(this, on);
+}
+
+void TMainForm::TrayGone() {
+    if (ClickThrough->isChecked())
+        SetClickThrough(false);
 }
 
 void TMainForm::RunStartupClick() {

@@ -15,6 +15,7 @@
 
 #include "app/PaintBox.h"
 #include "common/DateTime.h"
+#include "common/Placement.h"
 #include "skins/SkinCatalogue.h"
 #include "store/ClockSettings.h"
 
@@ -80,6 +81,7 @@ public:
     QAction* StickToDesktop;
     QAction* AlwaysOnTop;
     QAction* HideTrayIcon;
+    QAction* ClickThrough; // in the tray icon's menu only, after the designed items
     QAction* About1;
     QAction* Exit;
     QList<QIcon> ImageList; // the five menu images
@@ -126,6 +128,9 @@ public:
     void StickToDesktopClick();
     void AlwaysOnTopClick();
     void HideTrayIconClick();
+    void ClickThroughClick();
+    // The tray went away: the clock takes the mouse again, so that it can be reached.
+    void TrayGone();
     void About1Click();
 
     void FormMouseDown(Qt::MouseButton button, int x, int y);
@@ -181,6 +186,8 @@ private:
     void ApplyAlwaysOnTop();
     void ApplyStickToDesktop();
     void ApplyHideTray();
+    void ApplyClickThrough();
+    void SetClickThrough(bool on);
     void ApplyPosition();
     void ApplyRandomTime();
     void ApplyOpacity();
@@ -189,7 +196,13 @@ private:
     // The window's own state that the store keeps, handed to the settings before a save:
     // where the window is, the target it counts to.
     void ObserveWindow();
-    bool OnSomeScreen(const QPoint& topLeft) const;
+    // The window's size in device pixels.
+    QSize DeviceSize() const;
+    // A monitor came or went or changed: the window goes to the place the new layout had,
+    // or is kept wholly on a screen. The place on the layout before is remembered first.
+    void ScreensChanged();
+    common::TLayout Layout; // the layout last seen
+    QTimer* ScreensSettle;  // the changes of one plug or xrandr call come as several
     // WindowPosition, with Qt's own record of it brought in line when they differ.
     QPoint SyncPosition();
     // Places the window's client area at a point in device pixels (the X server's), exactly

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/X11Window.h"
 
+#include <QAbstractEventDispatcher>
+#include <QAbstractNativeEventFilter>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,6 +12,7 @@
 #include <cstring>
 #include <memory>
 #include <vector>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 namespace platform {
@@ -160,6 +163,19 @@ QRect DeviceAvailableGeometry(const QScreen* screen) {
     return QRect(topLeft.toPoint(), (QSizeF(area.size()) * ratio).toSize());
 }
 
+common::TLayout ScreenLayout() {
+    std::vector<common::TScreen> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        // Qt keeps a screen's origin where the X server has it and scales its size.
+        const QRect whole = screen->geometry();
+        screens.push_back(
+            {{screen->name(), screen->manufacturer(), screen->model(), screen->serialNumber()},
+             QRect(whole.topLeft(), (QSizeF(whole.size()) * screen->devicePixelRatio()).toSize()),
+             DeviceAvailableGeometry(screen)});
+    }
+    return common::MakeLayout(std::move(screens));
+}
+
 std::optional<QPoint> ServerOrigin(const QWidget* window) {
     xcb_connection_t* c = Connection();
     const xcb_window_t win = NativeWindow(window);
@@ -220,6 +236,148 @@ void SetDialogDecorations(QWidget* dialog, bool closeBox) {
                                    0, 0};
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, win, hints, hints, 32, 5, data);
     xcb_flush(c);
+}
+
+namespace {
+
+// The input shape of the window and of each of its ancestors below the root: empty, or
+// the window's own (unshaped).
+void ShapeInput(xcb_connection_t* c, xcb_window_t win, bool empty) {
+    for (xcb_window_t w = win; w != XCB_WINDOW_NONE;) {
+        if (empty)
+            xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT,
+                                 XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0, nullptr);
+        else
+            xcb_shape_mask(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_INPUT, w, 0, 0, XCB_PIXMAP_NONE);
+        const Reply<xcb_query_tree_reply_t> tree(
+            xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+        w = tree && tree->parent != tree->root ? tree->parent : xcb_window_t(XCB_WINDOW_NONE);
+    }
+    xcb_flush(c);
+}
+
+// Empties the input shapes again whenever the window manager reparents the window (it is
+// shown for the first time, or the window manager restarts).
+class TInputShapeKeeper : public QObject, public QAbstractNativeEventFilter {
+public:
+    explicit TInputShapeKeeper(QWidget* window) : QObject(window), Window(window) {
+        QAbstractEventDispatcher::instance()->installNativeEventFilter(this);
+    }
+    ~TInputShapeKeeper() override {
+        if (auto* dispatcher = QAbstractEventDispatcher::instance())
+            dispatcher->removeNativeEventFilter(this);
+    }
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) == XCB_REPARENT_NOTIFY &&
+            reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window ==
+                NativeWindow(Window))
+            // After Qt has seen it too, and outside its event handling.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (xcb_connection_t* c = Connection())
+                        ShapeInput(c, NativeWindow(Window), true);
+                },
+                Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QWidget* Window;
+};
+
+const char* const ShapeKeeperName = "korvane5-input-shape";
+
+} // namespace
+
+void SetTransparentForInput(QWidget* window, bool on) {
+    if (QWindow* handle = window->windowHandle())
+        handle->setFlag(Qt::WindowTransparentForInput, on);
+    else
+        window->setWindowFlag(Qt::WindowTransparentForInput, on);
+    delete window->findChild<TInputShapeKeeper*>(QLatin1String(ShapeKeeperName),
+                                                 Qt::FindDirectChildrenOnly);
+    xcb_connection_t* c = Connection();
+    if (!c)
+        return;
+    if (on)
+        (new TInputShapeKeeper(window))->setObjectName(QLatin1String(ShapeKeeperName));
+    const xcb_window_t win = NativeWindow(window);
+    if (win != XCB_WINDOW_NONE)
+        ShapeInput(c, win, on);
+}
+
+namespace {
+
+class TTrayManagerWatch : public QObject, public QAbstractNativeEventFilter {
+public:
+    TTrayManagerWatch(QObject* owner, std::function<void()> gone)
+        : QObject(owner), Gone(std::move(gone)) {
+        xcb_connection_t* c = Connection();
+        if (!c)
+            return;
+        Selection = Atom(c, "_NET_SYSTEM_TRAY_S0");
+        Manager = Atom(c, "MANAGER");
+        Track(c);
+        QAbstractEventDispatcher::instance()->installNativeEventFilter(this);
+    }
+    ~TTrayManagerWatch() override {
+        if (auto* dispatcher = QAbstractEventDispatcher::instance())
+            dispatcher->removeNativeEventFilter(this);
+    }
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        switch (event->response_type & 0x7f) {
+        case XCB_DESTROY_NOTIFY:
+            if (Owner != XCB_WINDOW_NONE &&
+                reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == Owner) {
+                Owner = XCB_WINDOW_NONE;
+                QMetaObject::invokeMethod(
+                    this, [this] { Gone(); }, Qt::QueuedConnection);
+            }
+            break;
+        case XCB_CLIENT_MESSAGE: {
+            // A new tray announces itself on the root window.
+            const auto* m = reinterpret_cast<const xcb_client_message_event_t*>(event);
+            if (m->type == Manager && m->data.data32[1] == Selection)
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (xcb_connection_t* c = Connection())
+                            Track(c);
+                    },
+                    Qt::QueuedConnection);
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void Track(xcb_connection_t* c) {
+        const Reply<xcb_get_selection_owner_reply_t> reply(
+            xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, Selection), nullptr));
+        Owner = reply ? reply->owner : xcb_window_t(XCB_WINDOW_NONE);
+        if (Owner == XCB_WINDOW_NONE)
+            return;
+        // Qt's own tray tracking asks the same of this window.
+        const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c, Owner, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(c);
+    }
+
+    std::function<void()> Gone;
+    xcb_atom_t Selection = XCB_ATOM_NONE, Manager = XCB_ATOM_NONE;
+    xcb_window_t Owner = XCB_WINDOW_NONE;
+};
+
+} // namespace
+
+void WatchTrayManager(QObject* owner, std::function<void()> gone) {
+    new TTrayManagerWatch(owner, std::move(gone));
 }
 
 void FlushDisplay() {

@@ -4,12 +4,16 @@
 // server has it. On a platform other than X11 (the offscreen platform of the tests, or
 // Wayland) the requests do nothing and the place is Qt's own.
 
+#include "common/Placement.h"
+
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
+class QObject;
 class QScreen;
 class QWidget;
 
@@ -35,6 +39,8 @@ QPoint ToDevice(const QWidget* window, QPointF layout);
 QPoint ToLayout(const QWidget* window, QPoint device);
 // A screen's area free of panels, in device pixels.
 QRect DeviceAvailableGeometry(const QScreen* screen);
+// The screens in use as Qt reports them, in device pixels.
+common::TLayout ScreenLayout();
 
 // The top-left corner of the client area in root-window coordinates (device pixels), asked
 // of the X server. Qt's record can be wrong under a window manager that reparents: it
@@ -57,6 +63,16 @@ void PlaceWindow(QWidget* window, QPoint device);
 // What the window manager may offer on a dialog's title bar (_MOTIF_WM_HINTS): moving
 // always, closing only when asked, never resizing, minimising or maximising.
 void SetDialogDecorations(QWidget* dialog, bool closeBox);
+
+// Lets the mouse through the window to whatever lies below it (on), or takes it again:
+// Qt's flag, which empties the input shape of the window itself, and an empty input shape
+// (X Shape extension) on each window the window manager put around it, whose frame would
+// take the clicks otherwise; made again when the window manager frames the window anew.
+void SetTransparentForInput(QWidget* window, bool on);
+
+// Calls gone, on the event loop, each time the system tray's manager (the XEmbed
+// selection owner) goes away: the panel quit. Watches from now on, while owner lives.
+void WatchTrayManager(QObject* owner, std::function<void()> gone);
 
 // Sends queued requests to the X server now (window opacity waits for the next traffic).
 void FlushDisplay();

@@ -5,12 +5,14 @@
 #include "widgets/Resources.h"
 
 #include "platform/SessionBus.h"
+#include "platform/X11Window.h"
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
@@ -35,6 +37,7 @@ class TDesktopTrayShell final : public QObject, public ITrayShell {
 public:
     explicit TDesktopTrayShell(TTrayIcon& owner) : Owner(owner) {
         platform::TSessionBus::WhenSettled(this, [this](bool) { MakeIcon(); });
+        platform::WatchTrayManager(this, [this] { Owner.TrayGone(); });
     }
 
     void MakeIcon() {
@@ -87,6 +90,7 @@ public:
             Icon->hide();
         return true;
     }
+    bool Present() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
     bool ShowMessage(const QString& title, const QString& text) override {
         if (!Icon || !QSystemTrayIcon::isSystemTrayAvailable() ||
             !QSystemTrayIcon::supportsMessages())
@@ -222,6 +226,11 @@ void TTrayIcon::EndSession() {
     FShell->Delete();
 }
 
+void TTrayIcon::TrayGone() {
+    if (OnGone)
+        widgets::Guarded(OnGone);
+}
+
 void TTrayIcon::MouseMessage(TTrayMouse message) {
     switch (message) {
     case TTrayMouse::LeftDown:
@@ -280,8 +289,23 @@ void TTrayIcon::PopupAtCursor() {
         form->raise();
         form->activateWindow();
     }
-    if (PopupMenu)
-        PopupMenu->popup(at);
+    if (!PopupMenu)
+        return;
+    if (!TrayItems.isEmpty()) {
+        PopupMenu->addActions(TrayItems);
+        // Taken out once the menu has run its command: the owner's own menu is as designed.
+        connect(
+            PopupMenu, &QMenu::aboutToHide, this,
+            [this, menu = PopupMenu] {
+                QTimer::singleShot(0, this, [this, menu] {
+                    if (menu)
+                        for (QAction* item : TrayItems)
+                            menu->removeAction(item);
+                });
+            },
+            Qt::SingleShotConnection);
+    }
+    PopupMenu->popup(at);
 }
 
 void TTrayIcon::HideApplication() {

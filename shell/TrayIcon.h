@@ -8,12 +8,14 @@
 #include "common/Errors.h"
 
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
 
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -63,6 +65,8 @@ public:
     virtual bool Delete() = 0;
     // A message balloon beside the icon; false where the area shows none.
     virtual bool ShowMessage(const QString& title, const QString& text) = 0;
+    // Whether a notification area is there to show the icon.
+    virtual bool Present() const { return true; }
 };
 
 // The notification area refused to add or delete the icon.
@@ -91,6 +95,14 @@ public:
     TTrayIconMessage RestoreOn = imDoubleClick;
     TTrayIconMessage PopupMenuOn = imNone;
     QPointer<QMenu> PopupMenu;
+    // Items of the icon's menu only, after the owner's: added while it is open from here.
+    QList<QAction*> TrayItems;
+    // Called when the notification area goes away (the panel quits).
+    std::function<void()> OnGone;
+    // The icon is shown and a notification area is there to show it.
+    bool Present() const { return FVisible && FShell->Present(); }
+    // The notification area went away.
+    void TrayGone();
 
     // The owner's settings are all applied: the icon takes the program's picture again.
     void Loaded();

@@ -46,10 +46,16 @@ const std::array<TSettingRow, SettingCount>& SettingRows() {
          "1: Always On Top, the window stays above others; 0: off"},
         {HideTray, TGroup::Clock, "HideTray", Flag, false, {}, 2,
          "1: Hide Tray Icon, no icon in the notification area; 0: the icon is shown"},
+        {ClickThrough, TGroup::Clock, "ClickThrough", Flag, false, {}, 7,
+         "1: Let Clicks Through, the mouse reaches what lies below the window; 0: off", true},
         {Left, TGroup::Clock, "Left", Integer, std::int32_t(0), {}, -1,
          "the window's left edge, in the X server's pixels (absent: centred)"},
         {Top, TGroup::Clock, "Top", Integer, std::int32_t(0), {}, 3,
          "the window's top edge, in the X server's pixels (absent: centred)"},
+        {Places, TGroup::Clock, "Places", Text, QString(), {}, -1,
+         "the window's place on each monitor layout it was on (at most 8, the most recent "
+         "first), as a JSON list: the layout's screens, the screen, its nearest corner and the "
+         "offset from it", true},
         {CustomDateTime, TGroup::Clock, "CustomDateTime", Moment, 0.0, {}, -1,
          "the target: days since 30 December 1899, local time (or in TimeZone), 8 bytes"},
         {RandomTime, TGroup::Clock, "RandomTime", Integer, std::int32_t(-1), RandomTimes, 4,
@@ -245,8 +251,9 @@ void TClockSettings::WriteGroup(TGroup group) {
         if (!written(row))
             continue;
         const QString name = QString::fromLatin1(row.Name).section(QLatin1Char('\\'), -1);
-        if (row.Optional && entry.Value == Defaults[std::size_t(row.Id)]) {
-            if (entry.State == TState::Read || entry.Changed)
+        if (row.Optional && entry.Value == Defaults[std::size_t(row.Id)] &&
+            entry.State != TState::Read) {
+            if (entry.Changed)
                 reg.DeleteValue(name);
             continue;
         }

@@ -35,8 +35,10 @@ enum class TSetting {
     StickToDesktop,
     AlwaysOnTop,
     HideTray,
+    ClickThrough,
     Left,
     Top,
+    Places,
     CustomDateTime,
     RandomTime,
     Opacity,
@@ -75,8 +77,8 @@ struct TSettingRow {
     // row (Left goes with Top) or not by the window.
     int ApplyRank;
     const char* Description;
-    // Stored only away from its default: a clock that never set it keeps the values it had,
-    // and going back to the default deletes it.
+    // Stored only once it is away from its default (or was stored): a clock that never set
+    // it keeps the values it had, and the user going back to the default deletes it.
     bool Optional = false;
 };
 

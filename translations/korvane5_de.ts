@@ -182,6 +182,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Der Countdown bis %1 um %2 ist abgelaufen.</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>Klicks durch&amp;lassen</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

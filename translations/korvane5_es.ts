@@ -182,6 +182,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>La cuenta atrás hasta el %1 a las %2 ha terminado.</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>Dejar pasar los c&amp;lics</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

@@ -182,6 +182,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Le compte à rebours jusqu&apos;au %1 à %2 est terminé.</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>Laisser passer les &amp;clics</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

@@ -182,6 +182,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Il conto alla rovescia fino a %1 alle %2 è terminato.</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>&amp;Lascia passare i clic</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

@@ -177,6 +177,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>%1 %2 までのカウントダウンが終了しました。</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>クリックを透過(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

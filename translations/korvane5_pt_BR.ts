@@ -182,6 +182,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>A contagem regressiva para %1, às %2, terminou.</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>Deixar os c&amp;liques passarem</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

@@ -187,6 +187,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Обратный отсчёт завершён: %1, %2.</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>Пропускать &amp;щелчки</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

@@ -187,6 +187,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Зворотний відлік завершено: %1 %2.</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>Пропускати &amp;клацання</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

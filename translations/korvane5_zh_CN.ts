@@ -177,6 +177,10 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>距 %1 %2 的倒计时已结束。</translation>
     </message>
+    <message>
+        <source>L&amp;et Clicks Through</source>
+        <translation>让点击穿透(&amp;E)</translation>
+    </message>
 </context>
 <context>
     <name>TRegistry</name>

@@ -500,8 +500,10 @@ TEST_F(ClockSettingsTest, TheDocumentsListEveryRow) {
         return names;
     };
     QStringList rows;
-    for (const TSettingRow& row : SettingRows())
+    for (const TSettingRow& row : SettingRows()) {
+        EXPECT_EQ(&Row(row.Id), &row) << "out of the rows' order: " << row.Name;
         rows << Name(row.Id);
+    }
     EXPECT_EQ(listed("README.md", "| Value | Type | Meaning |", "\n\n",
                      QRegularExpression(QStringLiteral("\\n\\| `([^`]+)` \\|")))
                   .join(' ')
