@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skins/SkinCheck.h"
 #include "skins/SkinMaker.h"
+#include "support/Locales.h"
 #include "support/SkinFixtures.h"
 
 #include <QBuffer>
@@ -233,6 +234,19 @@ TEST_F(SkinCheckTest, TheToolsVerdictsAndAMadeSkinThatPassesStrict) {
     EXPECT_EQ(QImage(Folder("made.png")).size(), QSize(500, 180));
     EXPECT_EQ(run({"sheet", SkinsRoot(), "-o", Folder("sheet.png")}), 0);
     EXPECT_FALSE(QImage(Folder("sheet.png")).isNull());
+}
+
+// Run from scripts, the kit says nothing but its findings, whatever the locale.
+TEST_F(SkinCheckTest, TheToolSaysOnlyItsFindingsInAnyLocale) {
+    Make("Cat/good", Custom());
+    for (const TLocaleRow& row : LocaleRows) {
+        QProcess p;
+        p.setProcessEnvironment(EnvironmentIn(row));
+        p.start(Tool(), {"check", "--strict", Folder("Cat/good")});
+        EXPECT_TRUE(p.waitForFinished(60000)) << row.Name;
+        EXPECT_EQ(p.exitCode(), 0) << row.Name;
+        EXPECT_EQ(p.readAllStandardError(), "") << row.Name;
+    }
 }
 
 TEST(SkinCheckTest_Luminance, ContrastIsTheWcagRatio) {

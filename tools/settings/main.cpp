@@ -6,6 +6,7 @@
 #include "store/RegistryFile.h"
 #include "store/SettingsStore.h"
 
+#include "platform/Locale.h"
 #include "platform/Translations.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -243,6 +244,7 @@ int Run(const QStringList& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::PrepareLocale();
     QCoreApplication app(argc, argv);
     platform::LoadTranslations();
     try {

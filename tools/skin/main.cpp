@@ -5,6 +5,7 @@
 
 #include "app/MainUnit.h"
 #include "app/PaintBox.h"
+#include "platform/Locale.h"
 #include "skins/Skin.h"
 #include "skins/SkinCheck.h"
 #include "skins/SkinMaker.h"
@@ -225,6 +226,7 @@ int New(QStringList args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::PrepareLocale();
     // Nothing is shown: the clock's drawing code runs offscreen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStringList args;
