@@ -3,6 +3,7 @@
 
 #include "app/MainUnit.h"
 #include "platform/Display.h"
+#include "platform/Locale.h"
 #include "platform/QuitSignals.h"
 #include "platform/SessionBus.h"
 #include "platform/Translations.h"
@@ -31,6 +32,7 @@ const char* const Help =
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::PrepareLocale();
     // Asked for help or the version, the program answers and ends, with or without a
     // display; any other first argument names a clock.
     if (argc > 1) {

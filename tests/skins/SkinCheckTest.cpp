@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skins/SkinCheck.h"
 #include "skins/SkinMaker.h"
+#include "support/Locales.h"
 #include "support/SkinFixtures.h"
 
 #include <QBuffer>
@@ -211,6 +212,9 @@ TEST_F(SkinCheckTest, TheToolsVerdictsAndAMadeSkinThatPassesStrict) {
     EXPECT_EQ(run({"render", Folder("broken"), "-o", Folder("x.png")}), 1);
     EXPECT_EQ(run({"render", Folder("Cat/good"), "-o", Folder("x.png"), "--time", "1:99:0:0"}), 2);
     EXPECT_EQ(run({"frobnicate"}), 2);
+    QByteArray version;
+    EXPECT_EQ(run({"--version"}, &version), 0);
+    EXPECT_EQ(version, "korvane5-skin " KORVANE5_VERSION "\n");
 
     // A picture of a bright top and a dark bottom, large enough for the double size.
     QImage photo(1200, 600, QImage::Format_RGB32);
@@ -233,6 +237,22 @@ TEST_F(SkinCheckTest, TheToolsVerdictsAndAMadeSkinThatPassesStrict) {
     EXPECT_EQ(QImage(Folder("made.png")).size(), QSize(500, 180));
     EXPECT_EQ(run({"sheet", SkinsRoot(), "-o", Folder("sheet.png")}), 0);
     EXPECT_FALSE(QImage(Folder("sheet.png")).isNull());
+}
+
+// Run from scripts and cron, the kit says nothing but its findings, whatever the locale,
+// without a runtime folder too.
+TEST_F(SkinCheckTest, TheToolSaysOnlyItsFindingsInAnyLocale) {
+    Make("Cat/good", Custom());
+    for (const TLocaleRow& row : LocaleRows) {
+        QProcessEnvironment env = EnvironmentIn(row);
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(Tool(), {"check", "--strict", Folder("Cat/good")});
+        EXPECT_TRUE(p.waitForFinished(60000)) << row.Name;
+        EXPECT_EQ(p.exitCode(), 0) << row.Name;
+        EXPECT_EQ(p.readAllStandardError(), "") << row.Name;
+    }
 }
 
 TEST(SkinCheckTest_Luminance, ContrastIsTheWcagRatio) {

@@ -2,6 +2,7 @@
 #include "store/RegistryFile.h"
 #include "store/Registry.h"
 #include "support/ClockTest.h"
+#include "support/Locales.h"
 
 #include <QProcess>
 #include <QTest>
@@ -143,33 +144,52 @@ TEST_F(RegistryFileTest, ABadLineIsNamedAndNothingChanges) {
 }
 
 TEST_F(RegistryFileTest, CommandLineToolReportsBadInputWithItsStatus) {
-    auto run = [](const QStringList& args, QByteArray* out = nullptr) {
+    // What the tool prints, and where: its answers on standard output, its complaints on
+    // standard error.
+    QByteArray out, err;
+    auto run = [&out, &err](const QStringList& args) {
         QProcess p;
         p.start(Tool(), args);
         EXPECT_TRUE(p.waitForFinished(30000));
-        if (out)
-            *out = p.readAllStandardOutput() + p.readAllStandardError();
+        out = p.readAllStandardOutput();
+        err = p.readAllStandardError();
         return p.exitCode();
     };
-    QByteArray out;
     EXPECT_EQ(run({"set", "Software\\Korvane5\\3\\", "Left", "--dword", "-7"}), 0);
-    EXPECT_EQ(run({"get", "Software\\Korvane5\\3", "left"}, &out), 0);
+    EXPECT_EQ(run({"get", "Software\\Korvane5\\3", "left"}), 0);
     EXPECT_EQ(out, "dword:fffffff9\n");
     EXPECT_EQ(run({"set", "Software\\Korvane5\\3", "Left", "--dword", "5000000000"}), 2);
     EXPECT_EQ(run({"set", "Software\\Korvane5\\3", "CustomDateTime", "--binary", "00 01 0"}), 2);
     EXPECT_EQ(run({"frobnicate"}), 2);
-    EXPECT_EQ(run({"set", "Software\\Korvane5\\3\nx", "Left", "--dword", "1"}, &out), 1);
-    EXPECT_TRUE(out.contains("control characters")) << out.toStdString();
+    EXPECT_EQ(run({"set", "Software\\Korvane5\\3\nx", "Left", "--dword", "1"}), 1);
+    EXPECT_TRUE(err.contains("control characters")) << err.toStdString();
     // Only regular files are imported, and none without bound.
-    EXPECT_EQ(run({"import", "/dev/zero"}, &out), 1);
-    EXPECT_TRUE(out.contains("not a regular file")) << out.toStdString();
-    EXPECT_EQ(run({"get", "Software\\Korvane5\\3", "Nothing"}, &out), 1);
-    EXPECT_TRUE(out.contains("no value")) << out.toStdString();
+    EXPECT_EQ(run({"import", "/dev/zero"}), 1);
+    EXPECT_TRUE(err.contains("not a regular file")) << err.toStdString();
+    EXPECT_EQ(run({"get", "Software\\Korvane5\\3", "Nothing"}), 1);
+    EXPECT_TRUE(err.contains("no value")) << err.toStdString();
     EXPECT_EQ(run({"export", "HKEY_LOCAL_MACHINE\\Software"}), 1);
     EXPECT_EQ(run({"delete", "Software\\Korvane5\\3", "Left"}), 0);
     EXPECT_EQ(run({"delete", "Software\\Korvane5\\3", "Left"}), 1);
-    EXPECT_EQ(run({"export", "Software\\Korvane5\\3\\"}, &out), 0);
+    EXPECT_EQ(run({"export", "Software\\Korvane5\\3\\"}), 0);
     EXPECT_TRUE(out.contains("[HKEY_CURRENT_USER\\Software\\Korvane5\\3]"));
+}
+
+// Run from scripts and cron, the tool says nothing but its answer, whatever the locale.
+TEST_F(RegistryFileTest, TheToolSaysOnlyItsAnswerInAnyLocale) {
+    QProcess set;
+    set.start(Tool(), {"set", "Software\\Korvane5\\0\\", "Left", "--dword", "300"});
+    ASSERT_TRUE(set.waitForFinished(30000));
+    ASSERT_EQ(set.exitCode(), 0) << set.readAllStandardError().toStdString();
+    for (const TLocaleRow& row : LocaleRows) {
+        QProcess p;
+        p.setProcessEnvironment(EnvironmentIn(row));
+        p.start(Tool(), {"get", "Software\\Korvane5\\0\\", "Left"});
+        EXPECT_TRUE(p.waitForFinished(30000)) << row.Name;
+        EXPECT_EQ(p.exitCode(), 0) << row.Name;
+        EXPECT_EQ(p.readAllStandardOutput(), "dword:0000012c\n") << row.Name;
+        EXPECT_EQ(p.readAllStandardError(), "") << row.Name;
+    }
 }
 
 TEST_F(RegistryFileTest, TheToolReadsStandardInputToItsEndAllOrNothing) {
@@ -189,7 +209,11 @@ TEST_F(RegistryFileTest, TheToolReadsStandardInputToItsEndAllOrNothing) {
             QTest::qWait(300);
         }
         p.closeWriteChannel();
-        EXPECT_TRUE(p.waitForFinished(30000));
+        // A tool past the bound ends while the last piece is written: the pause has then
+        // seen it end, and waitForFinished says false for a process already ended.
+        p.waitForFinished(30000);
+        EXPECT_EQ(p.state(), QProcess::NotRunning);
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
         *out = p.readAllStandardError();
         return p.exitCode();
     };

@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The desktop entry, the AppStream metadata and the manual pages pass their validators:
-#   validate-dist.sh SOURCE-FOLDER
+# The desktop entry, the AppStream metadata and the manual pages pass their validators, and
+# scripts/packages-build.txt, which CI and the scripts install, holds every build dependency
+# of the package:   validate-dist.sh SOURCE-FOLDER
 set -u
 dist="$1/dist"
 status=0
@@ -13,5 +14,11 @@ for page in korvane5.1 korvane5-settings.1 korvane5-skin.1; do
         echo "$page: $warnings"
         status=1
     fi
+done
+for package in $(sed -n '/^Build-Depends:/,/^[^ ]/{s/^Build-Depends://;/^[^ ]/!p}' "$1/debian/control" |
+                 sed 's/([^)]*)//g' | tr ',' '\n'); do
+    [ "$package" = debhelper-compat ] && continue
+    grep -qx "$package" "$1/scripts/packages-build.txt" ||
+        { echo "debian/control: $package is not in scripts/packages-build.txt"; status=1; }
 done
 exit $status

@@ -11,6 +11,7 @@
 #include "store/RegistryFile.h"
 #include "store/SettingsStore.h"
 
+#include "platform/Locale.h"
 #include "platform/Translations.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -377,6 +378,7 @@ int Run(const QStringList& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::PrepareLocale();
     QCoreApplication app(argc, argv);
     platform::LoadTranslations();
     try {

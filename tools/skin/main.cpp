@@ -5,6 +5,7 @@
 
 #include "app/MainUnit.h"
 #include "app/PaintBox.h"
+#include "platform/Locale.h"
 #include "skins/Skin.h"
 #include "skins/SkinCheck.h"
 #include "skins/SkinMaker.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -29,6 +31,7 @@ const char* const Usage =
     "       korvane5-skin render FOLDER -o FILE.png [--time D:H:M:S] [--scale 1|1.5|2]\n"
     "       korvane5-skin sheet ROOT -o FILE.png\n"
     "       korvane5-skin new FOLDER --picture FILE\n"
+    "       korvane5-skin --help | --version\n"
     "check   says, one line each, what the clock will do with each skin below the folders:\n"
     "        errors (it cannot show it), warnings, notes. Exit status 0, or 1 when a skin has\n"
     "        an error, or with --strict 2 when one has a warning.\n"
@@ -225,11 +228,28 @@ int New(QStringList args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::PrepareLocale();
     // Nothing is shown: the clock's drawing code runs offscreen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
+    // Asked for help or the version, the kit answers before Qt starts.
+    if (args.value(0) == QLatin1String("--help") || args.value(0) == QLatin1String("-h")) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+    if (args.value(0) == QLatin1String("--version")) {
+        std::puts("korvane5-skin " KORVANE5_VERSION);
+        return 0;
+    }
+    // Run from cron or a script there is no runtime folder: Qt would say so and make
+    // /tmp/runtime-<user>. The kit shows nothing, so a private one for the run does.
+    std::optional<QTemporaryDir> runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtime.emplace();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+    }
     // The scale is Qt's own, fixed when the application starts.
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qunsetenv("QT_SCALE_FACTOR");
@@ -251,10 +271,6 @@ int main(int argc, char** argv) {
         return UsageError(QStringLiteral("no command given"));
     const QString command = args.takeFirst();
     try {
-        if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
         if (command == QLatin1String("check"))
             return Check(args);
         if (command == QLatin1String("render"))
