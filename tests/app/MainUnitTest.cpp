@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainUnit.h"
-#include "app/DigitGlyphs.h"
-#include "app/PaintBox.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
+#include "skins/DigitGlyphs.h"
 #include "skins/Skin.h"
 #include "store/Registry.h"
 #include "support/ClockTest.h"
 #include "support/SkinFixtures.h"
+#include "widgets/PaintBox.h"
 
 #include <QLocale>
 using store::TRegistry;

@@ -4,11 +4,11 @@
 // contact sheet of a skins folder, and makes a new skin from a picture.
 
 #include "app/MainUnit.h"
-#include "app/PaintBox.h"
 #include "skins/Skin.h"
 #include "skins/SkinCheck.h"
 #include "skins/SkinMaker.h"
 #include "widgets/ErrorGuard.h"
+#include "widgets/PaintBox.h"
 
 #include <QApplication>
 #include <QDir>
