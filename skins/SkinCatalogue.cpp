@@ -40,8 +40,6 @@ QString Folded(const QString& caption) {
     return folded;
 }
 
-enum class TFolder { None, Unreadable, Open };
-
 // Closes a file descriptor it owns when it goes.
 class TFd {
 public:
@@ -57,26 +55,6 @@ public:
 private:
     int Fd;
 };
-
-// Opens an entry of the folder at as a folder, fd then owning it; id is the folder's device
-// and inode. A file, a link to one or a broken link is None; a folder that cannot be
-// opened is Unreadable. Opening first and asking only on failure saves a look-up per skin.
-TFolder OpenFolder(int at, const char* name, int& fd, std::pair<std::uint64_t, std::uint64_t>& id) {
-    struct stat st;
-    fd = ::openat(at, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        if (::fstat(fd, &st) == 0) {
-            id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
-            return TFolder::Open;
-        }
-        ::close(fd);
-        fd = -1;
-    }
-    if (::fstatat(at, name, &st, 0) != 0 || !S_ISDIR(st.st_mode))
-        return TFolder::None;
-    id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
-    return TFolder::Unreadable;
-}
 
 // Case-insensitive, in the order of the program's language; made again if that changes.
 const QCollator& Collator() {
@@ -192,15 +170,14 @@ bool TSkinCatalogue::ScanRoots() {
     bool listed = true;
     for (ScanRoot = 0; ScanRoot < SkinsPaths.size(); ++ScanRoot) {
         const QByteArray root = QFile::encodeName(SkinsPaths[ScanRoot]);
-        std::pair<std::uint64_t, std::uint64_t> rootId;
+        skins::TFolderId rootId;
         int fd = -1;
-        const TFolder folder = OpenFolder(AT_FDCWD, root.constData(), fd, rootId);
-        if (folder == TFolder::None && ScanRoot > 0)
+        const skins::TFolderOpen folder = skins::OpenFolder(AT_FDCWD, root.constData(), fd, rootId);
+        if (folder == skins::TFolderOpen::None && ScanRoot > 0)
             continue;
-        ScanChain.assign(folder == TFolder::None ? 0 : 1, rootId);
-        listed = (folder == TFolder::Open && ScanFolder(fd, nullptr)) && listed;
+        Walk.Start(rootId);
+        listed = (folder == skins::TFolderOpen::Open && ScanFolder(fd, nullptr)) && listed;
     }
-    ScanChain.clear();
     return listed;
 }
 
@@ -225,13 +202,10 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
         for (ssize_t offset = 0; offset < length;) {
             const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + offset);
             offset += entry->d_reclen;
-            // Hidden entries (and "." and "..") begin with a dot on this platform.
-            if (entry->d_name[0] == '.')
-                continue;
             // The entry's type tells a file from a folder without a stat, so the pictures
             // and texts of two thousand skins cost nothing; folders, links and unknown
-            // types are opened (a folder's device and inode guard against loops).
-            if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+            // types are opened.
+            if (!skins::TFolderWalk::MayBeFolder(*entry))
                 continue;
             const QByteArray entryName(entry->d_name);
             TSkinNode* node = earlier.value(entryName);
@@ -247,15 +221,18 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
                 node->Root = ScanRoot;
                 continue;
             }
-            std::pair<std::uint64_t, std::uint64_t> id;
+            skins::TFolderId id;
             int sub = -1;
-            const TFolder folder = OpenFolder(fd, entry->d_name, sub, id);
+            const skins::TFolderOpen folder = skins::OpenFolder(fd, entry->d_name, sub, id);
             TFd opened(sub);
-            if (folder == TFolder::None)
+            if (folder == skins::TFolderOpen::None)
                 continue;
-            // Only a link back to a folder being listed is left out, so a loop cannot make
-            // the scan endless; any other name of a folder is an entry of its own.
-            if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
+            // A folder listed is entered once, and a link taken only to a skin (the walk's
+            // rule); a name not listed yet waits for the complete scan.
+            const skins::TFolderWalk::TTake take = list && folder == skins::TFolderOpen::Open
+                                                       ? Walk.Take(fd, *entry, sub, id)
+                                                       : skins::TFolderWalk::TTake::Enter;
+            if (take == skins::TFolderWalk::TTake::Leave)
                 continue;
             if (!node)
                 node = AddNode(parent, entryName, caption);
@@ -263,10 +240,9 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
             if (!list)
                 continue;
             node->Listed = true;
-            ScanChain.push_back(id);
-            const bool listed = folder == TFolder::Open && ScanFolder(opened.Release(), node);
-            ScanChain.pop_back();
-            if (!listed)
+            if (take == skins::TFolderWalk::TTake::Skin)
+                continue; // it holds no folder: nothing to list
+            if (folder != skins::TFolderOpen::Open || !ScanFolder(opened.Release(), node))
                 return false;
         }
     }
