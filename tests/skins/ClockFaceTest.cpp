@@ -144,7 +144,7 @@ TEST_F(ClockFaceTest, EachSkinIsPutOnAsItSays) {
         {"a smaller picture keeps the earlier pixels",
          [](ClockFaceTest& t) {
              t.MakeSkin("Big", Qt::red);
-             t.MakeSkin("Small", Qt::blue, false, {100, 50});
+             t.MakeSkin("Small", Qt::blue, false, QSize(100, 50));
              for (const char* rel : {"Big", "Small"})
                  t.Apply(t.Folder(rel));
              const QImage& canvas = t.Face.Back()->Canvas();
