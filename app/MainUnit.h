@@ -145,7 +145,7 @@ public:
     // Puts a loaded skin on the window (through the face): background, font, field
     // positions; takes it.
     void ApplySkin(std::unique_ptr<TSkin> skin) override;
-    bool WantsDoubleSize() const override { return devicePixelRatioF() > 1.0; }
+    bool WantsDoubleSize() const override { return Face->WantsDoubleSize(); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -11,9 +11,26 @@
 #include <cstdint>
 #include <dirent.h>
 #include <set>
+#include <unistd.h>
 #include <utility>
 
 namespace skins {
+
+// Closes a file descriptor it owns when it goes.
+class TFd {
+public:
+    explicit TFd(int fd) : Fd(fd) {}
+    ~TFd() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Release() { return std::exchange(Fd, -1); }
+
+private:
+    int Fd;
+};
 
 using TFolderId = std::pair<std::uint64_t, std::uint64_t>; // device, inode
 

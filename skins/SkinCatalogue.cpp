@@ -40,22 +40,6 @@ QString Folded(const QString& caption) {
     return folded;
 }
 
-// Closes a file descriptor it owns when it goes.
-class TFd {
-public:
-    explicit TFd(int fd) : Fd(fd) {}
-    ~TFd() {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Release() { return std::exchange(Fd, -1); }
-
-private:
-    int Fd;
-};
-
 // Case-insensitive, in the order of the program's language; made again if that changes.
 const QCollator& Collator() {
     const auto made = [] {
@@ -186,7 +170,7 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
     // kernel walks one name, not the whole path, for each of thousands of skins. The
     // entries are read straight from the kernel: a directory stream would ask twice more
     // about every folder it is given.
-    const TFd closer(fd);
+    const skins::TFd closer(fd);
     auto& level = parent ? parent->Children : RootNodes;
     // A folder of the same path in an earlier root is the same entry. Names within one
     // folder are unique, so only the entries an earlier root made need looking up.
@@ -224,7 +208,7 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
             skins::TFolderId id;
             int sub = -1;
             const skins::TFolderOpen folder = skins::OpenFolder(fd, entry->d_name, sub, id);
-            TFd opened(sub);
+            skins::TFd opened(sub);
             if (folder == skins::TFolderOpen::None)
                 continue;
             // A folder listed is entered once, and a link taken only to a skin (the walk's

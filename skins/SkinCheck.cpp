@@ -115,6 +115,16 @@ int NumbersRead(const TCustomTextPlaces& places) {
                places.begin());
 }
 
+// A folder without the separators at its end.
+TSkinFolder Trimmed(TSkinFolder folder) {
+    while (folder.Path.size() > 1 && folder.Path.endsWith('/')) {
+        folder.Path.chop(1);
+        if (folder.Shown.endsWith(QLatin1Char('/')))
+            folder.Shown.chop(1);
+    }
+    return folder;
+}
+
 QString Strerror(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -162,13 +172,7 @@ private:
     TCustomTextPlaces Places;
 };
 
-TFolderCheck::TFolderCheck(const TSkinFolder& folder) : Dir(folder) {
-    while (Dir.Path.size() > 1 && Dir.Path.endsWith('/')) {
-        Dir.Path.chop(1);
-        if (Dir.Shown.endsWith(QLatin1Char('/')))
-            Dir.Shown.chop(1);
-    }
-}
+TFolderCheck::TFolderCheck(const TSkinFolder& folder) : Dir(Trimmed(folder)) {}
 
 std::vector<TSkinMessage> TFolderCheck::Run() {
     if (!Folder())
@@ -376,10 +380,7 @@ void ListFolder(int fd, skins::TFolderWalk& walk, std::vector<std::unique_ptr<TS
             skins::TFolderId id;
             int sub = -1;
             const skins::TFolderOpen folder = skins::OpenFolder(fd, entry->d_name, sub, id);
-            const std::unique_ptr<int, void (*)(int*)> closer(&sub, [](int* f) {
-                if (*f >= 0)
-                    ::close(*f);
-            });
+            const skins::TFd closer(sub);
             const skins::TFolderWalk::TTake take = folder == skins::TFolderOpen::Open
                                                        ? walk.Take(fd, *entry, sub, id)
                                                        : skins::TFolderWalk::TTake::Skin;
@@ -506,12 +507,7 @@ std::vector<TSkinMessage> TSkinCheck::Check(const QString& folder) {
 }
 
 std::vector<TSkinFolder> TSkinCheck::SkinFolders(const TSkinFolder& given) {
-    TSkinFolder folder = given;
-    while (folder.Path.size() > 1 && folder.Path.endsWith('/')) {
-        folder.Path.chop(1);
-        if (folder.Shown.endsWith(QLatin1Char('/')))
-            folder.Shown.chop(1);
-    }
+    const TSkinFolder folder = Trimmed(given);
     // Hidden folders are left out and links followed as the catalogue does.
     std::vector<std::unique_ptr<TSkinNode>> level;
     skins::TFolderId id;
@@ -519,8 +515,8 @@ std::vector<TSkinFolder> TSkinCheck::SkinFolders(const TSkinFolder& given) {
     if (skins::OpenFolder(AT_FDCWD, folder.Path.constData(), fd, id) == skins::TFolderOpen::Open) {
         skins::TFolderWalk walk;
         walk.Start(id);
+        const skins::TFd closer(fd);
         ListFolder(fd, walk, level);
-        ::close(fd);
     }
     if (level.empty())
         return {folder};
