@@ -294,10 +294,10 @@ void TMainForm::Tell(const QString& body) {
                    });
 }
 
-void TMainForm::EndReached() {
+void TMainForm::EndReached(TDateTime target) {
     if (!NotifyAtEnd)
         return;
-    const QDateTime reached = common::ToQDateTime(TargetDateTime);
+    const QDateTime reached = common::ToQDateTime(target);
     const QLocale locale;
     Tell(tr("The countdown to %1 %2 has ended.")
              .arg(locale.toString(reached.date(), QLocale::LongFormat),
@@ -356,12 +356,14 @@ void TMainForm::ReportStoreNotice() {
 void TMainForm::SecTimerTimer() {
     const TDateTime now = platform::Now();
     SecTimer->start(MillisecondsToNextTick(now));
-    const TCountdown::TStep step = Countdown.Step(TargetDateTime, now, [this, now] {
+    // The target this tick counts to: a passed one gives way to the pickers' during the step.
+    const TDateTime counted = TargetDateTime;
+    const TCountdown::TStep step = Countdown.Step(counted, now, [this, now] {
         TakePickedTarget(now);
         return TargetDateTime;
     });
     if (step.EndedNow)
-        EndReached(); // of the target that ended
+        EndReached(counted);
     TargetDateTime = step.Target;
     RemainingTime = step.Remaining;
     if (step.Words)

@@ -228,7 +228,7 @@ private:
     bool FirstStart = false;                     // the clock had no key in the store
     bool HintPending = false; // the first-start hint waits for the window to show
     void Tell(const QString& body);
-    void EndReached();
+    void EndReached(TDateTime target);
     bool Shown = false;
     bool ApplicationActive = false;
     int AlphaValue = 255;

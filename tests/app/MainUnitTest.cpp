@@ -68,6 +68,12 @@ TEST_F(MainUnitTest_Tell, AReachedCountdownIsToldOnceAndOnlyThen) {
     form->TargetDateTime = Now - Second;
     Run(*form, 4);
     EXPECT_EQ(Notifications.size(), 2);
+    // A target between two ticks is named as it was, not as the tick that found it passed.
+    const double between = Now + 1.5 * Second;
+    form->TargetDateTime = between;
+    Run(*form, 3);
+    EXPECT_EQ(Notifications.size(), 3);
+    EXPECT_EQ(Notifications.value(2), Ended(between));
 
     const struct {
         const char* Name;
