@@ -11,9 +11,9 @@
 
 class TSkinMaker {
 public:
-    // The largest picture read in a format that is decoded whole (PNG, BMP; a JPEG is
-    // decoded only as far as the part used), in pixels: at 4 bytes a pixel, 256 MiB, Qt's
-    // own limit for one picture read.
+    // The largest picture read in a format that is decoded whole (PNG, BMP; a JPEG is read
+    // row by row, keeping only the part used), in pixels: at 4 bytes a pixel, 256 MiB,
+    // Qt's own limit for one picture read.
     static constexpr qint64 MaxPixels = qint64(64) * 1024 * 1024;
 
     // Writes Back.jpg (250 x 90), Back@2x.jpg (500 x 180, when the picture has the pixels
