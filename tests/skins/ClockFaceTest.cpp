@@ -101,13 +101,22 @@ public: // the tables' rows work through it
     }
     // What the window shows over one box.
     QImage Shot(QWidget* box) { return Window.grab(box->geometry()).toImage(); }
+
+    // A table's row: its name and what it does and expects.
+    struct TRow {
+        const char* Name;
+        std::function<void(ClockFaceTest&)> Run;
+    };
+    void RunRows(const std::vector<TRow>& rows) {
+        for (const TRow& row : rows) {
+            SCOPED_TRACE(row.Name);
+            row.Run(*this);
+        }
+    }
 };
 
 TEST_F(ClockFaceTest, EachSkinIsPutOnAsItSays) {
-    const struct {
-        const char* Name;
-        std::function<void(ClockFaceTest&)> Run;
-    } rows[] = {
+    RunRows({
         {"the design's layout before any skin",
          [](ClockFaceTest& t) {
              EXPECT_EQ(t.Face.Back()->geometry(), QRect(0, 0, 250, 90));
@@ -153,20 +162,13 @@ TEST_F(ClockFaceTest, EachSkinIsPutOnAsItSays) {
              EXPECT_EQ(canvas.pixelColor(100, 10), QColor(Qt::red));
              EXPECT_EQ(canvas.pixelColor(10, 50), QColor(Qt::red));
          }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Name);
-        row.Run(*this);
-    }
+    });
 }
 
 TEST_F(ClockFaceTest, NumbersAreDrawnAsDesigned) {
     Face.Back()->Canvas().fill(Qt::black);
     Show();
-    const struct {
-        const char* Name;
-        std::function<void(ClockFaceTest&)> Run;
-    } rows[] = {
+    RunRows({
         {"centred",
          [](ClockFaceTest& t) {
              t.Seconds()->Tag = 7;
@@ -194,11 +196,7 @@ TEST_F(ClockFaceTest, NumbersAreDrawnAsDesigned) {
              const QRect twoDigits = InkBounds(t.Shot(t.Minutes()));
              EXPECT_LT(nine.width() * 3, twoDigits.width() * 2);
          }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Name);
-        row.Run(*this);
-    }
+    });
 }
 
 TEST_F(ClockFaceTest, OnlyChangedBoxesAreRepainted) {
