@@ -52,3 +52,30 @@ QString TimeLeftInWords(const TCountdownParts& p) {
                          words);
     return QCoreApplication::translate("Countdown", "%1 left", "the parts").arg(words);
 }
+
+TDateTime TCountdown::NotBefore(TDateTime picked, TDateTime now) {
+    return picked - now <= 0 ? now : picked;
+}
+
+TCountdown::TStep TCountdown::Step(TDateTime target, TDateTime now, const TFallback& fallback) {
+    TStep step;
+    step.Target = target;
+    step.Remaining = target - now;
+    // A target counted down to from above zero is reached: told once.
+    if (step.Remaining <= 0 && CountingDown) {
+        CountingDown = false;
+        step.EndedNow = true;
+    }
+    if (step.Remaining < 0) {
+        step.Target = NotBefore(fallback(), now);
+        step.Remaining = step.Target - now;
+    }
+    if (step.Remaining > 0)
+        CountingDown = true;
+    step.Parts = SplitRemaining(step.Remaining);
+    if (const std::int64_t key = TimeLeftInWordsKey(step.Parts); key != SpokenKey) {
+        SpokenKey = key;
+        step.Words = TimeLeftInWords(step.Parts);
+    }
+    return step;
+}

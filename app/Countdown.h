@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The split of a remaining time into the four numbers the clock shows.
+// The countdown of a clock: from its target and now, the four numbers it shows, the moment
+// its end comes, and the time left in words for screen readers. No window.
 
 #include "common/DateTime.h"
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 struct TCountdownParts {
     std::int32_t Days = 0;
@@ -33,3 +36,35 @@ int MillisecondsToNextTick(TDateTime now);
 QString TimeLeftInWords(const TCountdownParts& parts);
 // What the words depend on: they change at most once a minute.
 std::int64_t TimeLeftInWordsKey(const TCountdownParts& parts);
+
+class TCountdown {
+public:
+    // The moment to count down to once the target has passed: the date/time dialog's last
+    // pick. Asked only then.
+    using TFallback = std::function<TDateTime()>;
+
+    struct TStep {
+        TDateTime Target = 0;    // a passed target replaced by the fallback, never before now
+        TDateTime Remaining = 0; // Target - now: never below zero
+        TCountdownParts Parts;
+        // The target counted down to from above zero came at this step: once per target.
+        bool EndedNow = false;
+        // The time left in words, when they changed since the last step (once a minute at
+        // most, so that a screen reader is not flooded).
+        std::optional<QString> Words;
+    };
+
+    // One tick: the target as it stands, and now, read once for the whole tick. A target
+    // exactly at now stands; one before now gives way to the fallback.
+    TStep Step(TDateTime target, TDateTime now, const TFallback& fallback);
+    // The target comes from elsewhere (a stored one, the dialog's): it is counted down from
+    // here, and its end is told only once a step has seen it above zero.
+    void Restart() { CountingDown = false; }
+    // A picked moment as a target: never a moment before now.
+    static TDateTime NotBefore(TDateTime picked, TDateTime now);
+
+    bool CountingDown = false; // a step saw the target above zero since it was set
+
+private:
+    std::int64_t SpokenKey = -2; // what the last words said (TimeLeftInWordsKey)
+};

@@ -38,7 +38,7 @@ void TMainForm::LoadSettings() {
     settings.SetDefault(store::TSetting::Left, current.x());
     settings.SetDefault(store::TSetting::Top, current.y());
     TargetDateTime = 0;
-    CountingDown = false;
+    Countdown.Restart();
     FirstStart = false;
     // A store that fails puts the defaults on screen: the values are read by the retry.
     FirstStart = settings.Load(store::TGroup::Clock) && settings.Absent(store::TGroup::Clock);

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainUnit.h"
 
-#include "app/Countdown.h"
-#include "app/DigitGlyphs.h"
-#include "app/PaintBox.h"
 #include "platform/DesktopNotifier.h"
 #include "platform/Environment.h"
 #include "platform/X11Window.h"
@@ -22,7 +19,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDateTime>
@@ -30,13 +26,10 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 int ClockNumberFromArguments(const QStringList& arguments) {
@@ -83,12 +76,8 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     setWindowIcon(ProgramIcon());
     setFixedSize(250, 90);
     move(204, 134); // the design position; placement centres it unless a stored one differs
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(24);
-    font.setBold(true);
-    setFont(font);
-    SetNumberColour(Qt::white);
-
+    Face = std::make_unique<TClockFace>(
+        this, Back, std::array<TPaintBox*, 4>{DaysPaint, HoursPaint, MinutesPaint, SecondsPaint});
     for (TPaintBox* box : {DaysPaint, HoursPaint, MinutesPaint, SecondsPaint})
         box->OnPaint = [this](TPaintBox* sender) { PaintTimePaint(sender); };
 
@@ -341,23 +330,14 @@ void TMainForm::Tell(const QString& body) {
                    });
 }
 
-void TMainForm::EndReached() {
+void TMainForm::EndReached(TDateTime target) {
     if (!NotifyAtEnd)
         return;
-    const QDateTime reached = common::ToQDateTime(TargetDateTime);
+    const QDateTime reached = common::ToQDateTime(target);
     const QLocale locale;
     Tell(tr("The countdown to %1 %2 has ended.")
              .arg(locale.toString(reached.date(), QLocale::LongFormat),
                   locale.toString(reached.time(), QLocale::ShortFormat)));
-}
-
-void TMainForm::Speak(const TCountdownParts& parts) {
-    // Once a minute at most, so that a screen reader is not flooded.
-    const std::int64_t key = TimeLeftInWordsKey(parts);
-    if (key == SpokenKey)
-        return;
-    SpokenKey = key;
-    setAccessibleDescription(TimeLeftInWords(parts));
 }
 
 void TMainForm::ExitClick() {
@@ -393,7 +373,7 @@ void TMainForm::StoreRetryTimer() {
     }
     for (const store::TGroup group : read) {
         if (group == store::TGroup::Clock) {
-            CountingDown = false; // the target may be another one now
+            Countdown.Restart(); // the target may be another one now
             ApplyValues();
             SecTimerTimer();
         } else if (SkinChooser) {
@@ -425,96 +405,20 @@ void TMainForm::ReportStoreNotice() {
 void TMainForm::SecTimerTimer() {
     const TDateTime now = platform::Now();
     SecTimer->start(MillisecondsToNextTick(now));
-    RemainingTime = TargetDateTime - now;
-    // A target counted down to from above zero is reached: told once.
-    if (RemainingTime <= 0 && CountingDown) {
-        CountingDown = false;
-        EndReached();
-    }
-    if (RemainingTime < 0) {
+    // The target this tick counts to: a passed one gives way to the pickers' during the step.
+    const TDateTime counted = TargetDateTime;
+    const TCountdown::TStep step = Countdown.Step(counted, now, [this, now] {
         TakePickedTarget(now);
-        RemainingTime = TargetDateTime - now;
-    }
-    if (RemainingTime > 0)
-        CountingDown = true;
-    const TCountdownParts parts = SplitRemaining(RemainingTime);
-    Speak(parts);
-    UpdateBox(DaysPaint, parts.Days);
-    UpdateBox(HoursPaint, parts.Hours);
-    UpdateBox(MinutesPaint, parts.Minutes);
-    UpdateBox(SecondsPaint, parts.Seconds);
-}
-
-namespace {
-// The layout rectangle (at offset in the window) widened to cover whole device pixels: at
-// a ratio of 1.5 the boxes' edges fall on half pixels, and a repaint must not leave the
-// half-covered pixel at its edge as it was.
-QRect WholeDevicePixels(const QRect& rect, QPoint offset, qreal ratio) {
-    if (ratio == std::floor(ratio))
-        return rect;
-    const QRectF layout(rect.translated(offset));
-    const QPointF topLeft(std::floor(layout.left() * ratio), std::floor(layout.top() * ratio));
-    const QPointF bottomRight(std::ceil(layout.right() * ratio),
-                              std::ceil(layout.bottom() * ratio));
-    return QRectF(topLeft / ratio, bottomRight / ratio).toAlignedRect().translated(-offset);
-}
-} // namespace
-
-void TMainForm::UpdateBox(TPaintBox* box, std::int32_t value) {
-    if (box->Tag == value)
-        return;
-    box->Tag = value;
-    // A pixel can change only under the ink of a digit that changed or moved, the old one's
-    // or the new one's: repainting just that sends the X server a few hundred pixels
-    // instead of the whole box.
-    const TNumberPlace place = PlaceNumber(box);
-    QRect rect = box->rect();
-    if (place.FromDigits() && place.Glyphs == box->Shown.Glyphs) {
-        const QRect changed = Digits->Changed(box->Shown.Text, box->Shown.X, box->Shown.Baseline,
-                                              place.Text, place.X, place.Baseline);
-        rect &= WholeDevicePixels(changed.isNull() ? box->Shown.Ink | place.Ink : changed,
-                                  box->pos(), devicePixelRatioF());
-    }
-    if (!PaintOnWindow(box, place, rect))
-        box->repaint(rect);
-}
-
-bool TMainForm::PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const QRect& rect) {
-    // Where only the background lies under the change, the new number goes straight into
-    // the window's buffer, as the widgets would paint it: an idle clock spends most of its
-    // second's work walking the widgets otherwise. Anything less plain takes that way.
-    QWindow* window = windowHandle();
-    QBackingStore* store = backingStore();
-    if (!place.FromDigits() || rect.isEmpty() || !box->isVisible() || !Back->HasCanvas() ||
-        !window || !window->isExposed() || !store)
-        return false;
-    const QRect area = rect.translated(box->pos());
-    if (!Back->isVisible() || !Back->geometry().contains(area))
-        return false;
-    for (const TPaintBox* other : {DaysPaint, HoursPaint, MinutesPaint, SecondsPaint})
-        if (other != box && other->isVisible() &&
-            area.intersects(
-                (other->Shown.Ink.isNull() ? other->rect() : other->Shown.Ink & other->rect())
-                    .translated(other->pos())))
-            return false;
-    const QRegion region(area);
-    store->beginPaint(region);
-    {
-        QPainter painter(store->paintDevice());
-        if (!rect.contains(place.Ink))
-            painter.setClipRect(area); // the digits that stay, and the box's edge
-        const QImage& canvas = Back->Canvas();
-        const QRectF source(area.translated(-Back->pos()));
-        const qreal ratio = canvas.devicePixelRatio();
-        painter.drawImage(QRectF(area), canvas,
-                          QRectF(source.topLeft() * ratio, source.size() * ratio));
-        painter.setPen(NumberPen);
-        Digits->Draw(painter, box->x() + place.X, box->y() + place.Baseline, place.Text);
-    }
-    store->endPaint();
-    store->flush(region, window);
-    box->PaintedOnWindow(rect, place);
-    return true;
+        return TargetDateTime;
+    });
+    if (step.EndedNow)
+        EndReached(counted);
+    TargetDateTime = step.Target;
+    RemainingTime = step.Remaining;
+    if (step.Words)
+        setAccessibleDescription(*step.Words);
+    const TCountdownParts& p = step.Parts;
+    Face->ShowNumbers({p.Days, p.Hours, p.Minutes, p.Seconds});
 }
 
 TDateTimePickForm* TMainForm::EnsureDateTimeDialog() {
@@ -535,55 +439,11 @@ void TMainForm::TakePickedTarget(TDateTime now) {
         TargetDateTime =
             common::ReplaceTime(TDateTimePickForm::InitialDate(), TDateTimePickForm::InitialTime());
     }
-    if (TargetDateTime - now <= 0)
-        TargetDateTime = now;
-}
-
-void TMainForm::SetNumberColour(const QColor& colour) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, colour);
-    setPalette(pal);
-    NumberPen = QPen(colour); // made once here, not at every tick
-}
-
-TNumberPlace TMainForm::PlaceNumber(const TPaintBox* box) {
-    TNumberPlace place;
-    place.Text = QString::number(box->Tag);
-    const QFont& font = box->font();
-    // The number is drawn from the font's digits shaped once, as long as that gives the
-    // same pixels as laying the text out; other text is laid out each time.
-    if (!Digits || Digits->Font() != font) {
-        Digits = std::make_unique<TDigitGlyphs>(font);
-        ++DigitsShaping;
-    }
-    int w = 0;
-    if (Digits->Measure(place.Text, w))
-        place.Glyphs = DigitsShaping;
-    else
-        w = QFontMetrics(font).horizontalAdvance(place.Text);
-    const int h = Digits->Height();
-    place.X = box->width() / 2 - w / 2;
-    place.Baseline = box->height() / 2 - h / 2 + Digits->Ascent();
-    if (place.FromDigits())
-        place.Ink = Digits->Ink(place.Text, place.X, place.Baseline);
-    return place;
+    TargetDateTime = TCountdown::NotBefore(TargetDateTime, now);
 }
 
 void TMainForm::PaintTimePaint(TPaintBox* sender) {
-    const TNumberPlace place = PlaceNumber(sender);
-    sender->Shown = place;
-    // A neighbour's repaint reaching into this box where its number has no ink leaves
-    // every pixel as it is.
-    if (place.FromDigits() && !place.Ink.intersects(sender->LastPaintRect))
-        return;
-    QPainter painter(sender);
-    painter.setPen(NumberPen);
-    if (place.FromDigits()) {
-        Digits->Draw(painter, place.X, place.Baseline, place.Text);
-    } else {
-        painter.setFont(sender->font());
-        painter.drawText(place.X, place.Baseline, place.Text);
-    }
+    Face->Paint(sender);
 }
 
 void TMainForm::RandomTimerTimer() {
@@ -595,39 +455,7 @@ void TMainForm::RandomTimerTimer() {
 }
 
 void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
-    {
-        // From the top-left corner, at the picture's own size in layout pixels: at a
-        // device pixel ratio above 1 the double-size picture, else the picture, scaled
-        // smoothly to the canvas's device pixels (the double-size one exactly at 2).
-        QImage& canvas = Back->Canvas();
-        QPainter painter(&canvas);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        if (canvas.devicePixelRatio() == 1.0) {
-            painter.drawImage(0, 0, skin->Background);
-        } else {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            const QImage& picture =
-                skin->Background2x.isNull() ? skin->Background : skin->Background2x;
-            const QSizeF size =
-                skin->Background2x.isNull() ? QSizeF(picture.size()) : QSizeF(picture.size()) / 2;
-            painter.drawImage(QRectF(QPointF(0, 0), size), picture);
-        }
-    }
-    Back->update();
-
-    QFont f = font();
-    f.setFamily(skin->FontName);
-    f.setPixelSize(TSkin::PointsToPixels(skin->FontSize));
-    setFont(f);
-    const std::uint32_t c = skin->FontColor;
-    SetNumberColour(QColor(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff)));
-
-    const std::pair<TPaintBox*, QPoint> fields[] = {{DaysPaint, skin->DaysPos},
-                                                    {HoursPaint, skin->HoursPos},
-                                                    {MinutesPaint, skin->MinutesPos},
-                                                    {SecondsPaint, skin->SecondsPos}};
-    for (const auto& [box, centre] : fields)
-        box->move(TSkin::FieldAt(centre, box->size()).topLeft());
+    Face->ApplySkin(*skin);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -837,7 +665,7 @@ void TMainForm::ChooseDateTimeClick() {
     DateTimeDialog->TimePicker->SetTime(DateTimeDialog->DatePicker->DateTime());
     DateTimeDialog->SetStayOnTop(StaysOnTop());
     if (DateTimeDialog->ShowModal() == 1) {
-        CountingDown = false; // another target: it is counted down from here
+        Countdown.Restart(); // another target: it is counted down from here
         TakePickedTarget(platform::Now());
         Settings().Change(store::TSetting::CustomDateTime, TargetDateTime);
         SecTimerTimer();

@@ -4,24 +4,24 @@
 // active clock's target, drawn in four fields over the skin's background.
 //
 // The class spans files:
-//   MainUnit.cpp      construction, clock activation, the tick and its drawing, ApplySkin,
-//                     the popup menu and every window behaviour
+//   MainUnit.cpp      construction, clock activation, the tick, ApplySkin, the popup menu
+//                     and every window behaviour
 //   MainSettings.cpp  the clock's stored values (store/ClockSettings.h holds their table and
 //                     the rule for a held store): LoadSettings, SaveSettings and the retry
-//   PaintBox.h/.cpp   its display surfaces; Countdown.h/.cpp the split of a remaining time
-//                     and the wait to the next tick; DigitGlyphs.h/.cpp the numbers' font,
-//                     shaped once
 //   main.cpp          the program entry
+// It hands the drawing to its face (skins/ClockFace.h) and the rules of the countdown to
+// TCountdown (Countdown.h).
 
-#include "app/PaintBox.h"
+#include "app/Countdown.h"
 #include "common/DateTime.h"
 #include "common/Placement.h"
+#include "skins/ClockFace.h"
 #include "skins/SkinCatalogue.h"
 #include "store/ClockSettings.h"
+#include "widgets/PaintBox.h"
 
 #include <QIcon>
 #include <QList>
-#include <QPen>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -39,8 +39,6 @@ class TDateTimePickForm;
 namespace platform {
 class TDesktopNotifier;
 }
-struct TCountdownParts;
-class TDigitGlyphs;
 class TSkinChooserForm;
 class TSkin;
 class TTrayIcon;
@@ -152,9 +150,10 @@ public:
     // cannot be written or read), each thing once.
     void ReportStoreNotice();
 
-    // Puts a loaded skin on the window: background, font, field positions; takes it.
+    // Puts a loaded skin on the window (through the face): background, font, field
+    // positions; takes it.
     void ApplySkin(std::unique_ptr<TSkin> skin) override;
-    bool WantsDoubleSize() const override { return devicePixelRatioF() > 1.0; }
+    bool WantsDoubleSize() const override { return Face->WantsDoubleSize(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -211,20 +210,11 @@ private:
     // Where the pointer of a mouse event is on the screen, in device pixels.
     QPoint PointerPosition(const QMouseEvent* event) const;
     void CentreOnScreen();
-    void UpdateBox(TPaintBox* box, std::int32_t value);
-    // Where a box's number goes: its text centred by the font's measure, with its ink.
-    TNumberPlace PlaceNumber(const TPaintBox* box);
-    // The numbers' colour: the window's text colour, and the pen both ways of painting use.
-    void SetNumberColour(const QColor& colour);
-    // Paints the change of a box's number straight into the window when only the
-    // background lies under rect; false when the widgets must paint it.
-    bool PaintOnWindow(TPaintBox* box, const TNumberPlace& place, const QRect& rect);
 
     std::unique_ptr<Ui::TMainForm> ui;
-    std::unique_ptr<TDigitGlyphs> Digits; // the font of the numbers, shaped once
-    int DigitsShaping = 0;                // counts the shapings, to tell their glyphs apart
-    QPen NumberPen;                       // set only by SetNumberColour
-    bool CentreOnShow = true;             // placement: centred until a stored position moves it
+    std::unique_ptr<TClockFace> Face; // draws the background and the four boxes
+    TCountdown Countdown;             // the tick's rules
+    bool CentreOnShow = true;         // placement: centred until a stored position moves it
     // Where the clock last placed or found its window, in device pixels, and Qt's record of
     // the place then (layout pixels): the first show places the native window exactly.
     struct TPlace {
@@ -241,14 +231,11 @@ private:
     // The end of a countdown and the first start, told the user; the time left, told
     // screen readers.
     platform::TDesktopNotifier* Notifier;
-    bool NotifyAtEnd = true;     // the stored "NotifyAtEnd"
-    bool CountingDown = false;   // a tick saw the target above zero since it was set
-    bool FirstStart = false;     // the clock had no key in the store
-    bool HintPending = false;    // the first-start hint waits for the window to show
-    std::int64_t SpokenKey = -2; // what the accessible description says (TimeLeftInWordsKey)
+    bool NotifyAtEnd = true;  // the stored "NotifyAtEnd"
+    bool FirstStart = false;  // the clock had no key in the store
+    bool HintPending = false; // the first-start hint waits for the window to show
     void Tell(const QString& body);
-    void EndReached();
-    void Speak(const TCountdownParts& parts);
+    void EndReached(TDateTime target);
     bool Shown = false;
     bool ApplicationActive = false;
     int AlphaValue = 255;

@@ -3,8 +3,8 @@
 // unchanged one compares four numbers and draws nothing.
 
 #include "app/MainUnit.h"
-#include "app/PaintBox.h"
 #include "platform/Environment.h"
+#include "widgets/PaintBox.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

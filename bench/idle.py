@@ -7,6 +7,7 @@
 import datetime
 import os
 import re
+import shutil
 import signal
 import statistics
 import struct
@@ -64,6 +65,7 @@ class Desktop:
         for p in [self.wm, self.xvfb] + ([self.bus] if self.bus else []):
             p.terminate()
             p.wait()
+        shutil.rmtree(self.tmp, ignore_errors=True)  # the stores, skins and traces it made
 
 
 def counters(pid):

@@ -108,4 +108,67 @@ std::optional<QByteArray> ReadToEnd(int fd, qint64 maxSize, QString* why) {
     }
 }
 
+namespace {
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteWholeFile(const QByteArray& path, const QByteArray& bytes, QString* why) {
+    const auto fail = [why](int error) {
+        *why = QString::fromLocal8Bit(std::strerror(error));
+        return false;
+    };
+    struct stat st;
+    const bool exists = ::stat(path.constData(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            return fail(errno);
+        const bool written = WriteAll(fd, bytes);
+        const int error = errno;
+        if (::close(fd) != 0 && written)
+            return fail(errno);
+        return written || fail(error);
+    }
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray base = path.left(slash + 1) + '.' + path.mid(slash + 1) + '.' +
+                            QByteArray::number(::getpid()) + '-';
+    QByteArray temp;
+    int fd = -1;
+    for (int i = 0; fd < 0 && i < 100; ++i) {
+        temp = base + QByteArray::number(i);
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        return fail(errno);
+    // An existing file keeps its permissions; a new one takes the umask's.
+    bool written = (!exists || ::fchmod(fd, st.st_mode & 07777) == 0) && WriteAll(fd, bytes) &&
+                   ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temp.constData(), path.constData()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written)
+        ::unlink(temp.constData());
+    return written || fail(error);
+}
+
 } // namespace platform

@@ -61,6 +61,14 @@ private:
 // maxSize bytes or cannot be read.
 std::optional<QByteArray> ReadToEnd(int fd, qint64 maxSize, QString* why);
 
+// Writes bytes as the whole of the file at path, so that a failure never leaves half a
+// file: a regular file, or a name not taken yet, is written beside it under a hidden name
+// and renamed into its place once complete and on disk; anything else (a device, a pipe
+// such as /dev/stdout) is written straight and its close checked. False, with why (the
+// system's reason), on failure. QSaveFile does the same, but names files as text, which
+// cannot name every file (a name that is not UTF-8), and would rename over a device.
+bool WriteWholeFile(const QByteArray& path, const QByteArray& bytes, QString* why);
+
 // What a file-system name says as text: UTF-8 when it is valid UTF-8, else single-byte
 // Latin-1, as the program reads all single-byte text.
 QString TextOfName(const QByteArray& name);

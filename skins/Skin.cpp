@@ -19,26 +19,22 @@ class TScanner {
 public:
     explicit TScanner(const QByteArray& text) : Text(text) {}
 
-    // The first line as a line reader with a 256-byte buffer returns it: at most 255
-    // bytes, the line end included. False at the end of the input.
+    // The first line as a line reader with a 256-byte buffer returns it: at most
+    // MaxFaceLine bytes, the line end included. False at the end of the input.
     bool ReadLine(QByteArray& line) {
         if (Pos >= Text.size())
             return false;
         const qsizetype start = Pos;
-        while (Pos < Text.size() && Pos - start < 255) {
-            if (Text[Pos++] == '\n') {
-                ++Line;
+        while (Pos < Text.size() && Pos - start < MaxFaceLine)
+            if (Text[Pos++] == '\n')
                 break;
-            }
-        }
         line = Text.mid(start, Pos - start);
         return true;
     }
 
     void SkipSpace() {
         while (Pos < Text.size() && IsSpace(Text[Pos]))
-            if (Text[Pos++] == '\n')
-                ++Line;
+            ++Pos;
     }
 
     // "%d": white space skipped, an optional sign, then decimal digits.
@@ -62,15 +58,14 @@ public:
         return true;
     }
 
+    qsizetype Pos = 0;
+
 private:
     static bool IsSpace(char c) {
         return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
     }
 
-public:
     const QByteArray& Text;
-    qsizetype Pos = 0;
-    int Line = 1; // of Pos, 1-based
 };
 
 } // namespace
@@ -92,19 +87,18 @@ QByteArray FindSkinFile(const QByteArray& folder, const QByteArray& name) {
     return {};
 }
 
-bool ParseCustomText(const QByteArray& raw, TSkin& skin, TCustomTextReport* report) {
-    // Read as a text file is: a CR LF pair is one line end.
-    QByteArray text = raw;
-    text.replace("\r\n", "\n");
+QByteArray CustomTextAsRead(const QByteArray& text) {
+    QByteArray read = text;
+    return read.replace("\r\n", "\n");
+}
+
+bool ParseCustomText(const QByteArray& raw, TSkin& skin, TCustomTextPlaces* places) {
+    const QByteArray text = CustomTextAsRead(raw);
     TScanner in(text);
-    TCustomTextReport ignored;
-    TCustomTextReport& found = report ? *report : ignored;
-    found = TCustomTextReport();
     bool failed = false;
 
     QByteArray line;
     if (in.ReadLine(line)) {
-        found.FirstLineCut = !line.endsWith('\n') && in.Pos < text.size();
         qsizetype begin = 0, end = line.size();
         while (begin < end && quint8(line[begin]) <= 32)
             ++begin;
@@ -120,48 +114,31 @@ bool ParseCustomText(const QByteArray& raw, TSkin& skin, TCustomTextReport* repo
     std::int32_t r = 255, g = 255, b = 255;
     std::int32_t x[4], y[4];
     QPoint* centres[] = {&skin.DaysPos, &skin.HoursPos, &skin.MinutesPos, &skin.SecondsPos};
-    std::int32_t* numbers[TCustomTextReport::Count] = {&skin.FontSize, &r, &g, &b};
+    std::int32_t* numbers[12] = {&skin.FontSize, &r, &g, &b};
     for (int i = 0; i < 4; ++i) {
         x[i] = centres[i]->x();
         y[i] = centres[i]->y();
         numbers[4 + 2 * i] = &x[i];
         numbers[5 + 2 * i] = &y[i];
     }
-    // The groups: the size, the colour, then each centre.
+    TCustomTextPlaces ignored;
+    TCustomTextPlaces& at = places ? *places : ignored;
+    at = {};
     const int groupStart[] = {0, 1, 4, 6, 8, 10, 12};
-    int index = 0;
-    for (int group = 0; group < 6; ++group) {
+    for (int group = 0; group < 6; ++group)
         for (int i = groupStart[group]; i < groupStart[group + 1]; ++i) {
-            if (!in.ReadInt(*numbers[i])) {
+            in.SkipSpace();
+            at[size_t(i)] = {in.Pos, in.ReadInt(*numbers[i])};
+            if (!at[size_t(i)].Read) {
                 failed = true;
-                if (found.StopLine == 0) {
-                    // What stands there instead (white space is skipped by any next read).
-                    in.SkipSpace();
-                    found.StopLine = in.Line;
-                    qsizetype end = in.Pos;
-                    while (end < text.size() && end - in.Pos < 20 && quint8(text[end]) > 32)
-                        ++end;
-                    found.StopText = text.mid(in.Pos, end - in.Pos);
-                }
                 break;
             }
-            if (index == i && found.StopLine == 0) {
-                found.Lines[size_t(i)] = in.Line;
-                found.Values[size_t(i)] = *numbers[i];
-                found.Numbers = ++index;
-            }
         }
-    }
     skin.FontColor = std::uint32_t(std::clamp(r, 0, 255)) |
                      std::uint32_t(std::clamp(g, 0, 255)) << 8 |
                      std::uint32_t(std::clamp(b, 0, 255)) << 16;
     for (int i = 0; i < 4; ++i)
         *centres[i] = QPoint(x[i], y[i]);
-    if (!failed) {
-        in.SkipSpace();
-        if (in.Pos < text.size())
-            found.TrailingLine = in.Line;
-    }
     return !failed;
 }
 

@@ -72,24 +72,29 @@ QImage LoadSkinPicture(const QByteArray& base, QSize shown, TSkinPictureInfo* in
 // The part of a "Custom.txt" that is read: a settings file is a few lines.
 inline constexpr qint64 MaxCustomText = 64 * 1024;
 
-// Reads the text of a "Custom.txt" into the skin: the face name on the first line (at
-// most 255 bytes, blanks and control characters trimmed from both ends), then twelve
-// integers, each after any white space including line ends, with an optional sign, beyond
-// 32 bits held at the nearest limit; reading stops at the first that is not a number.
-// False when the text is empty or an item is missing or not a number; every item is
-// attempted all the same.
-// report, when given, says where each number stood, for the skin kit's check.
-struct TCustomTextReport {
-    static constexpr int Count = 12; // size, red, green, blue, then x and y of four centres
-    int Numbers = 0;                 // read before the first that could not be
-    std::array<int, Count> Lines{};  // the line of each number read (1-based)
-    std::array<std::int32_t, Count> Values{}; // as written: colours before clamping
-    int StopLine = 0;          // where the first number missing or not a number was (0: none)
-    QByteArray StopText;       // what stood there instead (empty: the end of the file)
-    int TrailingLine = 0;      // where text follows the twelfth number (0: none)
-    bool FirstLineCut = false; // the face line was longer than 255 bytes
+// The text of a "Custom.txt" as it is read: a CR LF pair is one line end.
+QByteArray CustomTextAsRead(const QByteArray& text);
+// The face line's limit, a line reader's 256-byte buffer: what follows it is read as the
+// numbers.
+inline constexpr qsizetype MaxFaceLine = 255;
+
+// Where each of the twelve numbers of a "Custom.txt" stood (the size, red, green, blue,
+// then x and y of the four centres): its offset in the text as read, after the white
+// space before it, and whether a number was read there. At is -1 where none was looked
+// for.
+struct TCustomTextPlace {
+    qsizetype At = -1;
+    bool Read = false;
 };
-bool ParseCustomText(const QByteArray& text, TSkin& skin, TCustomTextReport* report = nullptr);
+using TCustomTextPlaces = std::array<TCustomTextPlace, 12>;
+
+// Reads the text of a "Custom.txt" into the skin: the face name on the first line (at
+// most MaxFaceLine bytes, blanks and control characters trimmed from both ends), then
+// twelve integers, each after any white space including line ends, with an optional sign,
+// beyond 32 bits held at the nearest limit; reading stops at the first that is not a
+// number. False when the text is empty or an item is missing or not a number; every item
+// is attempted all the same.
+bool ParseCustomText(const QByteArray& text, TSkin& skin, TCustomTextPlaces* places = nullptr);
 
 // The entry of that name in the folder (with a trailing separator): the exact name first,
 // else one that differs only in letter case (skins made where names ignore case). Empty

@@ -41,44 +41,6 @@ QString Folded(const QString& caption) {
     return folded;
 }
 
-enum class TFolder { None, Unreadable, Open };
-
-// Closes a file descriptor it owns when it goes.
-class TFd {
-public:
-    explicit TFd(int fd) : Fd(fd) {}
-    ~TFd() {
-        if (Fd >= 0)
-            ::close(Fd);
-    }
-    TFd(const TFd&) = delete;
-    TFd& operator=(const TFd&) = delete;
-    int Release() { return std::exchange(Fd, -1); }
-
-private:
-    int Fd;
-};
-
-// Opens an entry of the folder at as a folder, fd then owning it; id is the folder's device
-// and inode. A file, a link to one or a broken link is None; a folder that cannot be
-// opened is Unreadable. Opening first and asking only on failure saves a look-up per skin.
-TFolder OpenFolder(int at, const char* name, int& fd, std::pair<std::uint64_t, std::uint64_t>& id) {
-    struct stat st;
-    fd = ::openat(at, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        if (::fstat(fd, &st) == 0) {
-            id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
-            return TFolder::Open;
-        }
-        ::close(fd);
-        fd = -1;
-    }
-    if (::fstatat(at, name, &st, 0) != 0 || !S_ISDIR(st.st_mode))
-        return TFolder::None;
-    id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
-    return TFolder::Unreadable;
-}
-
 // Case-insensitive, in the order of the program's language; made again if that changes.
 const QCollator& Collator() {
     const auto made = [] {
@@ -194,15 +156,14 @@ bool TSkinCatalogue::ScanRoots() {
     bool listed = true;
     for (ScanRoot = 0; ScanRoot < SkinsPaths.size(); ++ScanRoot) {
         const QByteArray root = QFile::encodeName(SkinsPaths[ScanRoot]);
-        std::pair<std::uint64_t, std::uint64_t> rootId;
+        skins::TFolderId rootId;
         int fd = -1;
-        const TFolder folder = OpenFolder(AT_FDCWD, root.constData(), fd, rootId);
-        if (folder == TFolder::None && ScanRoot > 0)
+        const skins::TFolderOpen folder = skins::OpenFolder(AT_FDCWD, root.constData(), fd, rootId);
+        if (folder == skins::TFolderOpen::None && ScanRoot > 0)
             continue;
-        ScanChain.assign(folder == TFolder::None ? 0 : 1, rootId);
-        listed = (folder == TFolder::Open && ScanFolder(fd, nullptr)) && listed;
+        Walk.Start(rootId);
+        listed = (folder == skins::TFolderOpen::Open && ScanFolder(fd, nullptr)) && listed;
     }
-    ScanChain.clear();
     return listed;
 }
 
@@ -211,7 +172,7 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
     // kernel walks one name, not the whole path, for each of thousands of skins. The
     // entries are read straight from the kernel: a directory stream would ask twice more
     // about every folder it is given.
-    const TFd closer(fd);
+    const skins::TFd closer(fd);
     auto& level = parent ? parent->Children : RootNodes;
     // A folder of the same path in an earlier root is the same entry. Names within one
     // folder are unique, so only the entries an earlier root made need looking up.
@@ -227,13 +188,10 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
         for (ssize_t offset = 0; offset < length;) {
             const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + offset);
             offset += entry->d_reclen;
-            // Hidden entries (and "." and "..") begin with a dot on this platform.
-            if (entry->d_name[0] == '.')
-                continue;
             // The entry's type tells a file from a folder without a stat, so the pictures
             // and texts of two thousand skins cost nothing; folders, links and unknown
-            // types are opened (a folder's device and inode guard against loops).
-            if (entry->d_type != DT_DIR && entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+            // types are opened.
+            if (!skins::TFolderWalk::MayBeFolder(*entry))
                 continue;
             const QByteArray entryName(entry->d_name);
             TSkinNode* node = earlier.value(entryName);
@@ -249,15 +207,18 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
                 node->Root = ScanRoot;
                 continue;
             }
-            std::pair<std::uint64_t, std::uint64_t> id;
+            skins::TFolderId id;
             int sub = -1;
-            const TFolder folder = OpenFolder(fd, entry->d_name, sub, id);
-            TFd opened(sub);
-            if (folder == TFolder::None)
+            const skins::TFolderOpen folder = skins::OpenFolder(fd, entry->d_name, sub, id);
+            skins::TFd opened(sub);
+            if (folder == skins::TFolderOpen::None)
                 continue;
-            // Only a link back to a folder being listed is left out, so a loop cannot make
-            // the scan endless; any other name of a folder is an entry of its own.
-            if (std::find(ScanChain.begin(), ScanChain.end(), id) != ScanChain.end())
+            // A folder listed is entered once, and a link taken only to a skin (the walk's
+            // rule); a name not listed yet waits for the complete scan.
+            const skins::TFolderWalk::TTake take = list && folder == skins::TFolderOpen::Open
+                                                       ? Walk.Take(fd, *entry, sub, id)
+                                                       : skins::TFolderWalk::TTake::Enter;
+            if (take == skins::TFolderWalk::TTake::Leave)
                 continue;
             if (!node)
                 node = AddNode(parent, entryName, caption);
@@ -265,10 +226,9 @@ bool TSkinCatalogue::ScanFolder(int fd, TSkinNode* parent) {
             if (!list)
                 continue;
             node->Listed = true;
-            ScanChain.push_back(id);
-            const bool listed = folder == TFolder::Open && ScanFolder(opened.Release(), node);
-            ScanChain.pop_back();
-            if (!listed)
+            if (take == skins::TFolderWalk::TTake::Skin)
+                continue; // it holds no folder: nothing to list
+            if (folder != skins::TFolderOpen::Open || !ScanFolder(opened.Release(), node))
                 return false;
         }
     }

@@ -7,6 +7,8 @@
 // The catalogue needs no window: it tells its view (the chooser's tree) what changed,
 // and the view reports selections back through SelectionChanging.
 
+#include "skins/FolderWalk.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -167,11 +169,9 @@ private:
     ICatalogueView* View;
     std::vector<std::unique_ptr<TSkinNode>> RootNodes;
     TSkinNode* AppliedNode = nullptr; // the skin last put on the window
-    // The folders being listed, from the root down (device, inode): a name leading back to
-    // one of them is a loop.
-    std::vector<std::pair<std::uint64_t, std::uint64_t>> ScanChain;
-    int ScanRoot = 0;  // the root being scanned
-    bool Deep = false; // the scan lists every folder, not only the wanted ones
+    skins::TFolderWalk Walk;          // the folders a scan entered
+    int ScanRoot = 0;                 // the root being scanned
+    bool Deep = false;                // the scan lists every folder, not only the wanted ones
     // The case-folded names of the folders on the way to the stored skin and to the
     // rotation's skins, the folders themselves included.
     std::set<QString> WantedPaths;

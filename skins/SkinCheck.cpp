@@ -2,25 +2,30 @@
 #include "skins/SkinCheck.h"
 
 #include "platform/RegularFile.h"
+#include "skins/FolderWalk.h"
 #include "skins/Pictures.h"
+#include "skins/SkinCatalogue.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 using TLevel = TSkinMessage::TLevel;
 
 // What each of the twelve numbers of a Custom.txt is.
-const char* const ItemNames[TCustomTextReport::Count] = {
+const char* const ItemNames[std::tuple_size_v<TCustomTextPlaces>] = {
     "the font size",          "the colour's red",       "the colour's green",
     "the colour's blue",      "the days centre's x",    "the days centre's y",
     "the hours centre's x",   "the hours centre's y",   "the minutes centre's x",
@@ -84,6 +89,327 @@ QString SizeWarning(QSize size) {
         .arg(SizeText(size), parts.join(QStringLiteral("; ")));
 }
 
+// In a Custom.txt as read: the line of an offset, the number written at it (its sign and
+// digits), and what stands there instead of a number (to the next blank, 20 bytes at most).
+int LineAt(const QByteArray& text, qsizetype at) {
+    return 1 + int(text.left(at).count('\n'));
+}
+QByteArray NumberAt(const QByteArray& text, qsizetype at) {
+    qsizetype end = at;
+    if (end < text.size() && (text[end] == '+' || text[end] == '-'))
+        ++end;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    return text.mid(at, end - at);
+}
+QByteArray WordAt(const QByteArray& text, qsizetype at) {
+    qsizetype end = at;
+    while (end < text.size() && end - at < 20 && quint8(text[end]) > 32)
+        ++end;
+    return text.mid(at, end - at);
+}
+// How many of the twelve numbers were read before the first that was not.
+int NumbersRead(const TCustomTextPlaces& places) {
+    return int(std::find_if(places.begin(), places.end(),
+                            [](const TCustomTextPlace& p) { return !p.Read; }) -
+               places.begin());
+}
+
+// A folder without the separators at its end.
+TSkinFolder Trimmed(TSkinFolder folder) {
+    while (folder.Path.size() > 1 && folder.Path.endsWith('/')) {
+        folder.Path.chop(1);
+        if (folder.Shown.endsWith(QLatin1Char('/')))
+            folder.Shown.chop(1);
+    }
+    return folder;
+}
+
+QString Strerror(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The checks of one skin folder, each named after what it looks at, run in the order
+// their messages come.
+class TFolderCheck {
+public:
+    explicit TFolderCheck(const TSkinFolder& folder);
+    std::vector<TSkinMessage> Run();
+
+private:
+    bool Folder(); // false: no folder to look into
+    void Picture();
+    void DoubleSize();
+    void Settings();
+    void BoxesOnWindow();
+    void Face();
+    void Room();
+    void Colour();
+    void Verdict();
+
+    void Add(TLevel level, const QString& file, int line, const QString& text) {
+        Out.push_back({level, file, line, text});
+    }
+    // A file the clock reads in the folder, as it is shown.
+    QString Shown(const QByteArray& path) const {
+        return Dir.Shown + QLatin1Char('/') + platform::TextOfName(path.mid(Dir.Path.size() + 1));
+    }
+    // Where a message about a setting points: its line, or the folder without Custom.txt.
+    std::pair<QString, int> Place(int item) const {
+        if (!SettingsRead)
+            return {Dir.Shown, 0};
+        return {CustomFile, item < NumbersRead(Places) ? LineAt(Text, Places[size_t(item)].At) : 0};
+    }
+
+    TSkinFolder Dir; // without a trailing separator
+    std::vector<TSkinMessage> Out;
+    QImage Back;
+    TSkinPictureInfo Info;
+    TSkin Skin;
+    bool SettingsRead = false; // Custom.txt was read: its numbers and their places
+    QString CustomFile;
+    QByteArray Text; // as read
+    TCustomTextPlaces Places;
+};
+
+TFolderCheck::TFolderCheck(const TSkinFolder& folder) : Dir(Trimmed(folder)) {}
+
+std::vector<TSkinMessage> TFolderCheck::Run() {
+    if (!Folder())
+        return Out;
+    Picture();
+    DoubleSize();
+    Settings();
+    BoxesOnWindow();
+    // The face and the room the numbers take need the fonts, as fontconfig resolves them.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        Face();
+        Room();
+    }
+    Colour();
+    Verdict();
+    return Out;
+}
+
+bool TFolderCheck::Folder() {
+    struct stat st;
+    if (::stat(Dir.Path.constData(), &st) != 0 && errno != ENOENT && errno != ENOTDIR) {
+        Add(TLevel::Error, Dir.Shown, 0, QStringLiteral("cannot be read: %1").arg(Strerror(errno)));
+        return false;
+    }
+    if (::stat(Dir.Path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        Add(TLevel::Error, Dir.Shown, 0, QStringLiteral("not a folder"));
+        return false;
+    }
+    const int fd = ::open(Dir.Path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        Add(TLevel::Error, Dir.Shown, 0, QStringLiteral("cannot be read: %1").arg(Strerror(errno)));
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+// The picture as the clock reads it.
+void TFolderCheck::Picture() {
+    Back = LoadSkinPicture(Dir.Path + "/Back", pictures::ShownSize, &Info);
+    const QString file = Shown(Info.File);
+    if (Info.File.isEmpty())
+        Add(TLevel::Error, Dir.Shown, 0,
+            QStringLiteral("no Back.bmp or Back.jpg: the clock marks the skin broken"));
+    else if (Back.isNull())
+        Add(TLevel::Error, file, 0,
+            QStringLiteral("the picture cannot be shown: %1").arg(Info.Problem));
+    if (Info.BothFormats)
+        Add(TLevel::Note, file, 0,
+            QStringLiteral("Back.bmp and Back.jpg are both here: the clock shows the bitmap"));
+    if (!Back.isNull() && Info.Declared != pictures::ShownSize)
+        Add(TLevel::Warning, file, 0, SizeWarning(Info.Declared));
+}
+
+void TFolderCheck::DoubleSize() {
+    TSkinPictureInfo twice;
+    const QImage back2x = LoadSkinPicture(Dir.Path + "/Back@2x", pictures::ShownSize2x, &twice);
+    const QString file = Shown(twice.File);
+    if (twice.BothFormats)
+        Add(TLevel::Note, file, 0,
+            QStringLiteral("Back@2x.bmp and Back@2x.jpg are both here: the clock reads the "
+                           "bitmap"));
+    if (!twice.File.isEmpty() && back2x.isNull())
+        Add(TLevel::Warning, file, 0,
+            QStringLiteral("the double-size picture cannot be shown (%1): the clock leaves it "
+                           "out and enlarges Back on scaled screens")
+                .arg(twice.Problem));
+    else if (!twice.File.isEmpty() && !Back.isNull() && twice.Declared != Info.Declared * 2)
+        Add(TLevel::Warning, file, 0,
+            QStringLiteral("the double-size picture is %1, not twice the picture's %2 (%3): the "
+                           "clock leaves it out")
+                .arg(SizeText(twice.Declared), SizeText(Info.Declared),
+                     SizeText(Info.Declared * 2)));
+}
+
+// The settings, and where each number of them stands.
+void TFolderCheck::Settings() {
+    const QByteArray custom = FindSkinFile(Dir.Path + '/', "Custom.txt");
+    if (custom.isEmpty()) {
+        Add(TLevel::Note, Dir.Shown, 0,
+            QStringLiteral("no Custom.txt: the numbers take the defaults (Times New Roman, 18 "
+                           "points, white, at the design positions)"));
+        return;
+    }
+    CustomFile = Shown(custom);
+    platform::TRegularFile file(custom, std::numeric_limits<qint64>::max());
+    if (!file.IsOpen() && file.Refusal() != platform::TRegularFile::TRefusal::CannotOpen) {
+        Add(TLevel::Error, CustomFile, 0,
+            QStringLiteral("%1: the clock marks the skin broken").arg(file.Error()));
+    } else if (!file.IsOpen()) {
+        Add(TLevel::Warning, CustomFile, 0,
+            QStringLiteral("cannot be opened (%1): the numbers take the defaults")
+                .arg(file.Error()));
+    } else {
+        const QByteArray text = file.Read(MaxCustomText);
+        for (TSkinMessage& m : TSkinCheck::CheckCustomText(CustomFile, text, Skin))
+            Out.push_back(std::move(m));
+        ParseCustomText(text, Skin, &Places);
+        Text = CustomTextAsRead(text);
+        SettingsRead = true;
+    }
+}
+
+void TFolderCheck::BoxesOnWindow() {
+    for (const TField& f : Fields) {
+        const QRect box = TSkin::FieldAt(Skin.*f.Centre, f.Size);
+        if (!Window.contains(box)) {
+            const auto [file, line] = Place(f.Item);
+            Add(TLevel::Warning, file, line,
+                QStringLiteral("the %1 box, %2, lies partly off the 250 x 90 window: its "
+                               "numbers are cut there")
+                    .arg(QLatin1String(f.Name), RectText(box)));
+        }
+    }
+}
+
+// The face the clock draws the numbers in.
+void TFolderCheck::Face() {
+    const QString drawn = QFontInfo(Skin.NumberFont()).family();
+    if (drawn.compare(Skin.FontName, Qt::CaseInsensitive) == 0)
+        return;
+    const auto [file, line] = SettingsRead ? std::pair(CustomFile, 1) : std::pair(Dir.Shown, 0);
+    if (MetricCompatible(Skin.FontName, drawn))
+        Add(TLevel::Note, file, line,
+            QStringLiteral("\"%1\" is drawn in \"%2\", a face of the same metrics")
+                .arg(Skin.FontName, drawn));
+    else
+        Add(TLevel::Warning, file, line,
+            QStringLiteral("\"%1\" is not installed: the numbers are drawn in \"%2\"")
+                .arg(Skin.FontName, drawn));
+}
+
+// The room the numbers take in their boxes.
+void TFolderCheck::Room() {
+    const QFontMetrics metrics(Skin.NumberFont());
+    bool tooHigh = false;
+    for (const TField& f : Fields) {
+        const int width = metrics.horizontalAdvance(QLatin1String(f.Widest));
+        if (width > f.Size.width()) {
+            const auto [file, line] = Place(f.Item);
+            Add(TLevel::Warning, file, line,
+                QStringLiteral("the %1 at their widest (%2) are %3 pixels wide, %4 over "
+                               "their %5-pixel box: the clock cuts them on both sides")
+                    .arg(QLatin1String(f.Name), QLatin1String(f.Widest))
+                    .arg(width)
+                    .arg(width - f.Size.width())
+                    .arg(f.Size.width()));
+        }
+        if (metrics.height() > f.Size.height() && !tooHigh) {
+            tooHigh = true;
+            const auto [file, line] = Place(0);
+            Add(TLevel::Warning, file, line,
+                QStringLiteral("the numbers are %1 pixels high, %2 over their %3-pixel boxes: "
+                               "the clock cuts them at the top and bottom")
+                    .arg(metrics.height())
+                    .arg(metrics.height() - f.Size.height())
+                    .arg(f.Size.height()));
+        }
+    }
+}
+
+// The numbers' colour against the picture under each box.
+void TFolderCheck::Colour() {
+    if (Back.isNull())
+        return;
+    const std::uint32_t c = Skin.FontColor;
+    const QRgb ink = qRgb(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff));
+    for (const TField& f : Fields) {
+        const QRect box = TSkin::FieldAt(Skin.*f.Centre, f.Size) & Window;
+        const double under = TSkinCheck::MeanLuminance(Back, box);
+        const double ratio =
+            under < 0 ? 21 : TSkinCheck::Contrast(TSkinCheck::Luminance(ink), under);
+        if (ratio < 3.0) {
+            const auto [file, line] = Place(1);
+            Add(TLevel::Warning, file, line,
+                QStringLiteral("the numbers' colour %1 %2 %3 has a contrast of %4:1 against "
+                               "the picture in the %5 box (%6); 3:1 or more reads well")
+                    .arg(qRed(ink))
+                    .arg(qGreen(ink))
+                    .arg(qBlue(ink))
+                    .arg(QString::number(ratio, 'f', 1), QLatin1String(f.Name), RectText(box)));
+        }
+    }
+}
+
+// The clock's own verdict stands: an error where it fails, whatever was found above.
+void TFolderCheck::Verdict() {
+    TSkin loaded;
+    const bool loads = loaded.LoadFromFolder(Dir.Path);
+    const bool error = std::any_of(Out.begin(), Out.end(),
+                                   [](const TSkinMessage& m) { return m.Level == TLevel::Error; });
+    if (!loads && !error)
+        Add(TLevel::Error, Dir.Shown, 0, QStringLiteral("the clock cannot load this skin"));
+}
+
+// The skin folders below an open folder, into level, walked by the catalogue's rule.
+void ListFolder(int fd, skins::TFolderWalk& walk, std::vector<std::unique_ptr<TSkinNode>>& level) {
+    std::vector<char> buffer(8192);
+    for (ssize_t length; (length = ::getdents64(fd, buffer.data(), buffer.size())) > 0;)
+        for (ssize_t offset = 0; offset < length;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer.data() + offset);
+            offset += entry->d_reclen;
+            if (!skins::TFolderWalk::MayBeFolder(*entry))
+                continue;
+            skins::TFolderId id;
+            int sub = -1;
+            const skins::TFolderOpen folder = skins::OpenFolder(fd, entry->d_name, sub, id);
+            const skins::TFd closer(sub);
+            const skins::TFolderWalk::TTake take = folder == skins::TFolderOpen::Open
+                                                       ? walk.Take(fd, *entry, sub, id)
+                                                       : skins::TFolderWalk::TTake::Skin;
+            if (folder == skins::TFolderOpen::None || take == skins::TFolderWalk::TTake::Leave)
+                continue;
+            auto node = std::make_unique<TSkinNode>();
+            node->FileName = entry->d_name;
+            node->Caption = platform::TextOfName(node->FileName);
+            // One that cannot be listed stands as a skin: its check says why.
+            if (take == skins::TFolderWalk::TTake::Enter)
+                ListFolder(sub, walk, node->Children);
+            node->Kind =
+                node->Children.empty() ? TSkinNode::TKind::Skin : TSkinNode::TKind::Category;
+            level.push_back(std::move(node));
+        }
+}
+
+void AddSkins(const std::vector<std::unique_ptr<TSkinNode>>& level, const TSkinFolder& in,
+              std::vector<TSkinFolder>& skins) {
+    for (const auto& node : level) {
+        const TSkinFolder folder{in.Path + '/' + node->FileName,
+                                 in.Shown + QLatin1Char('/') + node->Caption};
+        if (node->IsSkin())
+            skins.push_back(folder);
+        else
+            AddSkins(node->Children, folder, skins);
+    }
+}
+
 } // namespace
 
 QString TSkinMessage::Format() const {
@@ -116,241 +442,93 @@ double TSkinCheck::MeanLuminance(const QImage& picture, const QRect& rect) {
     return sum / (double(area.width()) * area.height());
 }
 
-std::vector<TSkinMessage> TSkinCheck::CheckCustomText(const QString& file, const QByteArray& text,
+std::vector<TSkinMessage> TSkinCheck::CheckCustomText(const QString& file, const QByteArray& raw,
                                                       TSkin& skin) {
     std::vector<TSkinMessage> out;
     const auto add = [&](TLevel level, int line, const QString& message) {
         out.push_back({level, file, line, message});
     };
-    TCustomTextReport report;
-    ParseCustomText(text, skin, &report);
-    if (text.isEmpty()) {
+    TCustomTextPlaces places;
+    ParseCustomText(raw, skin, &places);
+    if (raw.isEmpty()) {
         add(TLevel::Error, 0,
             QStringLiteral("empty: the face and the twelve numbers are missing, and the clock "
                            "marks the skin broken"));
         return out;
     }
-    if (report.FirstLineCut)
+    const QByteArray text = CustomTextAsRead(raw);
+    const qsizetype lineEnd = text.indexOf('\n');
+    if ((lineEnd < 0 ? text.size() : lineEnd) >= MaxFaceLine && text.size() > MaxFaceLine)
         add(TLevel::Warning, 1,
-            QStringLiteral("the face line is longer than 255 bytes: the rest of it is read as "
-                           "the numbers"));
-    if (report.Numbers < TCustomTextReport::Count) {
-        const QString found =
-            report.StopText.isEmpty()
-                ? QStringLiteral("the file ends")
-                : QStringLiteral("found \"%1\"").arg(QString::fromLatin1(report.StopText));
-        add(TLevel::Error, report.StopLine,
+            QStringLiteral("the face line is longer than %1 bytes: the rest of it is read as "
+                           "the numbers")
+                .arg(MaxFaceLine));
+    const int read = NumbersRead(places);
+    if (read < int(places.size())) {
+        // The first number missing was looked for there.
+        const qsizetype at = places[size_t(read)].At;
+        const QByteArray word = WordAt(text, at);
+        const QString found = word.isEmpty()
+                                  ? QStringLiteral("the file ends")
+                                  : QStringLiteral("found \"%1\"").arg(QString::fromLatin1(word));
+        add(TLevel::Error, LineAt(text, at),
             QStringLiteral("%1 is missing (%2): twelve numbers must follow the face, and the "
                            "clock marks the skin broken")
-                .arg(QLatin1String(ItemNames[report.Numbers]), found));
+                .arg(QLatin1String(ItemNames[read]), found));
     }
-    for (int i = 1; i <= 3 && i < report.Numbers; ++i) {
-        const std::int32_t v = report.Values[size_t(i)];
-        if (v < 0 || v > 255)
-            add(TLevel::Warning, report.Lines[size_t(i)],
+    for (int i = 1; i <= 3 && i < read; ++i) {
+        const qsizetype at = places[size_t(i)].At;
+        const QByteArray written = NumberAt(text, at);
+        bool ok = false;
+        const qint64 value = written.toLongLong(&ok);
+        if (!ok || value < 0 || value > 255)
+            add(TLevel::Warning, LineAt(text, at),
                 QStringLiteral("%1 %2 is outside 0 to 255: the clock takes %3")
-                    .arg(QLatin1String(ItemNames[i]))
-                    .arg(v)
-                    .arg(std::clamp(v, 0, 255)));
+                    .arg(QLatin1String(ItemNames[i]), QString::fromLatin1(written))
+                    .arg(written.startsWith('-') ? 0 : 255));
     }
-    if (report.TrailingLine > 0)
-        add(TLevel::Note, report.TrailingLine,
-            QStringLiteral("text after the twelfth number is ignored"));
+    if (read == int(places.size())) {
+        qsizetype end = places.back().At + NumberAt(text, places.back().At).size();
+        while (end < text.size() && std::strchr(" \t\n\v\f\r", text[end]) && text[end] != 0)
+            ++end;
+        if (end < text.size())
+            add(TLevel::Note, LineAt(text, end),
+                QStringLiteral("text after the twelfth number is ignored"));
+    }
     return out;
 }
 
-std::vector<TSkinMessage> TSkinCheck::Check(const QString& given) {
-    std::vector<TSkinMessage> out;
-    QString folder = given;
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    const QByteArray dir = QFile::encodeName(folder);
-    const auto add = [&](TLevel level, const QString& file, int line, const QString& text) {
-        out.push_back({level, file, line, text});
-    };
-    struct stat st;
-    if (::stat(dir.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-        add(TLevel::Error, folder, 0, QStringLiteral("not a folder"));
-        return out;
-    }
-
-    // The picture, and the double-size one, as the clock reads them.
-    TSkinPictureInfo info;
-    const QImage back = LoadSkinPicture(dir + "/Back", pictures::ShownSize, &info);
-    const QString backFile = QFile::decodeName(info.File);
-    if (info.File.isEmpty())
-        add(TLevel::Error, folder, 0,
-            QStringLiteral("no Back.bmp or Back.jpg: the clock marks the skin broken"));
-    else if (back.isNull())
-        add(TLevel::Error, backFile, 0,
-            QStringLiteral("the picture cannot be shown: %1").arg(info.Problem));
-    if (info.BothFormats)
-        add(TLevel::Note, backFile, 0,
-            QStringLiteral("Back.bmp and Back.jpg are both here: the clock shows the bitmap"));
-    if (!back.isNull() && info.Declared != pictures::ShownSize)
-        add(TLevel::Warning, backFile, 0, SizeWarning(info.Declared));
-
-    TSkinPictureInfo twice;
-    const QImage back2x = LoadSkinPicture(dir + "/Back@2x", pictures::ShownSize2x, &twice);
-    const QString twiceFile = QFile::decodeName(twice.File);
-    if (twice.BothFormats)
-        add(TLevel::Note, twiceFile, 0,
-            QStringLiteral("Back@2x.bmp and Back@2x.jpg are both here: the clock reads the "
-                           "bitmap"));
-    if (!twice.File.isEmpty() && back2x.isNull())
-        add(TLevel::Warning, twiceFile, 0,
-            QStringLiteral("the double-size picture cannot be shown (%1): the clock leaves it "
-                           "out and enlarges Back on scaled screens")
-                .arg(twice.Problem));
-    else if (!twice.File.isEmpty() && !back.isNull() && twice.Declared != info.Declared * 2)
-        add(TLevel::Warning, twiceFile, 0,
-            QStringLiteral("the double-size picture is %1, not twice the picture's %2 (%3): the "
-                           "clock leaves it out")
-                .arg(SizeText(twice.Declared), SizeText(info.Declared),
-                     SizeText(info.Declared * 2)));
-
-    // The settings, and where each number of them stands.
-    TSkin skin;
-    TCustomTextReport report;
-    const QByteArray custom = FindSkinFile(dir + '/', "Custom.txt");
-    const QString customFile = QFile::decodeName(custom);
-    bool numbersRead = false;
-    if (custom.isEmpty()) {
-        add(TLevel::Note, folder, 0,
-            QStringLiteral("no Custom.txt: the numbers take the defaults (Times New Roman, 18 "
-                           "points, white, at the design positions)"));
-    } else {
-        platform::TRegularFile file(custom, std::numeric_limits<qint64>::max());
-        if (!file.IsOpen() && file.Refusal() != platform::TRegularFile::TRefusal::CannotOpen) {
-            add(TLevel::Error, customFile, 0,
-                QStringLiteral("%1: the clock marks the skin broken").arg(file.Error()));
-        } else if (!file.IsOpen()) {
-            add(TLevel::Warning, customFile, 0,
-                QStringLiteral("cannot be opened (%1): the numbers take the defaults")
-                    .arg(file.Error()));
-        } else {
-            const QByteArray text = file.Read(MaxCustomText);
-            for (TSkinMessage& m : CheckCustomText(customFile, text, skin))
-                out.push_back(std::move(m));
-            ParseCustomText(text, skin, &report);
-            numbersRead = true;
-        }
-    }
-    // Where a message about a setting points: its line, or the folder without Custom.txt.
-    const auto place = [&](int item) -> std::pair<QString, int> {
-        if (!numbersRead)
-            return {folder, 0};
-        return {customFile, item >= 0 && item < report.Numbers ? report.Lines[size_t(item)] : 0};
-    };
-
-    for (const TField& f : Fields) {
-        const QRect box = TSkin::FieldAt(skin.*f.Centre, f.Size);
-        if (!Window.contains(box)) {
-            const auto [file, line] = place(f.Item);
-            add(TLevel::Warning, file, line,
-                QStringLiteral("the %1 box, %2, lies partly off the 250 x 90 window: its "
-                               "numbers are cut there")
-                    .arg(QLatin1String(f.Name), RectText(box)));
-        }
-    }
-
-    // The face and the room the numbers take need the fonts, as fontconfig resolves them.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        const QFont font = skin.NumberFont();
-        const QString drawn = QFontInfo(font).family();
-        const QString file = numbersRead ? customFile : folder;
-        const int faceLine = numbersRead ? 1 : 0;
-        if (drawn.compare(skin.FontName, Qt::CaseInsensitive) != 0) {
-            if (MetricCompatible(skin.FontName, drawn))
-                add(TLevel::Note, file, faceLine,
-                    QStringLiteral("\"%1\" is drawn in \"%2\", a face of the same metrics")
-                        .arg(skin.FontName, drawn));
-            else
-                add(TLevel::Warning, file, faceLine,
-                    QStringLiteral("\"%1\" is not installed: the numbers are drawn in \"%2\"")
-                        .arg(skin.FontName, drawn));
-        }
-        const QFontMetrics metrics(font);
-        bool tooHigh = false;
-        for (const TField& f : Fields) {
-            const int width = metrics.horizontalAdvance(QLatin1String(f.Widest));
-            const auto [where, at] = place(f.Item);
-            if (width > f.Size.width())
-                add(TLevel::Warning, where, at,
-                    QStringLiteral("the %1 at their widest (%2) are %3 pixels wide, %4 over "
-                                   "their %5-pixel box: the clock cuts them on both sides")
-                        .arg(QLatin1String(f.Name), QLatin1String(f.Widest))
-                        .arg(width)
-                        .arg(width - f.Size.width())
-                        .arg(f.Size.width()));
-            if (metrics.height() > f.Size.height() && !tooHigh) {
-                tooHigh = true;
-                add(TLevel::Warning, file, numbersRead && report.Numbers > 0 ? report.Lines[0] : 0,
-                    QStringLiteral("the numbers are %1 pixels high, %2 over their %3-pixel boxes: "
-                                   "the clock cuts them at the top and bottom")
-                        .arg(metrics.height())
-                        .arg(metrics.height() - f.Size.height())
-                        .arg(f.Size.height()));
-            }
-        }
-    }
-
-    // The numbers' colour against the picture under each box.
-    if (!back.isNull()) {
-        const std::uint32_t c = skin.FontColor;
-        const QRgb ink = qRgb(int(c & 0xff), int(c >> 8 & 0xff), int(c >> 16 & 0xff));
-        for (const TField& f : Fields) {
-            const QRect box = TSkin::FieldAt(skin.*f.Centre, f.Size) & Window;
-            const double under = MeanLuminance(back, box);
-            const double ratio = under < 0 ? 21 : Contrast(Luminance(ink), under);
-            if (ratio < 3.0) {
-                const auto [file, line] = place(1);
-                add(TLevel::Warning, file, line,
-                    QStringLiteral("the numbers' colour %1 %2 %3 has a contrast of %4:1 against "
-                                   "the picture in the %5 box (%6); 3:1 or more reads well")
-                        .arg(qRed(ink))
-                        .arg(qGreen(ink))
-                        .arg(qBlue(ink))
-                        .arg(QString::number(ratio, 'f', 1), QLatin1String(f.Name), RectText(box)));
-            }
-        }
-    }
-
-    // The clock's own verdict stands: an error where it fails, whatever was found above.
-    TSkin loaded;
-    const bool loads = loaded.LoadFromFolder(dir);
-    const bool error = std::any_of(out.begin(), out.end(),
-                                   [](const TSkinMessage& m) { return m.Level == TLevel::Error; });
-    if (!loads && !error)
-        add(TLevel::Error, folder, 0, QStringLiteral("the clock cannot load this skin"));
-    return out;
+std::vector<TSkinMessage> TSkinCheck::Check(const TSkinFolder& folder) {
+    return TFolderCheck(folder).Run();
 }
 
-QStringList TSkinCheck::SkinFolders(const QString& given) {
-    QString folder = given;
-    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    QStringList skins;
-    // Hidden folders are left out, as the catalogue leaves them out, and a folder reached
-    // again through a link (a loop) is not entered again.
-    QStringList visiting;
-    const std::function<void(const QString&)> walk = [&](const QString& path) {
-        const QString real = QFileInfo(path).canonicalFilePath();
-        if (visiting.contains(real) || visiting.size() > 64)
-            return;
-        visiting << real;
-        // Qt lists a link to a device among the folders: only real folders are entered.
-        QStringList children;
-        for (const QFileInfo& child : QDir(path).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                               QDir::Name | QDir::IgnoreCase))
-            if (child.isDir())
-                children << child.fileName();
-        if (children.isEmpty())
-            skins << path;
-        for (const QString& child : children)
-            walk(path + QLatin1Char('/') + child);
-        visiting.removeLast();
-    };
-    walk(folder);
+std::vector<TSkinMessage> TSkinCheck::Check(const QString& folder) {
+    return Check({QFile::encodeName(folder), folder});
+}
+
+std::vector<TSkinFolder> TSkinCheck::SkinFolders(const TSkinFolder& given) {
+    const TSkinFolder folder = Trimmed(given);
+    // Hidden folders are left out and links followed as the catalogue does.
+    std::vector<std::unique_ptr<TSkinNode>> level;
+    skins::TFolderId id;
+    int fd = -1;
+    if (skins::OpenFolder(AT_FDCWD, folder.Path.constData(), fd, id) == skins::TFolderOpen::Open) {
+        skins::TFolderWalk walk;
+        walk.Start(id);
+        const skins::TFd closer(fd);
+        ListFolder(fd, walk, level);
+    }
+    if (level.empty())
+        return {folder};
+    TSkinCatalogue::SortLevel(level);
+    std::vector<TSkinFolder> skins;
+    AddSkins(level, folder, skins);
     return skins;
+}
+
+QString TSkinCheck::Shown(const QByteArray& path) {
+    QStringList names;
+    for (const QByteArray& name : path.split('/'))
+        names << platform::TextOfName(name);
+    return names.join(QLatin1Char('/'));
 }

@@ -10,7 +10,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 struct TSkinMessage {
@@ -23,17 +22,27 @@ struct TSkinMessage {
     QString Format() const;
 };
 
+// A folder as the kit names it: the file system's bytes, and the text it shows for them.
+struct TSkinFolder {
+    QByteArray Path;
+    QString Shown;
+};
+
 class TSkinCheck {
 public:
     // Everything about one skin folder. The font checks need a running QGuiApplication
     // (the offscreen platform will do): fontconfig says which face the clock draws.
+    static std::vector<TSkinMessage> Check(const TSkinFolder& folder);
     static std::vector<TSkinMessage> Check(const QString& folder);
     // The messages about a Custom.txt's text, which it reads into skin; file names it.
     static std::vector<TSkinMessage> CheckCustomText(const QString& file, const QByteArray& text,
                                                      TSkin& skin);
-    // The skin folders at and below a folder, in the chooser's order: itself when it has no
-    // sub-folders, else every skin of the category.
-    static QStringList SkinFolders(const QString& folder);
+    // The skin folders at and below a folder, walked as the clock's catalogue walks them
+    // and in the chooser's order: itself when it has no sub-folders (or cannot be listed),
+    // else every skin of the category, named as the chooser shows them.
+    static std::vector<TSkinFolder> SkinFolders(const TSkinFolder& folder);
+    // A path of the file system's bytes as text: each name as the chooser shows it.
+    static QString Shown(const QByteArray& path);
 
     // The WCAG contrast ratio of two relative luminances (1 to 21), and the relative
     // luminance of an sRGB colour.

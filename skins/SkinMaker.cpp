@@ -1,28 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skins/SkinMaker.h"
 
+#include "platform/RegularFile.h"
 #include "skins/Pictures.h"
 #include "skins/Skin.h"
 #include "skins/SkinCheck.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QList>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-QImage TSkinMaker::Fill(const QImage& picture, QSize size, bool upscale) {
-    if (picture.isNull())
-        return {};
+QRect TSkinMaker::Covering(QSize picture, QSize size) {
     const double scale =
         std::max(double(size.width()) / picture.width(), double(size.height()) / picture.height());
-    if (scale > 1.0 && !upscale)
-        return {};
-    const QImage covering =
-        picture.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
-    return covering
-        .copy((covering.width() - size.width()) / 2, (covering.height() - size.height()) / 2,
-              size.width(), size.height())
-        .convertToFormat(QImage::Format_RGB32);
+    const QSize part(std::clamp(qRound(size.width() / scale), 1, picture.width()),
+                     std::clamp(qRound(size.height() / scale), 1, picture.height()));
+    return QRect(
+        QPoint((picture.width() - part.width()) / 2, (picture.height() - part.height()) / 2), part);
 }
 
 QRgb TSkinMaker::NumberColour(const QImage& back) {
@@ -49,31 +51,140 @@ QRgb TSkinMaker::NumberColour(const QImage& back) {
     return best;
 }
 
-bool TSkinMaker::Make(const QString& folder, const QString& picture, QString* why) {
-    QImageReader reader(picture);
-    reader.setAutoTransform(true); // a photograph's orientation
+namespace {
+
+// What Make made, undone unless it is kept: the files, then the folders, deepest first.
+class TMade {
+public:
+    ~TMade() {
+        if (Kept)
+            return;
+        for (auto it = Files.rbegin(); it != Files.rend(); ++it)
+            ::unlink(it->constData());
+        for (auto it = Folders.rbegin(); it != Folders.rend(); ++it)
+            ::rmdir(it->constData());
+    }
+    // The folder and those above it that do not exist yet.
+    bool MakeFolder(const QByteArray& folder, QString* why) {
+        for (qsizetype slash = folder.indexOf('/', 1);; slash = folder.indexOf('/', slash + 1)) {
+            const QByteArray path = slash < 0 ? folder : folder.left(slash);
+            if (::mkdir(path.constData(), 0777) == 0)
+                Folders << path;
+            else if (errno != EEXIST) {
+                *why =
+                    QStringLiteral("cannot make the folder %1: %2")
+                        .arg(TSkinCheck::Shown(path), QString::fromLocal8Bit(std::strerror(errno)));
+                return false;
+            }
+            if (slash < 0)
+                return true;
+        }
+    }
+    bool Write(const QByteArray& file, const QByteArray& bytes, QString* why) {
+        QString reason;
+        if (!platform::WriteWholeFile(file, bytes, &reason)) {
+            *why = QStringLiteral("cannot write %1: %2").arg(TSkinCheck::Shown(file), reason);
+            return false;
+        }
+        Files << file;
+        return true;
+    }
+    bool Kept = false;
+
+private:
+    QList<QByteArray> Folders, Files;
+};
+
+QByteArray Jpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 92);
+    return bytes;
+}
+
+// The picture cropped to the window's shape around its centre and scaled to fill it: at
+// twice the size when it has the pixels for that, else at the window's. Only the crop is
+// decoded where the format can, and it is cut before it is scaled, so that a picture of
+// any shape costs little more than the result. Null, with why, when it cannot be read.
+QImage ReadCovering(const QByteArray& path, QString* why) {
+    const QString shown = TSkinCheck::Shown(path);
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *why = QStringLiteral("cannot read %1: %2")
+                   .arg(shown, fd < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                      : QStringLiteral("not a regular file"));
+        if (fd >= 0)
+            ::close(fd);
+        return {};
+    }
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    QImageReader reader(&file);
+    reader.setAutoTransform(true); // a photograph's orientation, turned after the reading
+    const QSize declared = reader.size();
+    if (!declared.isValid()) {
+        *why = QStringLiteral("cannot read %1: %2").arg(shown, reader.errorString());
+        return {};
+    }
+    if (!reader.supportsOption(QImageIOHandler::ClipRect) &&
+        qint64(declared.width()) * declared.height() > TSkinMaker::MaxPixels) {
+        *why = QStringLiteral("%1 is %2 x %3, more than %4 million pixels: this format is read "
+                              "whole, at 4 bytes a pixel, so make it smaller first")
+                   .arg(shown)
+                   .arg(declared.width())
+                   .arg(declared.height())
+                   .arg(TSkinMaker::MaxPixels / (1024 * 1024));
+        return {};
+    }
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize upright = turned ? declared.transposed() : declared;
+    const QRect part = TSkinMaker::Covering(upright, pictures::ShownSize);
+    // A centred part stays centred when mirrored; turned, it is the other way round.
+    const QSize size = part.size().width() >= pictures::ShownSize2x.width() &&
+                               part.size().height() >= pictures::ShownSize2x.height()
+                           ? pictures::ShownSize2x
+                           : pictures::ShownSize;
+    const QSize cut = turned ? part.size().transposed() : part.size();
+    reader.setClipRect(QRect(
+        QPoint((declared.width() - cut.width()) / 2, (declared.height() - cut.height()) / 2), cut));
+    reader.setScaledSize(turned ? size.transposed() : size);
     const QImage image = reader.read();
-    if (image.isNull()) {
-        *why = QStringLiteral("cannot read %1: %2").arg(picture, reader.errorString());
+    if (image.isNull())
+        *why = QStringLiteral("cannot read %1: %2").arg(shown, reader.errorString());
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+bool TSkinMaker::Make(const QByteArray& folder, const QByteArray& picture, QString* why) {
+    const QImage read = ReadCovering(picture, why);
+    if (read.isNull())
         return false;
+    const QString shown = TSkinCheck::Shown(folder);
+    if (DIR* dir = ::opendir(folder.constData())) {
+        bool empty = true;
+        while (const dirent* entry = ::readdir(dir))
+            empty =
+                empty && (!std::strcmp(entry->d_name, ".") || !std::strcmp(entry->d_name, ".."));
+        ::closedir(dir);
+        if (!empty) {
+            *why =
+                QStringLiteral("%1 is not empty: a skin is made only in a new folder").arg(shown);
+            return false;
+        }
     }
-    const QDir dir(folder);
-    if (dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        *why = QStringLiteral("%1 is not empty: a skin is made only in a new folder").arg(folder);
+    TMade made;
+    if (!made.MakeFolder(folder, why))
         return false;
-    }
-    if (!QDir().mkpath(folder)) {
-        *why = QStringLiteral("cannot make the folder %1").arg(folder);
+    const bool twice = read.size() == pictures::ShownSize2x;
+    const QImage back =
+        twice ? read.scaled(pictures::ShownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+              : read;
+    if (!made.Write(folder + "/Back.jpg", Jpeg(back), why) ||
+        (twice && !made.Write(folder + "/Back@2x.jpg", Jpeg(read), why)))
         return false;
-    }
-    const QImage back = Fill(image, pictures::ShownSize, true);
-    const QImage back2x = Fill(image, pictures::ShownSize2x, false);
-    if (!back.save(dir.filePath(QStringLiteral("Back.jpg")), "JPG", 92) ||
-        (!back2x.isNull() &&
-         !back2x.save(dir.filePath(QStringLiteral("Back@2x.jpg")), "JPG", 92))) {
-        *why = QStringLiteral("cannot write the pictures into %1").arg(folder);
-        return false;
-    }
     // The default layout, as the bundled skins write it: one item a line.
     const TSkin defaults;
     const QRgb ink = NumberColour(back);
@@ -86,10 +197,8 @@ bool TSkinMaker::Make(const QString& folder, const QString& picture, QString* wh
     for (const QPoint& c :
          {defaults.DaysPos, defaults.HoursPos, defaults.MinutesPos, defaults.SecondsPos})
         text += QStringLiteral("%1 %2\n").arg(c.x()).arg(c.y());
-    QFile custom(dir.filePath(QStringLiteral("Custom.txt")));
-    if (!custom.open(QIODevice::WriteOnly) || custom.write(text.toUtf8()) != text.toUtf8().size()) {
-        *why = QStringLiteral("cannot write %1").arg(custom.fileName());
+    if (!made.Write(folder + "/Custom.txt", text.toUtf8(), why))
         return false;
-    }
+    made.Kept = true;
     return true;
 }

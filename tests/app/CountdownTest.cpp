@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 TEST(CountdownTest, SplitsDaysHoursMinutesSeconds) {
     const TCountdownParts p = SplitRemaining(1 + 2 / 24.0 + 3 / 1440.0 + 4.6 * Second);
@@ -62,4 +64,104 @@ TEST(CountdownTest, TheTimeLeftInWordsChangesOnceAMinute) {
         EXPECT_EQ(TimeLeftInWords(row.Parts), row.Words) << row.Words;
     EXPECT_EQ(TimeLeftInWordsKey({0, 0, 12, 59}), TimeLeftInWordsKey({0, 0, 12, 0}));
     EXPECT_NE(TimeLeftInWordsKey({0, 0, 0, 1}), TimeLeftInWordsKey({0, 0, 0, 0}));
+}
+
+// Ticks of a countdown against a clock that moves only as each row says.
+TEST(CountdownTest, EachTickFromTargetAndNow) {
+    const TDateTime start = At(2026, 3, 14, 10, 0, 0);
+    constexpr double Keep = -1e9, LongPast = -4e9; // seconds after start
+    constexpr double Day = 86400;
+    struct TTick {
+        double Now;       // seconds after start
+        double SetTarget; // before the tick, a target from elsewhere (Keep: none)
+        TCountdownParts Parts;
+        double Target; // after the tick
+        bool Ended;
+        const char* Words = nullptr; // the new words, "" for none; nullptr: not looked at
+    };
+    const struct {
+        const char* Name;
+        double Target, Fallback; // seconds after start: the target, the dialog's last pick
+        std::vector<TTick> Ticks;
+    } rows[] = {
+        {"a day, two hours, three minutes and 4.6 s ahead",
+         Day + 2 * 3600 + 3 * 60 + 4.6,
+         LongPast,
+         {{0,
+           Keep,
+           {1, 2, 3, 4},
+           Day + 2 * 3600 + 3 * 60 + 4.6,
+           false,
+           "1 day, 2 hours and 3 minutes left"}}},
+        {"12345 days ahead",
+         12345 * Day,
+         LongPast,
+         {{0, Keep, {12345, 0, 0, 0}, 12345 * Day, false}}},
+        {"a target equal to now stands without a re-take",
+         0,
+         5 * Day,
+         {{0, Keep, {0, 0, 0, 0}, 0, false, "The countdown has ended."},
+          // One millisecond later the target has passed: the pick is taken.
+          {0.001, Keep, {4, 23, 59, 59}, 5 * Day, false, "4 days, 23 hours and 59 minutes left"}}},
+        {"no target and a pick long past stand at zero following now",
+         LongPast,
+         LongPast,
+         {{0, Keep, {0, 0, 0, 0}, 0, false}, {1, Keep, {0, 0, 0, 0}, 1, false}}},
+        {"the end is told once, at the target",
+         3,
+         LongPast,
+         {{1, Keep, {0, 0, 0, 2}, 3, false, "Less than a minute left"},
+          {2, Keep, {0, 0, 0, 1}, 3, false, ""},
+          {3, Keep, {0, 0, 0, 0}, 3, true, "The countdown has ended."},
+          {4, Keep, {0, 0, 0, 0}, 4, false},
+          {7, Keep, {0, 0, 0, 0}, 7, false}}},
+        {"a target taken again from the pick and reached is a new end",
+         3,
+         5,
+         {{2, Keep, {0, 0, 0, 1}, 3, false},
+          {3, Keep, {0, 0, 0, 0}, 3, true},
+          {4, Keep, {0, 0, 0, 1}, 5, false},
+          {5, Keep, {0, 0, 0, 0}, 5, true}}},
+        {"a target passed before the start is no end",
+         -5,
+         LongPast,
+         {{0, Keep, {0, 0, 0, 0}, 0, false}, {8, Keep, {0, 0, 0, 0}, 8, false}}},
+        {"a moment in the past picked is no end",
+         3,
+         LongPast,
+         {{1, Keep, {0, 0, 0, 2}, 3, false}, {2, 1.5, {0, 0, 0, 0}, 2, false}}},
+        {"the words change once a minute",
+         2 * 3600 + 61,
+         LongPast,
+         {{0, Keep, {0, 2, 1, 1}, 2 * 3600 + 61, false, "2 hours and 1 minute left"},
+          {1, Keep, {0, 2, 1, 0}, 2 * 3600 + 61, false, ""},
+          {2, Keep, {0, 2, 0, 59}, 2 * 3600 + 61, false, "2 hours left"}}},
+    };
+    const auto at = [&](double seconds) { return start + seconds * Second; };
+    for (const auto& row : rows) {
+        TCountdown countdown;
+        TDateTime target = at(row.Target);
+        for (const TTick& tick : row.Ticks) {
+            const std::string where = std::string(row.Name) + " at " + std::to_string(tick.Now);
+            if (tick.SetTarget != Keep) {
+                target = at(tick.SetTarget);
+                countdown.Restart();
+            }
+            const TDateTime now = at(tick.Now);
+            const TCountdown::TStep step =
+                countdown.Step(target, now, [&] { return at(row.Fallback); });
+            EXPECT_EQ(std::vector<int>({step.Parts.Days, step.Parts.Hours, step.Parts.Minutes,
+                                        step.Parts.Seconds}),
+                      std::vector<int>({tick.Parts.Days, tick.Parts.Hours, tick.Parts.Minutes,
+                                        tick.Parts.Seconds}))
+                << where;
+            EXPECT_DOUBLE_EQ(step.Target, at(tick.Target)) << where;
+            EXPECT_DOUBLE_EQ(step.Remaining, step.Target - now) << where;
+            EXPECT_GE(step.Remaining, 0) << where;
+            EXPECT_EQ(step.EndedNow, tick.Ended) << where;
+            if (tick.Words)
+                EXPECT_EQ(step.Words.value_or(""), tick.Words) << where;
+            target = step.Target;
+        }
+    }
 }

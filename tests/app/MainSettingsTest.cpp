@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainUnit.h"
-#include "app/PaintBox.h"
 #include "platform/Autostart.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
@@ -13,6 +12,7 @@
 #include "support/FaultyVfs.h"
 #include "support/HeldStore.h"
 #include "support/SkinFixtures.h"
+#include "widgets/PaintBox.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "presets/DateTimePick.h"
 #include "app/MainUnit.h"
-#include "app/PaintBox.h"
 #include "presets/AntiFreeze.h"
 #include "presets/HttpClient.h"
 #include "presets/Pickers.h"
 #include "support/ClockTest.h"
 #include "support/LoopbackServer.h"
+#include "widgets/PaintBox.h"
 
 #include <QAbstractItemView>
 #include <QElapsedTimer>

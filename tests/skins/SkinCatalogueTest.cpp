@@ -6,6 +6,7 @@
 #include "support/SkinFixtures.h"
 
 #include <QFile>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -256,23 +257,94 @@ TEST(SkinCatalogueTest_Order, SortingByKeysKeepsTheOrderOfTheComparison) {
     QLocale::setDefault(saved);
 }
 
-TEST_F(SkinCatalogueTest, OnlyALinkBackToAnAncestorIsLeftOut) {
-    MakeSkin("Loop/Real");
-    StoreSkins("Loop\\Real", {});
-    ASSERT_EQ(::symlink(QFile::encodeName(SkinsRoot()).constData(),
-                        QFile::encodeName(Folder("Loop/Back")).constData()),
-              0);
-    ASSERT_EQ(::symlink(QFile::encodeName(Folder("Loop/Real")).constData(),
-                        QFile::encodeName(Folder("Twin")).constData()),
-              0);
-    TSkinCatalogue& c = Fill();
-    // The link to the root is left out; two names of one folder are two entries, whichever
-    // the file system lists first, and the stored one is found.
-    EXPECT_EQ(Find("Loop\\Back"), nullptr);
-    EXPECT_NE(Find("Loop\\Real"), nullptr);
-    EXPECT_NE(Find("Twin"), nullptr);
-    EXPECT_EQ(c.CurrentNode, Find("Loop\\Real"));
-    EXPECT_FALSE(View.Events.contains("error"));
+TEST_F(SkinCatalogueTest, ALinkIsTakenOnlyToASkin) {
+    const auto link = [this](const QString& target, const QString& rel) {
+        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(),
+                            QFile::encodeName(Folder(rel)).constData()),
+                  0);
+    };
+    const struct {
+        const char* Name;
+        std::function<void()> Setup;
+        std::function<void(TSkinCatalogue&)> Then;
+    } rows[] = {
+        {"a link back to the root and a second name of a skin",
+         [&] {
+             MakeSkin("Loop/Real");
+             StoreSkins("Loop\\Real", {});
+             link(SkinsRoot(), "Loop/Back");
+             link(Folder("Loop/Real"), "Twin");
+         },
+         [&](TSkinCatalogue& c) {
+             // The link to the root is left out; two names of one skin are two entries,
+             // whichever the file system lists first, and the stored one is found.
+             EXPECT_EQ(Find("Loop\\Back"), nullptr);
+             EXPECT_NE(Find("Loop\\Real"), nullptr);
+             EXPECT_NE(Find("Twin"), nullptr);
+             EXPECT_EQ(c.CurrentNode, Find("Loop\\Real"));
+         }},
+        {"two links a level to the next, 14 levels",
+         [&] {
+             for (int i = 0; i < 14; ++i)
+                 QDir().mkpath(Folder(QString("Deep/L%1").arg(i)));
+             MakeSkin("Deep/L13");
+             for (int i = 0; i < 13; ++i)
+                 for (const char* name : {"a", "b"})
+                     link(QString("../L%1").arg(i + 1), QString("Deep/L%1/%2").arg(i).arg(name));
+         },
+         [&](TSkinCatalogue& c) {
+             int nodes = 0;
+             const std::function<void(const std::vector<std::unique_ptr<TSkinNode>>&)> count =
+                 [&](const auto& level) {
+                     for (const auto& n : level) {
+                         ++nodes;
+                         count(n->Children);
+                     }
+                 };
+             count(c.Roots());
+             EXPECT_LT(nodes, 40);
+             EXPECT_NE(Find("Deep\\L12\\a"), nullptr); // a link to a skin
+         }},
+        {"a link out to the whole file system", [&] { link("/", "Everything"); },
+         [&](TSkinCatalogue& c) {
+             c.Roots();
+             EXPECT_EQ(Find("Everything"), nullptr);
+         }},
+        {"a link out of the root to a skin, stored",
+         [&] {
+             MakeSkin("Made/Mine");
+             const QString outside = Program.filePath("Mine");
+             ASSERT_TRUE(QDir().rename(Folder("Made/Mine"), outside));
+             link(outside, "Mine");
+             StoreSkins("Mine", {});
+         },
+         [&](TSkinCatalogue& c) {
+             ASSERT_NE(Find("Mine"), nullptr);
+             EXPECT_TRUE(Find("Mine")->IsSkin());
+             EXPECT_EQ(c.CurrentNode, Find("Mine"));
+             EXPECT_EQ(View.Applied, QStringList{Face("Made/Mine")});
+         }},
+        {"a second name of a category",
+         [&] {
+             MakeSkin("Seasons/Winter");
+             link(Folder("Seasons"), "Favourites");
+         },
+         [&](TSkinCatalogue&) {
+             EXPECT_EQ(Find("Favourites"), nullptr);
+             EXPECT_NE(Find("Seasons\\Winter"), nullptr);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        // Links are removed, never followed.
+        std::filesystem::remove_all(QFile::encodeName(SkinsRoot()).toStdString());
+        QDir().mkpath(SkinsRoot());
+        View = Recorder();
+        row.Setup();
+        TSkinCatalogue& c = Fill();
+        row.Then(c);
+        EXPECT_FALSE(View.Events.contains("error"));
+    }
 }
 
 TEST_F(SkinCatalogueTest, AFolderNameThatIsNotUtf8LoadsAndIsFoundAgain) {

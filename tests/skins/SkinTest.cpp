@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "skins/Skin.h"
 #include "app/MainUnit.h"
-#include "app/PaintBox.h"
 #include "support/SkinFixtures.h"
+#include "widgets/PaintBox.h"
 
 #include <QtEndian>
 #include <functional>

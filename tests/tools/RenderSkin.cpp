@@ -9,9 +9,9 @@
 // skin's double-size picture where it has one.
 
 #include "app/MainUnit.h"
-#include "app/PaintBox.h"
 #include "skins/Skin.h"
 #include "widgets/ErrorGuard.h"
+#include "widgets/PaintBox.h"
 
 #include <QApplication>
 #include <QTest>

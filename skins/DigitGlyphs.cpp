@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/DigitGlyphs.h"
+#include "skins/DigitGlyphs.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window's display surfaces. Both let every mouse event through to the window,
+// The clock face's display surfaces. Both let every mouse event through to the window,
 // which handles presses, moves and releases itself (dragging, the popup menu).
 
 #include <QImage>
