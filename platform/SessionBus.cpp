@@ -58,8 +58,10 @@ struct TProbe {
 };
 
 TProbe& Probe() {
-    static TProbe probe;
-    return probe;
+    // Never destroyed: a probe thread still waiting on a slow bus at the program's end must
+    // not find it gone.
+    static TProbe* const probe = new TProbe;
+    return *probe;
 }
 
 void Tell(TProbe& probe, std::vector<TProbe::TWaiter> waiters) {

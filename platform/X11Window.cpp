@@ -296,8 +296,8 @@ void SetTransparentForInput(QWidget* window, bool on) {
         handle->setFlag(Qt::WindowTransparentForInput, on);
     else
         window->setWindowFlag(Qt::WindowTransparentForInput, on);
-    delete window->findChild<TInputShapeKeeper*>(QLatin1String(ShapeKeeperName),
-                                                 Qt::FindDirectChildrenOnly);
+    // Found by its name: the keeper has no meta-object of its own to be found by type.
+    delete window->findChild<QObject*>(QLatin1String(ShapeKeeperName), Qt::FindDirectChildrenOnly);
     xcb_connection_t* c = Connection();
     if (!c)
         return;
