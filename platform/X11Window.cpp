@@ -333,8 +333,8 @@ public:
             if (Owner != XCB_WINDOW_NONE &&
                 reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == Owner) {
                 Owner = XCB_WINDOW_NONE;
-                QMetaObject::invokeMethod(
-                    this, [this] { Gone(); }, Qt::QueuedConnection);
+                const auto gone = [this] { Gone(); };
+                QMetaObject::invokeMethod(this, gone, Qt::QueuedConnection);
             }
             break;
         case XCB_CLIENT_MESSAGE: {
