@@ -91,6 +91,8 @@ void Start(TProbe& probe) {
         std::vector<TProbe::TWaiter> waiters;
         {
             const std::lock_guard<std::mutex> lock(p.Lock);
+            if (p.State != TSessionBus::TState::Connecting)
+                return; // given up on at start-up: the answer comes too late
             p.State = connected ? TSessionBus::TState::Connected : TSessionBus::TState::NoBus;
             waiters.swap(p.Waiters);
         }
@@ -135,8 +137,16 @@ bool TSessionBus::WaitSettled(int ms) {
 }
 
 void TSessionBus::Prepare() {
-    if (!WaitSettled(1000) && qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS"))
+    if (WaitSettled(1000))
+        return;
+    // Qt asks the session bus synchronously in more places than the clock can keep it from
+    // (the accessibility bridge, the platform theme's settings): for this run the bus is
+    // one that is not there, so every such question fails at once. The tray icon then
+    // docks in an X11 tray, and notifications fall back to its balloon.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/korvane5-silent-session-bus");
+    if (qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS"))
         qputenv("AT_SPI_BUS_ADDRESS", "unix:abstract=korvane5-no-accessibility-bus");
+    Pretend(TState::NoBus);
 }
 
 void TSessionBus::Pretend(TState state) {

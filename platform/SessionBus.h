@@ -21,10 +21,10 @@ public:
     static void WhenSettled(QObject* context, std::function<void(bool connected)> settled);
     // Waits up to ms for the answer; false when the bus has not answered by then.
     static bool WaitSettled(int ms);
-    // Before the first window: Qt's accessibility bridge asks the session bus synchronously
-    // when the first window shows. A bus that has not answered within a second is kept from
-    // it (no screen reader is reachable through it anyway); the tray icon and notifications
-    // wait for its answer by themselves.
+    // Before the application object: Qt asks the session bus synchronously in places (the
+    // accessibility bridge at the first window, the platform theme). A bus that has not
+    // answered within a second is given up for the run: nothing waits on it, the tray icon
+    // docks in an X11 tray and notifications show as its balloons.
     static void Prepare();
     // Tests: the state, without asking any bus.
     static void Pretend(TState state);
