@@ -155,16 +155,19 @@ class HeldStore(unittest.TestCase):
         if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", mount],
                           capture_output=True).returncode != 0:
             self.skipTest("this machine does not allow mounting")
-        self.addCleanup(subprocess.run, ["umount", "-l", mount])
-        self.desk.env["XDG_CONFIG_HOME"] = mount
-        self.set_values(Left=123)
-        subprocess.run(["mount", "-o", "remount,ro", mount], check=True)
-        for args, status in ((["get", KEY, "Left"], 0), (["export"], 0),
-                             (["set", KEY, "Left", "--dword", "1"], 1)):
-            out = subprocess.run([harness.SETTINGS_TOOL] + args, env=self.desk.env,
-                                 capture_output=True, text=True)
-            self.assertEqual(out.returncode, status, args)
-            self.assertEqual(bool(out.stderr), status != 0, "%s: %s" % (args, out.stderr))
+        # Unmounted before the desktop's folder is removed, so nothing is left behind.
+        try:
+            self.desk.env["XDG_CONFIG_HOME"] = mount
+            self.set_values(Left=123)
+            subprocess.run(["mount", "-o", "remount,ro", mount], check=True)
+            for args, status in ((["get", KEY, "Left"], 0), (["export"], 0),
+                                 (["set", KEY, "Left", "--dword", "1"], 1)):
+                out = subprocess.run([harness.SETTINGS_TOOL] + args, env=self.desk.env,
+                                     capture_output=True, text=True)
+                self.assertEqual(out.returncode, status, args)
+                self.assertEqual(bool(out.stderr), status != 0, "%s: %s" % (args, out.stderr))
+        finally:
+            subprocess.run(["umount", "-l", mount])
 
     def silent_session_bus_keeps_no_window_waiting(self):
         path = os.path.join(self.desk.tmp, "silent-bus")
