@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <functional>
 #include <map>
+#include <optional>
 #include <random>
 #include <sqlite3.h>
 
@@ -102,6 +103,7 @@ protected:
 
 // A store, and another process that may hold it.
 struct TWorld {
+    explicit TWorld(QString file) : File(std::move(file)) {}
     QString File;
     std::unique_ptr<TSettingsStore> Db = std::make_unique<TSettingsStore>(File);
     THolder Other{File};
@@ -109,6 +111,16 @@ struct TWorld {
     TSettingsStore& Reopen() {
         Db = std::make_unique<TSettingsStore>(File);
         return *Db;
+    }
+    // The clock starts (clock 0, no wait) while the other process holds the store whole.
+    std::optional<TSettingsStore::TWait> NoWait;
+    std::unique_ptr<TClockSettingsKeeper> Keeper;
+    std::shared_ptr<TClockSettings> StartHeldWhole() {
+        Reopen();
+        EXPECT_TRUE(Other.Hold(true));
+        NoWait.emplace(*Db, 0);
+        Keeper = std::make_unique<TClockSettingsKeeper>(*Db);
+        return Keeper->Activate(0);
     }
 };
 
@@ -128,11 +140,9 @@ TEST_F(ClockSettingsTest, EveryOrderThatOnceLostAChangeKeepsIt) {
                  ASSERT_TRUE(reg.OpenKey(keys::Clock(0) + keys::Skins + keys::Random, true));
                  reg.WriteString(name, {});
              }
-             TSettingsStore& store = w.Reopen();
-             ASSERT_TRUE(other.Hold(true));
-             const TSettingsStore::TWait noWait(store, 0);
-             TClockSettingsKeeper keeper(store);
-             const auto settings = keeper.Activate(0);
+             const auto settings = w.StartHeldWhole();
+             TSettingsStore& store = *w.Db;
+             TClockSettingsKeeper& keeper = *w.Keeper;
              EXPECT_FALSE(settings->Load(TGroup::Skin));
              settings->ChangeMember(TSetting::SkinRotation, "Default", true);
              EXPECT_EQ(settings->Save(TGroup::Skin), TSaved::Held);
@@ -152,11 +162,9 @@ TEST_F(ClockSettingsTest, EveryOrderThatOnceLostAChangeKeepsIt) {
                  ASSERT_TRUE(reg.OpenKey(keys::Clock(0), true));
                  reg.WriteString("RandomTime", "abcd");
              }
-             TSettingsStore& store = w.Reopen();
-             ASSERT_TRUE(other.Hold(true));
-             const TSettingsStore::TWait noWait(store, 0);
-             TClockSettingsKeeper keeper(store);
-             const auto settings = keeper.Activate(0);
+             const auto settings = w.StartHeldWhole();
+             TSettingsStore& store = *w.Db;
+             TClockSettingsKeeper& keeper = *w.Keeper;
              EXPECT_FALSE(settings->Load(TGroup::Clock));
              other.Release();
              try {
@@ -228,7 +236,7 @@ TEST_F(ClockSettingsTest, EveryOrderThatOnceLostAChangeKeepsIt) {
         QFile::remove(File());
         QFile::remove(File() + "-wal");
         QFile::remove(File() + "-shm");
-        TWorld world{File()};
+        TWorld world(File());
         order.Run(world);
         TFaultyVfs::FailRead(0);
     }
