@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainUnit.h"
 
-#include "platform/DesktopNotifier.h"
 #include "platform/Environment.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
 #include "shell/AboutUnit.h"
+#include "shell/ClockNotifier.h"
 #include "shell/TrayIcon.h"
 #include "skins/Skin.h"
 #include "skins/SkinChooserUnit.h"
@@ -15,6 +15,7 @@
 #include "ui_MainUnit.h"
 #include "widgets/DialogFrame.h"
 #include "widgets/ErrorGuard.h"
+#include "widgets/MenuItems.h"
 #include "widgets/Resources.h"
 
 #include <QActionGroup>
@@ -81,13 +82,10 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     for (TPaintBox* box : {DaysPaint, HoursPaint, MinutesPaint, SecondsPaint})
         box->OnPaint = [this](TPaintBox* sender) { PaintTimePaint(sender); };
 
-    SecTimer = new QTimer(this);
-    SecTimer->setInterval(1000);
     // Each tick sets the next one just after the wall clock's next second: a coarse timer
     // would let Qt shift it by up to 50 ms.
-    SecTimer->setTimerType(Qt::PreciseTimer);
-    connect(SecTimer, &QTimer::timeout, this,
-            [this] { widgets::Guarded([this] { SecTimerTimer(); }); });
+    SecTimer = widgets::GuardedTimer(
+        this, 1000, [this] { SecTimerTimer(); }, Qt::PreciseTimer);
     // On a screen of another scale the skin's picture is chosen again.
     Back->OnRatioChange = [this] {
         widgets::Guarded([this] {
@@ -95,17 +93,12 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
                 SkinChooser->Catalogue.ReapplyShownSkin();
         });
     };
-    // Ahead of any message: connecting to the session bus never waits in a tick.
-    Notifier = new platform::TDesktopNotifier(this);
-    StoreRetry = new QTimer(this);
-    StoreRetry->setInterval(1000);
-    connect(StoreRetry, &QTimer::timeout, this,
-            [this] { widgets::Guarded([this] { StoreRetryTimer(); }); });
-    RandomTimer = new QTimer(this);
-    RandomTimer->setInterval(300000);
-    RandomTimer->setTimerType(Qt::PreciseTimer); // a restart must really start the full wait
-    connect(RandomTimer, &QTimer::timeout, this,
-            [this] { widgets::Guarded([this] { RandomTimerTimer(); }); });
+    Notices = new TClockNotifier(this, TrayIcon);
+    Store = new TClockStore(
+        this, {[this](store::TGroup group) { StoreRead(group); }, [this] { close(); }});
+    // A restart must really start the full wait.
+    RandomTimer = widgets::GuardedTimer(
+        this, 300000, [this] { RandomTimerTimer(); }, Qt::PreciseTimer);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -116,23 +109,8 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
                     widgets::Guarded([this] { ApplicationEvents1Deactivate(); });
             });
 
-    // Monitors plugged in or out, or moved: the clock follows once the changes settle.
-    ScreensSettle = new QTimer(this);
-    ScreensSettle->setSingleShot(true);
-    ScreensSettle->setInterval(100);
-    connect(ScreensSettle, &QTimer::timeout, this,
-            [this] { widgets::Guarded([this] { ScreensChanged(); }); });
-    const auto watch = [this](QScreen* screen) {
-        connect(screen, &QScreen::geometryChanged, ScreensSettle, qOverload<>(&QTimer::start));
-    };
-    for (QScreen* screen : QGuiApplication::screens())
-        watch(screen);
-    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
-        watch(screen);
-        ScreensSettle->start();
-    });
-    connect(qApp, &QGuiApplication::screenRemoved, ScreensSettle, qOverload<>(&QTimer::start));
-    Layout = platform::ScreenLayout();
+    Placement =
+        new TWindowPlacement(this, [this]() -> store::TClockSettings& { return Settings(); });
 
     // The native window is made at the first show, with the options the stored settings
     // give it; the skip-taskbar state goes on it before it is mapped.
@@ -165,115 +143,72 @@ TMainForm::~TMainForm() {
         SkinChooser = nullptr;
     }
     // Said once, at the end: the changes that could not land in the whole run.
-    if (const QString lost = Stored.NotKept(); !lost.isEmpty())
-        std::fprintf(stderr, "korvane5: %s\n",
-                     tr("the settings store %1 could not be written: what was changed in "
-                        "this run is not kept (%2)")
-                         .arg(store.FilePath(), lost)
-                         .toLocal8Bit()
-                         .constData());
+    if (const QString lost = Store->NotKeptNotice(); !lost.isEmpty())
+        std::fprintf(stderr, "korvane5: %s\n", lost.toLocal8Bit().constData());
     ClockKey.clear();
 }
 
-QAction* TMainForm::AddItem(QMenu* menu, const QString& caption, void (TMainForm::*handler)(),
-                            int image) {
-    QAction* item = menu->addAction(caption);
-    if (image >= 0)
-        item->setIcon(ImageList.value(image));
-    if (image == OptionItem) {
-        item->setCheckable(true);
-        // The option handlers toggle the check themselves (they also apply the stored
-        // settings), so the toggle Qt makes on a click is taken back before they run.
-        connect(item, &QAction::triggered, this,
-                [item](bool checked) { item->setChecked(!checked); });
-    }
-    connect(item, &QAction::triggered, this,
-            [this, handler] { widgets::Guarded([this, handler] { (this->*handler)(); }); });
-    return item;
-}
-
-QAction* TMainForm::AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, int tag,
-                             void (TMainForm::*handler)(QAction*)) {
-    QAction* item = menu->addAction(caption);
-    item->setData(tag);
-    item->setCheckable(true);
-    group->addAction(item);
-    connect(item, &QAction::triggered, this, [this, item, handler] {
-        widgets::Guarded([this, item, handler] { (this->*handler)(item); });
-    });
-    return item;
-}
-
-QList<QAction*> TMainForm::AddRadioGroup(QMenu* menu, std::span<const int> tags,
-                                         const std::function<QString(int)>& caption,
-                                         void (TMainForm::*handler)(QAction*)) {
-    auto* group = new QActionGroup(menu);
-    QList<QAction*> items;
-    for (const int tag : tags)
-        items << AddRadio(menu, group, caption(tag), tag, handler);
-    return items;
-}
+// The radio items the layout names, in the order of their tags.
+using TItems = std::array<QAction * TMainForm::*, 5>;
+static constexpr TItems IntervalItems = {&TMainForm::N5Minutes, &TMainForm::N10Minutes,
+                                         &TMainForm::N20Minutes, &TMainForm::N30Minutes,
+                                         &TMainForm::N60Minutes};
+static constexpr TItems OpacityItems = {&TMainForm::N20Opacity, &TMainForm::N40Opacity,
+                                        &TMainForm::N60Opacity, &TMainForm::N80Opacity,
+                                        &TMainForm::N100Opacity};
+static constexpr std::array<int, TMainForm::ClockCount> ClockTags = {0, 1, 2, 3, 4};
 
 void TMainForm::BuildPopupMenu() {
+    using namespace widgets;
     for (int i = 0; i < 5; ++i)
-        ImageList << widgets::ResourcePictureIcon(QStringLiteral(":/images/menu%1.png").arg(i),
-                                                  devicePixelRatioF());
-
+        ImageList << ResourcePictureIcon(QStringLiteral(":/images/menu%1.png").arg(i),
+                                         devicePixelRatioF());
     PopupMenu = new QMenu(this);
-    widgets::ReleaseWhenHidden(PopupMenu);
+    ReleaseWhenHidden(PopupMenu);
     SelectClock = PopupMenu->addMenu(ImageList.value(3), tr("Select &Clock"));
-    auto* clocks = new QActionGroup(SelectClock);
-    for (int i = 0; i < ClockCount; ++i)
-        AddRadio(SelectClock, clocks, tr("Clock %1").arg(i + 1), i, &TMainForm::ClockItemClick);
-
-    ChooseDateTime =
-        AddItem(PopupMenu, tr("Choose &Date/Time..."), &TMainForm::ChooseDateTimeClick, 0);
-    ChooseSkin1 = AddItem(PopupMenu, tr("Choose &Skin..."), &TMainForm::ChooseSkin1Click, 1);
-
+    AddRadioGroup(
+        SelectClock, ClockTags, [](int i) { return tr("Clock %1").arg(i + 1); }, this,
+        &TMainForm::ClockItemClick);
+    ChooseDateTime = AddCommand(PopupMenu, tr("Choose &Date/Time..."), this,
+                                &TMainForm::ChooseDateTimeClick, ImageList.value(0));
+    ChooseSkin1 = AddCommand(PopupMenu, tr("Choose &Skin..."), this, &TMainForm::ChooseSkin1Click,
+                             ImageList.value(1));
     // The tags of the two radio choices are the values a clock's settings accept.
     RandomSkinChangeTime = PopupMenu->addMenu(tr("R&andom Skin Change Time"));
     const QList<QAction*> intervals = AddRadioGroup(
         RandomSkinChangeTime, store::RandomTimes,
-        [](int m) { return tr("&%n Minutes", nullptr, m); }, &TMainForm::RandomTimeChange);
-    N5Minutes = intervals[0];
-    N10Minutes = intervals[1];
-    N20Minutes = intervals[2];
-    N30Minutes = intervals[3];
-    N60Minutes = intervals[4];
-    N5Minutes->setChecked(true);
-
+        [](int m) { return tr("&%n Minutes", nullptr, m); }, this, &TMainForm::RandomTimeChange);
     Opacity = PopupMenu->addMenu(tr("&Opacity"));
     const QList<QAction*> percents = AddRadioGroup(
         Opacity, store::Opacities,
-        [](int alpha) { return tr("&%n Percent", nullptr, alpha * 100 / 255); },
+        [](int alpha) { return tr("&%n Percent", nullptr, alpha * 100 / 255); }, this,
         &TMainForm::OpacityChange);
-    N20Opacity = percents[0];
-    N40Opacity = percents[1];
-    N60Opacity = percents[2];
-    N80Opacity = percents[3];
-    N100Opacity = percents[4];
+    for (std::size_t i = 0; i < IntervalItems.size(); ++i) {
+        this->*IntervalItems[i] = intervals[qsizetype(i)];
+        this->*OpacityItems[i] = percents[qsizetype(i)];
+    }
+    N5Minutes->setChecked(true);
     N100Opacity->setChecked(true);
 
     PopupMenu->addSeparator();
-    RunStartup = AddItem(PopupMenu, tr("&Run This Clock At Startup"), &TMainForm::RunStartupClick,
-                         OptionItem);
+    RunStartup =
+        AddOption(PopupMenu, tr("&Run This Clock At Startup"), this, &TMainForm::RunStartupClick);
     StickToDesktop =
-        AddItem(PopupMenu, tr("S&tick To Desktop"), &TMainForm::StickToDesktopClick, OptionItem);
-    AlwaysOnTop =
-        AddItem(PopupMenu, tr("A&lways On Top"), &TMainForm::AlwaysOnTopClick, OptionItem);
-    HideTrayIcon =
-        AddItem(PopupMenu, tr("&Hide Tray Icon"), &TMainForm::HideTrayIconClick, OptionItem);
+        AddOption(PopupMenu, tr("S&tick To Desktop"), this, &TMainForm::StickToDesktopClick);
+    AlwaysOnTop = AddOption(PopupMenu, tr("A&lways On Top"), this, &TMainForm::AlwaysOnTopClick);
+    HideTrayIcon = AddOption(PopupMenu, tr("&Hide Tray Icon"), this, &TMainForm::HideTrayIconClick);
 
     PopupMenu->addSeparator();
-    About1 = AddItem(PopupMenu, tr("A&bout..."), &TMainForm::About1Click, 4);
-    Exit = AddItem(PopupMenu, tr("E&xit"), &TMainForm::ExitClick, 2);
+    About1 =
+        AddCommand(PopupMenu, tr("A&bout..."), this, &TMainForm::About1Click, ImageList.value(4));
+    Exit = AddCommand(PopupMenu, tr("E&xit"), this, &TMainForm::ExitClick, ImageList.value(2));
     Exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     addAction(Exit); // the shortcut works on the clock window, not only in the open menu
 
     // Made as the menu's options are, then left to the tray icon's menu: it is turned off
     // where the clock itself cannot be clicked.
     ClickThrough =
-        AddItem(PopupMenu, tr("L&et Clicks Through"), &TMainForm::ClickThroughClick, OptionItem);
+        AddOption(PopupMenu, tr("L&et Clicks Through"), this, &TMainForm::ClickThroughClick);
     PopupMenu->removeAction(ClickThrough);
 }
 
@@ -285,27 +220,20 @@ void TMainForm::ClockItemClick(QAction* item) {
     // The window shows (or the switch ends) soon, whatever holds the store: what cannot be
     // read in that time is read by ReadRetryTimer.
     const store::TSettingsStore::TWait wait(store::TSettingsStore::User(), ActivationWaitMs);
-    if (!ClockKey.isEmpty()) {
+    if (!ClockKey.isEmpty())
         SaveSettings();
-        StartupClock = false;
-    }
     item->setChecked(true);
     ClockIndex = item->data().toInt();
     ClockKey = store::keys::ClockKey(ClockIndex);
-    // What the clock left behind could not save waits with its settings, and is written by
-    // the retry; its skin chooser, deleted below, still writes to them.
-    Stored.Activate(ClockIndex);
+    Store->Activate(ClockIndex);
     TrayIcon->SetHint(tr("Clock %1").arg(ClockIndex + 1));
     setAccessibleName(tr("Korvane5, Clock %1").arg(ClockIndex + 1));
     LoadSettings();
-    // A clock never saved before explains itself, once the window is there.
-    HintPending = FirstStart;
-    if (HintPending && Shown)
-        Tell(tr("Right-click the clock to choose the moment to count down to."));
+    Notices->Activate(ClockIndex, FirstStart);
     delete SkinChooser;
     SkinChooser = nullptr;
-    SkinChooser = new TSkinChooserForm(this, this, Stored.Active(), QStringLiteral("Default"));
-    UpdateStoreRetry();
+    SkinChooser = new TSkinChooserForm(this, this, Store->Active(), QStringLiteral("Default"));
+    Store->UpdateRetry();
     SecTimerTimer();
     if (Shown)
         ReportStoreNotice(); // at start-up, once the window shows
@@ -314,30 +242,7 @@ void TMainForm::ClockItemClick(QAction* item) {
 void TMainForm::FormShow() {
     platform::SetSkipTaskbar(this);
     SecTimerTimer();
-    if (HintPending)
-        Tell(tr("Right-click the clock to choose the moment to count down to."));
-}
-
-void TMainForm::Tell(const QString& body) {
-    HintPending = false;
-    // The desktop's notification service first; without one the tray's balloon, while the
-    // icon is shown; without either, nothing.
-    const QString summary = tr("Clock %1").arg(ClockIndex + 1);
-    Notifier->Send({QStringLiteral("Korvane5"), QStringLiteral("korvane5"), summary, body},
-                   [tray = QPointer<TTrayIcon>(TrayIcon), summary, body](bool taken) {
-                       if (!taken && tray)
-                           tray->ShowMessage(summary, body);
-                   });
-}
-
-void TMainForm::EndReached(TDateTime target) {
-    if (!NotifyAtEnd)
-        return;
-    const QDateTime reached = common::ToQDateTime(target);
-    const QLocale locale;
-    Tell(tr("The countdown to %1 %2 has ended.")
-             .arg(locale.toString(reached.date(), QLocale::LongFormat),
-                  locale.toString(reached.time(), QLocale::ShortFormat)));
+    Notices->WindowShown();
 }
 
 void TMainForm::ExitClick() {
@@ -352,54 +257,19 @@ void TMainForm::ApplicationEvents1Deactivate() {
     ReportStoreNotice();
 }
 
-void TMainForm::StoreRetryTimer() {
-    std::vector<store::TGroup> read;
-    {
-        const store::TSettingsStore::TWait noWait(store::TSettingsStore::User(), 0);
-        try {
-            read = Stored.Retry();
-        } catch (const store::EStoreError&) {
-            throw;
-        } catch (const common::EException& e) {
-            // A value of the wrong type ends the load as it would have at once: at start-up
-            // the program ends after the message, on a switch the clock runs on.
-            UpdateStoreRetry();
-            if (!StartupClock)
-                throw;
-            widgets::ShowException(e.Message());
-            close();
-            return;
-        }
+void TMainForm::StoreRead(store::TGroup group) {
+    if (group == store::TGroup::Clock) {
+        Countdown.Restart(); // the target may be another one now
+        ApplyValues();
+        SecTimerTimer();
+    } else if (SkinChooser) {
+        SkinChooser->Catalogue.FillTree();
     }
-    for (const store::TGroup group : read) {
-        if (group == store::TGroup::Clock) {
-            Countdown.Restart(); // the target may be another one now
-            ApplyValues();
-            SecTimerTimer();
-        } else if (SkinChooser) {
-            SkinChooser->Catalogue.FillTree();
-        }
-    }
-    UpdateStoreRetry();
-    ReportStoreNotice();
-}
-
-void TMainForm::UpdateStoreRetry() {
-    // Running only while something is unread or waits: an idle clock wakes once a second,
-    // no more.
-    if (!Stored.NeedsRetry())
-        StoreRetry->stop();
-    else if (!StoreRetry->isActive())
-        StoreRetry->start();
 }
 
 void TMainForm::ReportStoreNotice() {
-    QStringList notices = StoreNotices;
-    StoreNotices.clear();
-    if (const QString notice = store::TSettingsStore::User().TakeNotice(); !notice.isEmpty())
-        notices.prepend(notice);
-    if (!notices.isEmpty())
-        widgets::ShowMessage(notices.join(QStringLiteral("\n\n")));
+    if (const QString notices = Store->TakeNotices(); !notices.isEmpty())
+        widgets::ShowMessage(notices);
 }
 
 void TMainForm::SecTimerTimer() {
@@ -412,7 +282,7 @@ void TMainForm::SecTimerTimer() {
         return TargetDateTime;
     });
     if (step.EndedNow)
-        EndReached(counted);
+        Notices->EndReached(counted, {});
     TargetDateTime = step.Target;
     RemainingTime = step.Remaining;
     if (step.Words)
@@ -460,11 +330,7 @@ void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // The native window exists now: the first placement is made exact.
-    if (!Shown && CentreOnShow)
-        CentreOnScreen();
-    else if (!Shown && Placed && Placed->Layout == pos())
-        platform::PlaceWindow(this, Placed->Device);
+    Placement->Shown();
     Shown = true;
     widgets::Guarded([this] { FormShow(); });
 }
@@ -473,7 +339,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
     // The native window goes with the close, so the save at destruction reads Qt's record
     // of the position: it is made right while the X server can still be asked.
-    SyncPosition();
+    Placement->Sync();
     // Closing the main window ends the program, also with a dialog still open; a preset
     // fetch under way ends first, so nothing is destroyed under it.
     if (DateTimeDialog)
@@ -486,20 +352,12 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TMainForm::mousePressEvent(QMouseEvent* event) {
-    // In device pixels from where the window really is: Qt's place in the window is
-    // measured from its record of the window, which at 1.5 may be a pixel off.
-    const QPoint p = devicePixelRatioF() == 1.0 ? event->position().toPoint()
-                                                : PointerPosition(event) - WindowPosition();
+    const QPoint p = Placement->PressedAt(event);
     widgets::Guarded([&] { FormMouseDown(event->button(), p.x(), p.y()); });
 }
 
 void TMainForm::mouseMoveEvent(QMouseEvent* event) {
-    // Measured from the pointer's place on the screen and Qt's record of the window: the
-    // place in the window the event carries is from where the X server had the window,
-    // which in a fast drag is often before the last move reached it (the window then
-    // ends off the pointer). mapFromGlobal would ask the server as well. In device pixels,
-    // so that at any scale the pressed point stays under the pointer to the pixel.
-    const QPoint p = PointerPosition(event) - platform::ToDevice(this, pos());
+    const QPoint p = Placement->DraggedTo(event);
     widgets::Guarded([&] { FormMouseMove(p.x(), p.y()); });
 }
 
@@ -510,7 +368,7 @@ void TMainForm::mouseReleaseEvent(QMouseEvent* event) {
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, int x, int y) {
     if (button == Qt::LeftButton && !StickToDesktop->isChecked()) {
-        SyncPosition(); // the moves of the drag start from where the window really is
+        Placement->Sync(); // the moves of the drag start from where the window really is
         DragX = x;
         DragY = y;
     }
@@ -521,7 +379,7 @@ void TMainForm::FormMouseMove(int x, int y) {
         return;
     // The pressed point stays under the mouse.
     const QPoint to = QPoint(x - DragX, y - DragY) + platform::ToDevice(this, pos());
-    PlaceAt(to);
+    Placement->PlaceAt(to);
     Settings().Change(store::TSetting::Left, to.x());
     Settings().Change(store::TSetting::Top, to.y());
 }
@@ -536,67 +394,7 @@ bool TMainForm::StaysOnTop() const {
 }
 
 QPoint TMainForm::WindowPosition() const {
-    if (const std::optional<QPoint> real = platform::ServerOrigin(this))
-        return *real;
-    // Without a native window Qt's record in layout pixels is all there is, which at a
-    // scale above 1 cannot name every device pixel: where the clock placed or found the
-    // window stands for it while that record is unchanged.
-    if (Placed && Placed->Layout == pos())
-        return Placed->Device;
-    return platform::ClientOrigin(this);
-}
-
-QPoint TMainForm::PointerPosition(const QMouseEvent* event) const {
-    // Qt gives the pointer's place in whole layout pixels: at 1.5 that is up to a device
-    // pixel off, so the X server is asked.
-    if (devicePixelRatioF() != 1.0)
-        if (const std::optional<QPoint> pointer = platform::PointerPosition())
-            return *pointer;
-    return platform::ToDevice(this, event->globalPosition());
-}
-
-QPoint TMainForm::SyncPosition() {
-    const QPoint real = WindowPosition();
-    if (platform::ToLayout(this, real) != pos())
-        platform::PlaceWindow(this, real); // the window manager keeps it there, Qt records it
-    Placed = TPlace{real, pos()};
-    return real;
-}
-
-void TMainForm::PlaceAt(QPoint device) {
-    platform::PlaceWindow(this, device);
-    Placed = TPlace{device, pos()};
-}
-
-void TMainForm::ScreensChanged() {
-    const common::TLayout layout = platform::ScreenLayout();
-    if (layout.empty() || common::SameLayout(layout, Layout))
-        return;
-    // Where the clock last put the window counts for the layout before: the window manager
-    // may have moved it already when its monitor went.
-    using enum store::TSetting;
-    store::TClockSettings& settings = Settings();
-    common::TPlaces places = common::PlacesFromText(settings.Text(Places));
-    if (!Layout.empty())
-        places = common::Remember(places, Layout, Placed ? Placed->Device : WindowPosition(),
-                                  DeviceSize());
-    settings.Observe(Places, common::PlacesToText(places));
-    Layout = layout;
-    const QPoint now = WindowPosition();
-    const QPoint target = common::Place(layout, places, std::nullopt, DeviceSize())
-                              .value_or(common::KeepVisible(layout, QRect(now, DeviceSize())));
-    if (target != now)
-        PlaceAt(target);
-}
-
-void TMainForm::CentreOnScreen() {
-    const QScreen* screen = this->screen();
-    if (!screen)
-        return;
-    const QRect area = platform::DeviceAvailableGeometry(screen);
-    const QSize size = (QSizeF(this->size()) * devicePixelRatioF()).toSize();
-    PlaceAt(area.topLeft() +
-            QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2));
+    return Placement->Position();
 }
 
 void TMainForm::AlwaysOnTopClick() {

@@ -12,9 +12,10 @@
 // It hands the drawing to its face (skins/ClockFace.h) and the rules of the countdown to
 // TCountdown (Countdown.h).
 
+#include "app/ClockStore.h"
 #include "app/Countdown.h"
+#include "app/WindowPlacement.h"
 #include "common/DateTime.h"
-#include "common/Placement.h"
 #include "skins/ClockFace.h"
 #include "skins/SkinCatalogue.h"
 #include "store/ClockSettings.h"
@@ -27,23 +28,17 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <optional>
-#include <span>
 
 namespace Ui {
 class TMainForm;
 }
 class TDateTimePickForm;
-namespace platform {
-class TDesktopNotifier;
-}
 class TSkinChooserForm;
 class TSkin;
 class TTrayIcon;
+class TClockNotifier;
 class QAction;
-class QActionGroup;
 class QMenu;
 class QMouseEvent;
 class QTimer;
@@ -142,7 +137,7 @@ public:
     using TSaved = store::TSaved;
     TSaved SaveSettings();
     // What the active clock keeps in the store; its skin catalogue shares it.
-    store::TClockSettings& Settings() const { return *Stored.Active(); }
+    store::TClockSettings& Settings() const { return *Store->Active(); }
     // How long a clock's activation, and the exit, wait in all for another process that
     // holds the store (ms): the window shows, and the program ends, whatever holds it.
     static constexpr int ActivationWaitMs = 700, ExitWaitMs = 2000;
@@ -165,21 +160,10 @@ protected:
 
 private:
     void BuildPopupMenu();
-    // While values of the clock or its skin could not be read, or changes could not be
-    // saved, tries again each second: applies what was read (the user's changes stay) and
-    // writes what waits.
-    void StoreRetryTimer();
-    void UpdateStoreRetry();
+    // Values of the clock or its skin read late (the store was held): applied, the user's
+    // changes stay.
+    void StoreRead(store::TGroup group);
 
-    static constexpr int NoImage = -1, OptionItem = -2; // image: an index, or one of these
-    QAction* AddItem(QMenu* menu, const QString& caption, void (TMainForm::*handler)(),
-                     int image = NoImage);
-    QAction* AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, int tag,
-                      void (TMainForm::*handler)(QAction*));
-    // One radio item per tag, in a group of their own.
-    QList<QAction*> AddRadioGroup(QMenu* menu, std::span<const int> tags,
-                                  const std::function<QString(int)>& caption,
-                                  void (TMainForm::*handler)(QAction*));
     // The steps of LoadSettings that apply the values in effect, each through the menu
     // command's own handler, in the rows' ApplyRank order (MainSettings.cpp).
     void ApplyAlwaysOnTop();
@@ -192,50 +176,20 @@ private:
     void ApplyOpacity();
     void ApplyNotifyAtEnd();
     void ApplyValues();
+    // Each value's step, by its row.
+    using TApplyStep = void (TMainForm::*)();
+    static const std::array<std::pair<store::TSetting, TApplyStep>, 8> ApplySteps;
     // The window's own state that the store keeps, handed to the settings before a save:
     // where the window is, the target it counts to.
     void ObserveWindow();
-    // The window's size in device pixels.
-    QSize DeviceSize() const;
-    // A monitor came or went or changed: the window goes to the place the new layout had,
-    // or is kept wholly on a screen. The place on the layout before is remembered first.
-    void ScreensChanged();
-    common::TLayout Layout; // the layout last seen
-    QTimer* ScreensSettle;  // the changes of one plug or xrandr call come as several
-    // WindowPosition, with Qt's own record of it brought in line when they differ.
-    QPoint SyncPosition();
-    // Places the window's client area at a point in device pixels (the X server's), exactly
-    // at any scale; before the first show the native window takes it when it is made.
-    void PlaceAt(QPoint device);
-    // Where the pointer of a mouse event is on the screen, in device pixels.
-    QPoint PointerPosition(const QMouseEvent* event) const;
-    void CentreOnScreen();
-
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<TClockFace> Face; // draws the background and the four boxes
     TCountdown Countdown;             // the tick's rules
-    bool CentreOnShow = true;         // placement: centred until a stored position moves it
-    // Where the clock last placed or found its window, in device pixels, and Qt's record of
-    // the place then (layout pixels): the first show places the native window exactly.
-    struct TPlace {
-        QPoint Device, Layout;
-    };
-    std::optional<TPlace> Placed;
-    store::TClockSettingsKeeper Stored;
-    QTimer* StoreRetry;
-    // The clock activated at start-up, until the user switches: a value of the wrong type
-    // read late ends the program, as it does when read at once.
-    bool StartupClock = true;
-    QStringList StoreNotices; // the clock's own notices about what it keeps, not told yet
-    bool StartupEntryFailed = false;
-    // The end of a countdown and the first start, told the user; the time left, told
-    // screen readers.
-    platform::TDesktopNotifier* Notifier;
-    bool NotifyAtEnd = true;  // the stored "NotifyAtEnd"
-    bool FirstStart = false;  // the clock had no key in the store
-    bool HintPending = false; // the first-start hint waits for the window to show
-    void Tell(const QString& body);
-    void EndReached(TDateTime target);
+    TWindowPlacement* Placement;      // where the window is, and what the store keeps of it
+    TClockStore* Store;
+    // The end of a countdown and the first start, told the user.
+    TClockNotifier* Notices;
+    bool FirstStart = false; // the clock had no key in the store
     bool Shown = false;
     bool ApplicationActive = false;
     int AlphaValue = 255;

@@ -21,10 +21,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -91,6 +93,19 @@ inline constexpr int AfterEnds[] = {0, 1, 2}; // as designed, count up, the next
 const std::array<TSettingRow, SettingCount>& SettingRows();
 inline const TSettingRow& Row(TSetting id) {
     return SettingRows()[std::size_t(id)];
+}
+
+// The steps that apply rows, in the order the window takes them: by their rows' ApplyRank.
+template <class TStep>
+std::vector<TStep> InApplyOrder(std::span<const std::pair<TSetting, TStep>> steps) {
+    std::vector<std::pair<TSetting, TStep>> ranked(steps.begin(), steps.end());
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+        return Row(a.first).ApplyRank < Row(b.first).ApplyRank;
+    });
+    std::vector<TStep> order;
+    for (const auto& step : ranked)
+        order.push_back(step.second);
+    return order;
 }
 
 enum class TSaved { Yes, Held, Failed };

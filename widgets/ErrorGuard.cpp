@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace widgets {
 
@@ -43,6 +44,15 @@ void ShowMessage(const QString& message) {
 
 void SetMessageReporter(std::function<void(const QString&)> reporter) {
     MessageReporter() = std::move(reporter);
+}
+
+QTimer* GuardedTimer(QObject* owner, int intervalMs, std::function<void()> tick,
+                     Qt::TimerType type) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(intervalMs);
+    timer->setTimerType(type);
+    QObject::connect(timer, &QTimer::timeout, owner, [tick = std::move(tick)] { Guarded(tick); });
+    return timer;
 }
 
 } // namespace widgets

@@ -7,7 +7,11 @@
 #include "common/Errors.h"
 
 #include <QString>
+#include <Qt>
 #include <functional>
+
+class QObject;
+class QTimer;
 
 namespace widgets {
 
@@ -34,5 +38,9 @@ template <class F> bool Guarded(F&& f) noexcept {
         return false;
     }
 }
+
+// A repeating timer of the owner's whose every tick runs tick under the guard.
+QTimer* GuardedTimer(QObject* owner, int intervalMs, std::function<void()> tick,
+                     Qt::TimerType type = Qt::CoarseTimer);
 
 } // namespace widgets
