@@ -3,8 +3,10 @@
 
 #include "events/Ical.h"
 #include "events/Schedule.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 #include <QTimeZone>
 #include <algorithm>
@@ -376,6 +378,13 @@ const TCalendarEvent& TCalendarFile::Pick(const QString& uid) const {
         throw EEventError(it->Problem);
     TSchedule check(it->Event); // a rule libical refuses says so here
     return *it;
+}
+
+TCalendarFile ReadCalendarFile(const QString& path) {
+    platform::TRegularFile file(QFile::encodeName(path), TCalendarFile::MaxSize);
+    if (!file.IsOpen())
+        throw ECalendarUnreadable(TCalendarText::tr("cannot read %1: %2").arg(path, file.Error()));
+    return TCalendarFile(file.Read());
 }
 
 } // namespace events

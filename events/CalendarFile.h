@@ -26,6 +26,13 @@ struct TUpcomingEvent {
     QDateTime Next; // UTC
 };
 
+// A calendar file that could not be read at all (missing, not a regular file, too large);
+// its message is "cannot read FILE: why".
+class ECalendarUnreadable : public EEventError {
+public:
+    using EEventError::EEventError;
+};
+
 class TCalendarFile {
 public:
     static constexpr qint64 MaxSize = 16 * 1024 * 1024;
@@ -47,5 +54,10 @@ public:
 private:
     std::vector<TCalendarEvent> All;
 };
+
+// The calendar file at path, read as every file from outside is: only a regular file, and
+// no more than MaxSize bytes. Throws ECalendarUnreadable when it cannot be read, and
+// EEventError as TCalendarFile does for what it holds.
+TCalendarFile ReadCalendarFile(const QString& path);
 
 } // namespace events

@@ -114,46 +114,48 @@ TRepeatChoice ChoiceOf(const QString& repeat, const QDate& start) {
     return choice;
 }
 
-QString InWords(const TEvent& event) {
-    const QDate start = common::DecodeDate(event.Start);
-    const TRepeatChoice choice = ChoiceOf(event.Repeat, start);
+QString KindInWords(const TRepeatChoice& choice, const QDate& start) {
     const QLocale locale;
-    QString words;
     switch (choice.Kind) {
     case TRepeatKind::Once:
         return TEventWords::tr("does not repeat");
     case TRepeatKind::Custom:
         return TEventWords::tr("custom");
     case TRepeatKind::Yearly:
-        words = TEventWords::tr("every year");
-        break;
+        return TEventWords::tr("every year");
     case TRepeatKind::MonthlyOnDay:
-        words = TEventWords::tr("every month on the same day");
-        break;
+        return TEventWords::tr("every month on the same day");
     case TRepeatKind::MonthlyOnWeekday: {
         const QString ordinals[] = {TEventWords::tr("last"), TEventWords::tr("first"),
                                     TEventWords::tr("second"), TEventWords::tr("third"),
                                     TEventWords::tr("fourth")};
         //: %1 is "first" to "fourth" or "last", %2 a weekday: "every month on the second Tuesday"
-        words = TEventWords::tr("every month on the %1 %2")
-                    .arg(ordinals[std::max(0, WeekdayOrdinal(start))],
-                         locale.dayName(start.dayOfWeek()));
-        break;
+        return TEventWords::tr("every month on the %1 %2")
+            .arg(ordinals[std::max(0, WeekdayOrdinal(start))], locale.dayName(start.dayOfWeek()));
     }
     case TRepeatKind::Weekly: {
         QStringList days;
-        for (int day : choice.Weekdays)
-            days << locale.dayName(day);
-        words = TEventWords::tr("every week on %1").arg(locale.createSeparatedList(days));
-        break;
+        for (int day :
+             choice.Weekdays.empty() ? std::vector<int>{start.dayOfWeek()} : choice.Weekdays)
+            if (day >= 1 && day <= 7)
+                days << locale.dayName(day);
+        return TEventWords::tr("every week on %1").arg(locale.createSeparatedList(days));
     }
     case TRepeatKind::Daily:
-        words = TEventWords::tr("every day");
-        break;
+        return TEventWords::tr("every day");
     }
+    return {};
+}
+
+QString InWords(const TEvent& event) {
+    const QDate start = common::DecodeDate(event.Start);
+    const TRepeatChoice choice = ChoiceOf(event.Repeat, start);
+    const QString words = KindInWords(choice, start);
+    if (choice.Kind == TRepeatKind::Once || choice.Kind == TRepeatKind::Custom)
+        return words;
     if (choice.Until.isValid())
         return TEventWords::tr("%1, until %2")
-            .arg(words, locale.toString(choice.Until, QLocale::ShortFormat));
+            .arg(words, QLocale().toString(choice.Until, QLocale::ShortFormat));
     if (choice.Count > 0)
         return TEventWords::tr("%1, %n time(s)", nullptr, choice.Count).arg(words);
     return words;

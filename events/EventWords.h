@@ -31,6 +31,9 @@ struct TRepeatChoice {
 QString RepeatFor(const TRepeatChoice& choice, const QDate& start);
 // The choice a Repeat value is; Custom for anything RepeatFor does not write.
 TRepeatChoice ChoiceOf(const QString& repeat, const QDate& start);
+// The words of a choice without its end ("every month on the second Tuesday"); a weekly
+// choice without days names the start's weekday, as RepeatFor writes it.
+QString KindInWords(const TRepeatChoice& choice, const QDate& start);
 // The event's repeat in the user's words ("every month on the second Tuesday", "custom").
 QString InWords(const TEvent& event);
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/CalendarFile.h"
 #include "events/Schedule.h"
+#include "support/Calendars.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
@@ -9,23 +12,9 @@ using namespace events;
 
 namespace {
 
-QByteArray Calendar(const char* body) {
-    return QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\n") + body +
-           "END:VCALENDAR\r\n";
-}
-
 QDateTime Utc(const char* text) {
     return QDateTime::fromString(QLatin1String(text), Qt::ISODate).toUTC();
 }
-
-// A zone of the file's own, as a calendar program that has no IANA names writes it.
-const char* const OwnZone = "BEGIN:VTIMEZONE\r\nTZID:Central Europe (own)\r\n"
-                            "BEGIN:STANDARD\r\nDTSTART:19701025T030000\r\n"
-                            "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nTZOFFSETFROM:+0200\r\n"
-                            "TZOFFSETTO:+0100\r\nEND:STANDARD\r\n"
-                            "BEGIN:DAYLIGHT\r\nDTSTART:19700329T020000\r\n"
-                            "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nTZOFFSETFROM:+0100\r\n"
-                            "TZOFFSETTO:+0200\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
 
 struct TImportRow {
     const char* Name;
@@ -202,6 +191,40 @@ TEST(CalendarFileTest, BadFilesAreRefusedWithAMessage) {
             ADD_FAILURE() << "no error";
         } catch (const EEventError& e) {
             EXPECT_TRUE(e.Message().contains(QLatin1String(row.Message)))
+                << e.Message().toStdString();
+        }
+    }
+}
+
+// A calendar file is read only when it is a regular file within the bound.
+TEST(CalendarFileTest, OnlyARegularFileWithinTheBoundIsRead) {
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    };
+    const struct {
+        const char* Name;
+        QString Path;
+        bool Read;
+    } rows[] = {
+        {"a calendar",
+         write("good.ics",
+               Calendar("BEGIN:VEVENT\r\nUID:x\r\nDTSTART:20260101T000000Z\r\nEND:VEVENT\r\n")),
+         true},
+        {"a missing file", dir.filePath(QStringLiteral("none.ics")), false},
+        {"a folder", dir.path(), false},
+        {"too large", write("big.ics", QByteArray(TCalendarFile::MaxSize + 1, ' ')), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        try {
+            EXPECT_EQ(ReadCalendarFile(row.Path).Events().size(), 1u);
+            EXPECT_TRUE(row.Read);
+        } catch (const ECalendarUnreadable& e) {
+            EXPECT_FALSE(row.Read);
+            EXPECT_TRUE(e.Message().startsWith("cannot read " + row.Path + ": "))
                 << e.Message().toStdString();
         }
     }

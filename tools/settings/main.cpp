@@ -288,15 +288,23 @@ int ImportEvent(TSettingsStore& store, const QStringList& args) {
     if (!clock || (args.size() != 2 && !byUid))
         return UsageError(
             TSettingsTool::tr("import-event takes a clock number, 0 to 4, a file and --uid UID"));
-    QString why;
-    const std::optional<QByteArray> bytes = ReadImportFile(args[1], &why);
-    if (!bytes)
-        return Fail(
-            TSettingsTool::tr("cannot read %1: %2 (nothing was changed)").arg(args[1], why));
     events::TEvent event;
     try {
-        const events::TCalendarFile file(*bytes);
-        event = file.Pick(byUid ? args[3] : QString()).Event;
+        // Standard input here; a named file is read as the clock reads one.
+        std::optional<events::TCalendarFile> file;
+        if (args[1] == QLatin1String("-")) {
+            QString why;
+            const std::optional<QByteArray> bytes = ReadImportFile(args[1], &why);
+            if (!bytes)
+                return Fail(TSettingsTool::tr("cannot read %1: %2 (nothing was changed)")
+                                .arg(args[1], why));
+            file.emplace(*bytes);
+        } else {
+            file.emplace(events::ReadCalendarFile(args[1]));
+        }
+        event = file->Pick(byUid ? args[3] : QString()).Event;
+    } catch (const events::ECalendarUnreadable& e) {
+        return Fail(e.Message() + TSettingsTool::tr(" (nothing was changed)"));
     } catch (const events::EEventError& e) {
         return Fail(args[1] + QStringLiteral(": ") + e.Message() +
                     TSettingsTool::tr(" (nothing was changed)"));
