@@ -33,7 +33,7 @@ std::int64_t TimeLeftInWordsKey(const TCountdownParts& p) {
     return minutes > 0 ? minutes : p.Seconds > 0 ? 0 : -1;
 }
 
-QString TimeLeftInWords(const TCountdownParts& p) {
+QString TimeLeftInWords(const TCountdownParts& p, bool since) {
     QStringList parts;
     if (p.Days > 0)
         parts << QCoreApplication::translate("Countdown", "%n day(s)", nullptr, p.Days);
@@ -41,6 +41,8 @@ QString TimeLeftInWords(const TCountdownParts& p) {
         parts << QCoreApplication::translate("Countdown", "%n hour(s)", nullptr, p.Hours);
     if (p.Minutes > 0)
         parts << QCoreApplication::translate("Countdown", "%n minute(s)", nullptr, p.Minutes);
+    if (parts.isEmpty() && p.Seconds > 0 && since)
+        return QCoreApplication::translate("Countdown", "Less than a minute since the end");
     if (parts.isEmpty())
         return p.Seconds > 0 ? QCoreApplication::translate("Countdown", "Less than a minute left")
                              : QCoreApplication::translate("Countdown", "The countdown has ended.");
@@ -50,6 +52,8 @@ QString TimeLeftInWords(const TCountdownParts& p) {
                     .arg(parts.join(QCoreApplication::translate("Countdown", ", ",
                                                                 "between the other parts")),
                          words);
+    if (since)
+        return QCoreApplication::translate("Countdown", "%1 since the end", "the parts").arg(words);
     return QCoreApplication::translate("Countdown", "%1 left", "the parts").arg(words);
 }
 
@@ -66,16 +70,24 @@ TCountdown::TStep TCountdown::Step(TDateTime target, TDateTime now, const TFallb
         CountingDown = false;
         step.EndedNow = true;
     }
-    if (step.Remaining < 0) {
-        step.Target = NotBefore(fallback(), now);
+    const events::TAfterEnd afterEnd = Event.Event().AfterEnd;
+    if (step.Remaining < 0 && afterEnd == events::TAfterEnd::CountUp) {
+        step.Since = true;
+        step.Remaining = -step.Remaining;
+    } else if (step.Remaining < 0) {
+        std::optional<TDateTime> next;
+        if (afterEnd == events::TAfterEnd::NextOccurrence)
+            next = Event.NextAfter(now);
+        step.Target = NotBefore(next ? *next : fallback(), now);
         step.Remaining = step.Target - now;
     }
-    if (step.Remaining > 0)
+    if (step.Remaining > 0 && !step.Since)
         CountingDown = true;
     step.Parts = SplitRemaining(step.Remaining);
-    if (const std::int64_t key = TimeLeftInWordsKey(step.Parts); key != SpokenKey) {
+    const std::int64_t key = TimeLeftInWordsKey(step.Parts) * 2 + (step.Since ? 1 : 0);
+    if (key != SpokenKey) {
         SpokenKey = key;
-        step.Words = TimeLeftInWords(step.Parts);
+        step.Words = TimeLeftInWords(step.Parts, step.Since);
     }
     return step;
 }

@@ -3,11 +3,13 @@
 // The countdown of a clock: from its target and now, the four numbers it shows, the moment
 // its end comes, and the time left in words for screen readers. No window.
 
+#include "app/ClockEvent.h"
 #include "common/DateTime.h"
 
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 
 struct TCountdownParts {
@@ -32,8 +34,9 @@ int MillisecondsToNextTick(TDateTime now);
 
 // The time left in words, for screen readers: "380 days, 12 hours and 13 minutes left"
 // (parts that are 0 left out), "Less than a minute left", "The countdown has ended." at
-// 0 0 0 0. Translated, with the language's plural forms.
-QString TimeLeftInWords(const TCountdownParts& parts);
+// 0 0 0 0; counting up since the end, "2 hours and 1 minute since the end". Translated,
+// with the language's plural forms.
+QString TimeLeftInWords(const TCountdownParts& parts, bool since = false);
 // What the words depend on: they change at most once a minute.
 std::int64_t TimeLeftInWordsKey(const TCountdownParts& parts);
 
@@ -45,7 +48,9 @@ public:
 
     struct TStep {
         TDateTime Target = 0;    // a passed target replaced by the fallback, never before now
-        TDateTime Remaining = 0; // Target - now: never below zero
+        TDateTime Remaining = 0; // Target - now: never below zero (now - Target while Since)
+        // Counting up from a target that has come (the event's choice after the end).
+        bool Since = false;
         TCountdownParts Parts;
         // The target counted down to from above zero came at this step: once per target.
         bool EndedNow = false;
@@ -55,7 +60,9 @@ public:
     };
 
     // One tick: the target as it stands, and now, read once for the whole tick. A target
-    // exactly at now stands; one before now gives way to the fallback.
+    // exactly at now stands; one before now gives way as the event chooses: the numbers
+    // count up from it, or its next occurrence comes, or (as designed, and once a rule has
+    // no more) the fallback.
     TStep Step(TDateTime target, TDateTime now, const TFallback& fallback);
     // The target comes from elsewhere (a stored one, the dialog's): it is counted down from
     // here, and its end is told only once a step has seen it above zero.
@@ -64,7 +71,9 @@ public:
     static TDateTime NotBefore(TDateTime picked, TDateTime now);
 
     bool CountingDown = false; // a step saw the target above zero since it was set
+    TClockEvent Event;         // what the clock counts to, and what comes after it
 
 private:
-    std::int64_t SpokenKey = -2; // what the last words said (TimeLeftInWordsKey)
+    // What the last words said (TimeLeftInWordsKey, and whether since): none yet.
+    std::int64_t SpokenKey = std::numeric_limits<std::int64_t>::min();
 };

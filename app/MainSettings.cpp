@@ -51,7 +51,9 @@ void TMainForm::ApplyValues() {
         store::InApplyOrder(std::span<const std::pair<store::TSetting, TApplyStep>>(ApplySteps));
     // The handlers run as for a command, but what they set is the store's, not the user's.
     const store::TClockSettings::TApplying applying(Settings());
-    TargetDateTime = Settings().Moment(store::TSetting::CustomDateTime);
+    Countdown.Event.Load(Settings());
+    TargetDateTime = Countdown.Event.TargetAt(platform::Now());
+    ShowTitle();
     for (const TApplyStep step : order)
         (this->*step)();
 }
@@ -121,7 +123,7 @@ void TMainForm::ObserveWindow() {
     settings.Observe(HideTray, HideTrayIcon->isChecked());
     settings.Observe(ClickThrough, this->ClickThrough->isChecked());
     Placement->Observe(settings);
-    settings.Observe(CustomDateTime, TargetDateTime);
+    Countdown.Event.Observe(settings, TargetDateTime);
     settings.Observe(RandomTime, std::int32_t(RandomTimer->interval() / 60000));
     settings.Observe(Opacity, std::int32_t(AlphaBlendValue()));
     settings.Observe(NotifyAtEnd, Notices->NotifyAtEnd);

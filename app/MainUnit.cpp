@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainUnit.h"
 
+#include "events/CalendarFile.h"
+#include "events/EventForm.h"
+#include "events/ImportEventForm.h"
 #include "platform/Environment.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
@@ -23,15 +26,19 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDateTime>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 int ClockNumberFromArguments(const QStringList& arguments) {
     if (arguments.isEmpty())
@@ -74,6 +81,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     TrayIcon->PopupMenuOn = imRightClickUp;
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAcceptDrops(true); // a calendar file dropped on the clock gives it its event
     setWindowIcon(ProgramIcon());
     setFixedSize(250, 90);
     move(204, 134); // the design position; placement centres it unless a stored one differs
@@ -205,6 +213,10 @@ void TMainForm::BuildPopupMenu() {
     Exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     addAction(Exit); // the shortcut works on the clock window, not only in the open menu
 
+    PopupMenu->addSeparator();
+    AddCommand(PopupMenu, tr("E&vent..."), this, &TMainForm::EventClick);
+    AddCommand(PopupMenu, tr("&Import Event..."), this, &TMainForm::ImportEventClick);
+
     // Made as the menu's options are, then left to the tray icon's menu: it is turned off
     // where the clock itself cannot be clicked.
     ClickThrough =
@@ -226,7 +238,6 @@ void TMainForm::ClockItemClick(QAction* item) {
     ClockIndex = item->data().toInt();
     ClockKey = store::keys::ClockKey(ClockIndex);
     Store->Activate(ClockIndex);
-    TrayIcon->SetHint(tr("Clock %1").arg(ClockIndex + 1));
     setAccessibleName(tr("Korvane5, Clock %1").arg(ClockIndex + 1));
     LoadSettings();
     Notices->Activate(ClockIndex, FirstStart);
@@ -282,11 +293,13 @@ void TMainForm::SecTimerTimer() {
         return TargetDateTime;
     });
     if (step.EndedNow)
-        Notices->EndReached(counted, {});
+        Notices->EndReached(counted, Countdown.Event.Event().Name);
     TargetDateTime = step.Target;
     RemainingTime = step.Remaining;
     if (step.Words)
         setAccessibleDescription(*step.Words);
+    if (std::exchange(Since, step.Since) != step.Since)
+        ShowTitle();
     const TCountdownParts& p = step.Parts;
     Face->ShowNumbers({p.Days, p.Hours, p.Minutes, p.Seconds});
 }
@@ -465,8 +478,7 @@ void TMainForm::ChooseDateTimeClick() {
     if (DateTimeDialog->ShowModal() == 1) {
         Countdown.Restart(); // another target: it is counted down from here
         TakePickedTarget(platform::Now());
-        Settings().Change(store::TSetting::CustomDateTime, TargetDateTime);
-        SecTimerTimer();
+        TakeEvent(Countdown.Event.StartingAt(TargetDateTime));
     }
 }
 
@@ -478,4 +490,66 @@ void TMainForm::ChooseSkin1Click() {
 void TMainForm::About1Click() {
     if (AboutForm)
         AboutForm->ShowModal();
+}
+
+void TMainForm::TakeEvent(const events::TEvent& event) {
+    Countdown.Restart(); // another target: it is counted down from here
+    Countdown.Event.Change(Settings(), event);
+    TargetDateTime = Countdown.Event.TargetAt(platform::Now());
+    ShowTitle();
+    SecTimerTimer();
+}
+
+void TMainForm::ShowTitle() {
+    TrayIcon->SetHint(
+        Countdown.Event.Title(ClockIndex, Since ? std::optional(TargetDateTime) : std::nullopt));
+}
+
+void TMainForm::EventClick() {
+    TEventForm dialog(this);
+    // A moment that gave way to the dialog's pick is the event's now.
+    dialog.SetEvent(Countdown.Event.Plain() ? Countdown.Event.StartingAt(TargetDateTime)
+                                            : Countdown.Event.Event());
+    dialog.SetStayOnTop(StaysOnTop());
+    if (dialog.ShowModal() == 1)
+        TakeEvent(dialog.Event());
+}
+
+void TMainForm::ImportEventClick() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import Event"), {},
+                                                      tr("Calendar files (*.ics);;All files (*)"));
+    if (!path.isEmpty())
+        ImportEvent(path);
+}
+
+void TMainForm::ImportEvent(const QString& path) {
+    // Nothing of the clock's event changes when the file cannot be taken.
+    const events::TCalendarFile file = events::ReadCalendarFile(path);
+    TImportEventForm dialog(this, file, common::ToQDateTime(platform::Now()));
+    dialog.SetStayOnTop(StaysOnTop());
+    if (dialog.ShowModal() != 1 || !dialog.Picked())
+        return;
+    events::TEvent event = *dialog.Picked();
+    event.AfterEnd = Countdown.Event.Event().AfterEnd; // the clock keeps its own choice
+    TakeEvent(event);
+}
+
+// The calendar file a drag brings: its first local file, when it is named as one.
+static QString DroppedCalendar(const QMimeData* data) {
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive) ? path : QString();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedCalendar(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QString path = DroppedCalendar(event->mimeData());
+    event->acceptProposedAction();
+    widgets::Guarded([this, path] { ImportEvent(path); });
 }

@@ -40,6 +40,8 @@ class TTrayIcon;
 class TClockNotifier;
 class QAction;
 class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 class QMouseEvent;
 class QTimer;
 
@@ -125,6 +127,11 @@ public:
     // The tray went away: the clock takes the mouse again, so that it can be reached.
     void TrayGone();
     void About1Click();
+    // After the designed items: the clock's event in a dialog of its own, and an event
+    // from a calendar file (also dropped on the clock).
+    void EventClick();
+    void ImportEventClick();
+    void ImportEvent(const QString& path);
 
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void FormMouseMove(int x, int y);
@@ -157,9 +164,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildPopupMenu();
+    // The event changed: counted to from now on.
+    void TakeEvent(const events::TEvent& event);
+    // The tray's tool-tip: the clock, its event, and "since" while counting up.
+    void ShowTitle();
     // Values of the clock or its skin read late (the store was held): applied, the user's
     // changes stay.
     void StoreRead(store::TGroup group);
@@ -190,6 +203,7 @@ private:
     // The end of a countdown and the first start, told the user.
     TClockNotifier* Notices;
     bool FirstStart = false; // the clock had no key in the store
+    bool Since = false;      // counting up from the target that has come
     bool Shown = false;
     bool ApplicationActive = false;
     int AlphaValue = 255;

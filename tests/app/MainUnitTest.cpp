@@ -258,11 +258,11 @@ TEST_F(MainUnitTest_Menu, ItemsAsDesigned) {
     QStringList captions;
     for (QAction* a : Form->PopupMenu->actions())
         captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions,
-              (QStringList{"Select &Clock", "Choose &Date/Time...", "Choose &Skin...",
-                           "R&andom Skin Change Time", "&Opacity", "-",
-                           "&Run This Clock At Startup", "S&tick To Desktop", "A&lways On Top",
-                           "&Hide Tray Icon", "-", "A&bout...", "E&xit"}));
+    EXPECT_EQ(captions, (QStringList{"Select &Clock", "Choose &Date/Time...", "Choose &Skin...",
+                                     "R&andom Skin Change Time", "&Opacity", "-",
+                                     "&Run This Clock At Startup", "S&tick To Desktop",
+                                     "A&lways On Top", "&Hide Tray Icon", "-", "A&bout...", "E&xit",
+                                     "-", "E&vent...", "&Import Event..."}));
     QStringList minutes;
     QList<int> minuteTags, alphaTags;
     for (QAction* a : Form->RandomSkinChangeTime->actions()) {
