@@ -31,7 +31,7 @@ void TClockEvent::Load(const store::TClockSettings& settings) {
     event.Repeat = settings.Text(Repeat);
     event.Zone = settings.Text(TimeZone);
     event.AfterEnd = events::TAfterEnd(settings.Integer(AfterEnd));
-    Take(event);
+    Set(event);
 }
 
 void TClockEvent::Change(store::TClockSettings& settings, const events::TEvent& event) {
@@ -41,7 +41,7 @@ void TClockEvent::Change(store::TClockSettings& settings, const events::TEvent& 
     settings.Change(Repeat, event.Repeat);
     settings.Change(TimeZone, event.Zone);
     settings.Change(AfterEnd, std::int32_t(event.AfterEnd));
-    Take(event);
+    Set(event);
 }
 
 void TClockEvent::Observe(store::TClockSettings& settings, TDateTime target) const {
@@ -50,7 +50,7 @@ void TClockEvent::Observe(store::TClockSettings& settings, TDateTime target) con
     settings.Observe(store::TSetting::CustomDateTime, Plain() ? target : Current.Start);
 }
 
-void TClockEvent::Take(const events::TEvent& event) {
+void TClockEvent::Set(const events::TEvent& event) {
     Current = event;
     Schedule.reset();
     Why.clear();

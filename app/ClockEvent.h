@@ -24,6 +24,8 @@ public:
     // The event in the settings. A rule or zone that cannot be worked out (a hand-edited
     // store) leaves the first moment in local time, one-off, and Problem says why.
     void Load(const store::TClockSettings& settings);
+    // The event in effect from now, without the settings.
+    void Set(const events::TEvent& event);
     // The event changed by the user: into the settings, and in effect from now.
     void Change(store::TClockSettings& settings, const events::TEvent& event);
     // The event's values before a save; target: what the window counts to.
@@ -49,8 +51,6 @@ public:
     QString Title(int clock, std::optional<TDateTime> since) const;
 
 private:
-    void Take(const events::TEvent& event);
-
     events::TEvent Current;
     std::unique_ptr<events::TSchedule> Schedule; // none: the first moment in local time
     QString Why;

@@ -54,14 +54,17 @@ TEST(CountdownTest, TheTimeLeftInWordsChangesOnceAMinute) {
     const struct {
         TCountdownParts Parts;
         const char* Words;
+        bool Since = false;
     } rows[] = {{{380, 12, 13, 5}, "380 days, 12 hours and 13 minutes left"},
                 {{1, 1, 1, 59}, "1 day, 1 hour and 1 minute left"},
                 {{2, 0, 5, 0}, "2 days and 5 minutes left"},
                 {{0, 3, 0, 0}, "3 hours left"},
                 {{0, 0, 0, 40}, "Less than a minute left"},
-                {{0, 0, 0, 0}, "The countdown has ended."}};
+                {{0, 0, 0, 0}, "The countdown has ended."},
+                {{0, 2, 1, 0}, "2 hours and 1 minute since the end", true},
+                {{0, 0, 0, 40}, "Less than a minute since the end", true}};
     for (const auto& row : rows)
-        EXPECT_EQ(TimeLeftInWords(row.Parts), row.Words) << row.Words;
+        EXPECT_EQ(TimeLeftInWords(row.Parts, row.Since), row.Words) << row.Words;
     EXPECT_EQ(TimeLeftInWordsKey({0, 0, 12, 59}), TimeLeftInWordsKey({0, 0, 12, 0}));
     EXPECT_NE(TimeLeftInWordsKey({0, 0, 0, 1}), TimeLeftInWordsKey({0, 0, 0, 0}));
 }
@@ -83,6 +86,9 @@ TEST(CountdownTest, EachTickFromTargetAndNow) {
         const char* Name;
         double Target, Fallback; // seconds after start: the target, the dialog's last pick
         std::vector<TTick> Ticks;
+        // The event whose first moment is the target: what comes after its end.
+        events::TAfterEnd AfterEnd = events::TAfterEnd::AsDesigned;
+        const char* Repeat = "";
     } rows[] = {
         {"a day, two hours, three minutes and 4.6 s ahead",
          Day + 2 * 3600 + 3 * 60 + 4.6,
@@ -136,11 +142,42 @@ TEST(CountdownTest, EachTickFromTargetAndNow) {
          {{0, Keep, {0, 2, 1, 1}, 2 * 3600 + 61, false, "2 hours and 1 minute left"},
           {1, Keep, {0, 2, 1, 0}, 2 * 3600 + 61, false, ""},
           {2, Keep, {0, 2, 0, 59}, 2 * 3600 + 61, false, "2 hours left"}}},
+        {"counting up: the numbers go up from the end, which is told once",
+         3,
+         5,
+         {{2, Keep, {0, 0, 0, 1}, 3, false},
+          {3, Keep, {0, 0, 0, 0}, 3, true, "The countdown has ended."},
+          {4, Keep, {0, 0, 0, 1}, 3, false, "Less than a minute since the end"},
+          {3 + 3661, Keep, {0, 1, 1, 1}, 3, false, "1 hour and 1 minute since the end"}},
+         events::TAfterEnd::CountUp},
+        {"counting up from a target passed before the start tells no end",
+         -5,
+         LongPast,
+         {{0, Keep, {0, 0, 0, 5}, -5, false}},
+         events::TAfterEnd::CountUp},
+        {"the next occurrence comes at once, and each end is told",
+         3,
+         LongPast,
+         {{2, Keep, {0, 0, 0, 1}, 3, false},
+          {3, Keep, {0, 0, 0, 0}, 3, true},
+          {4, Keep, {0, 23, 59, 59}, 3 + Day, false},
+          {3 + Day, Keep, {0, 0, 0, 0}, 3 + Day, true}},
+         events::TAfterEnd::NextOccurrence,
+         "RRULE:FREQ=DAILY"},
+        {"a rule with no occurrence left gives way to the pick",
+         3,
+         10,
+         {{2, Keep, {0, 0, 0, 1}, 3, false},
+          {3, Keep, {0, 0, 0, 0}, 3, true},
+          {4, Keep, {0, 0, 0, 6}, 10, false}},
+         events::TAfterEnd::NextOccurrence,
+         "RRULE:FREQ=DAILY;COUNT=1"},
     };
     const auto at = [&](double seconds) { return start + seconds * Second; };
     for (const auto& row : rows) {
         TCountdown countdown;
         TDateTime target = at(row.Target);
+        countdown.Event.Set({target, row.Repeat, {}, {}, row.AfterEnd});
         for (const TTick& tick : row.Ticks) {
             const std::string where = std::string(row.Name) + " at " + std::to_string(tick.Now);
             if (tick.SetTarget != Keep) {
@@ -155,8 +192,10 @@ TEST(CountdownTest, EachTickFromTargetAndNow) {
                       std::vector<int>({tick.Parts.Days, tick.Parts.Hours, tick.Parts.Minutes,
                                         tick.Parts.Seconds}))
                 << where;
-            EXPECT_DOUBLE_EQ(step.Target, at(tick.Target)) << where;
-            EXPECT_DOUBLE_EQ(step.Remaining, step.Target - now) << where;
+            // Within a microsecond: an occurrence comes through the calendar's own seconds.
+            EXPECT_NEAR(step.Target, at(tick.Target), 1e-11) << where;
+            EXPECT_DOUBLE_EQ(step.Remaining, step.Since ? now - step.Target : step.Target - now)
+                << where;
             EXPECT_GE(step.Remaining, 0) << where;
             EXPECT_EQ(step.EndedNow, tick.Ended) << where;
             if (tick.Words)

@@ -2,6 +2,7 @@
 #include "app/MainUnit.h"
 #include "presets/DateTimePick.h"
 #include "presets/Pickers.h"
+#include "shell/TrayIcon.h"
 #include "store/Registry.h"
 #include "support/ClockTest.h"
 #include "widgets/PaintBox.h"
@@ -98,6 +99,22 @@ TEST_F(MainUnitTest_Tell, WithoutANotificationServiceTheTrayIconSaysIt) {
     Run(*form, 3);
     QApplication::processEvents();
     EXPECT_EQ(Tray->Balloons.size(), 1);
+}
+
+TEST_F(MainUnitTest_Tell, AnEventsNameIsInTheEndsMessageAndTheToolTip) {
+    {
+        TRegistry reg;
+        EXPECT_TRUE(reg.OpenKey("Software\\Korvane5\\0", true));
+        reg.WriteString("EventName", "Christmas");
+        reg.WriteInteger("AfterEnd", 1); // counting up
+    }
+    auto form = Counting(2);
+    EXPECT_EQ(form->TrayIcon->Hint(), "Clock 1 — Christmas");
+    Run(*form, 3);
+    EXPECT_EQ(Notifications, QStringList{"Clock 1: Christmas — the countdown has ended"});
+    EXPECT_EQ(form->TrayIcon->Hint(), "Clock 1 — since Christmas");
+    EXPECT_EQ(Tags(*form), (std::vector<int>{0, 0, 0, 1}));
+    EXPECT_EQ(form->accessibleDescription(), "Less than a minute since the end");
 }
 
 TEST_F(MainUnitTest_Tell, AFirstStartExplainsItselfOnce) {
