@@ -110,14 +110,16 @@ events::TEvent TClockEvent::StartingAt(TDateTime local) const {
 }
 
 QString TClockEvent::Title(int clock, std::optional<TDateTime> since) const {
+    // A tool-tip holds under 64 characters: a long name is cut.
+    const QString name =
+        Current.Name.size() > 40 ? Current.Name.left(39) + QChar(0x2026) : Current.Name;
     const QString clockName = QCoreApplication::translate("TClockEvent", "Clock %1").arg(clock + 1);
     if (since) {
-        const QString what = !Current.Name.isEmpty()
-                                 ? Current.Name
-                                 : QLocale().toString(Instant(*since), QLocale::ShortFormat);
+        const QString what =
+            !name.isEmpty() ? name : QLocale().toString(Instant(*since), QLocale::ShortFormat);
         return QCoreApplication::translate("TClockEvent", "%1 — since %2").arg(clockName, what);
     }
-    if (Current.Name.isEmpty())
+    if (name.isEmpty())
         return clockName;
-    return QCoreApplication::translate("TClockEvent", "%1 — %2").arg(clockName, Current.Name);
+    return QCoreApplication::translate("TClockEvent", "%1 — %2").arg(clockName, name);
 }

@@ -43,6 +43,11 @@ public:
     // The first occurrence after now, asked once an occurrence has come: none when the rule
     // has no more (remembered, so that a clock past its last one asks no more).
     std::optional<TDateTime> NextAfter(TDateTime now);
+    // The event as the clock counts to it: a plain moment that gave way to the date/time
+    // dialog's pick is that target now.
+    events::TEvent AsCounted(TDateTime target) const {
+        return Plain() ? StartingAt(target) : Current;
+    }
     // A moment picked in local time as the event's first moment: the wall clock of its zone.
     events::TEvent StartingAt(TDateTime local) const;
 

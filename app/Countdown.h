@@ -7,6 +7,7 @@
 #include "common/DateTime.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -15,6 +16,7 @@
 struct TCountdownParts {
     std::int32_t Days = 0;
     std::int32_t Hours = 0, Minutes = 0, Seconds = 0;
+    std::array<std::int32_t, 4> Numbers() const { return {Days, Hours, Minutes, Seconds}; }
 };
 
 // Days = the remaining time rounded down, without modulus; hours, minutes and seconds by

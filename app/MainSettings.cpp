@@ -23,9 +23,7 @@
 
 void TMainForm::LoadSettings() {
     store::TClockSettings& settings = Settings();
-    const QPoint current = Placement->Sync();
-    settings.SetDefault(store::TSetting::Left, current.x());
-    settings.SetDefault(store::TSetting::Top, current.y());
+    Placement->SetDefault(settings);
     TargetDateTime = 0;
     Countdown.Restart();
     FirstStart = false;
@@ -35,40 +33,48 @@ void TMainForm::LoadSettings() {
     RunStartup->setChecked(Store->StartsAtLogOn());
 }
 
+// The options the store keeps as flags: each item's check, and the command that turns it.
+static const struct {
+    store::TSetting Row;
+    QAction* TMainForm::*Item;
+    void (TMainForm::*Click)();
+} OptionRows[] = {
+    {store::TSetting::StickToDesktop, &TMainForm::StickToDesktop, &TMainForm::StickToDesktopClick},
+    {store::TSetting::AlwaysOnTop, &TMainForm::AlwaysOnTop, &TMainForm::AlwaysOnTopClick},
+    {store::TSetting::HideTray, &TMainForm::HideTrayIcon, &TMainForm::HideTrayIconClick},
+    {store::TSetting::ClickThrough, &TMainForm::ClickThrough, &TMainForm::ClickThroughClick}};
+
 const std::array<std::pair<store::TSetting, TMainForm::TApplyStep>, 8> TMainForm::ApplySteps = {{
-    {store::TSetting::AlwaysOnTop, &TMainForm::ApplyAlwaysOnTop},
-    {store::TSetting::StickToDesktop, &TMainForm::ApplyStickToDesktop},
+    {store::TSetting::AlwaysOnTop, &TMainForm::ApplyOption},
+    {store::TSetting::StickToDesktop, &TMainForm::ApplyOption},
     {store::TSetting::HideTray, &TMainForm::ApplyHideTray},
     {store::TSetting::Top, &TMainForm::ApplyPosition},
     {store::TSetting::RandomTime, &TMainForm::ApplyRandomTime},
     {store::TSetting::Opacity, &TMainForm::ApplyOpacity},
     {store::TSetting::NotifyAtEnd, &TMainForm::ApplyNotifyAtEnd},
-    {store::TSetting::ClickThrough, &TMainForm::ApplyClickThrough},
+    {store::TSetting::ClickThrough, &TMainForm::ApplyOption},
 }};
 
 void TMainForm::ApplyValues() {
-    static const std::vector<TApplyStep> order =
+    static const auto order =
         store::InApplyOrder(std::span<const std::pair<store::TSetting, TApplyStep>>(ApplySteps));
     // The handlers run as for a command, but what they set is the store's, not the user's.
     const store::TClockSettings::TApplying applying(Settings());
     Countdown.Event.Load(Settings());
     TargetDateTime = Countdown.Event.TargetAt(platform::Now());
     ShowTitle();
-    for (const TApplyStep step : order)
-        (this->*step)();
+    for (const auto& [row, step] : order)
+        (this->*step)(row);
 }
 
-void TMainForm::ApplyAlwaysOnTop() {
-    if (AlwaysOnTop->isChecked() != Settings().Flag(store::TSetting::AlwaysOnTop))
-        AlwaysOnTopClick();
+void TMainForm::ApplyOption(store::TSetting row) {
+    // Each through its command; click-through only while a tray icon can turn it off.
+    for (const auto& option : OptionRows)
+        if (option.Row == row && (this->*option.Item)->isChecked() != Settings().Flag(row))
+            (this->*option.Click)();
 }
 
-void TMainForm::ApplyStickToDesktop() {
-    if (StickToDesktop->isChecked() != Settings().Flag(store::TSetting::StickToDesktop))
-        StickToDesktopClick();
-}
-
-void TMainForm::ApplyHideTray() {
+void TMainForm::ApplyHideTray(store::TSetting) {
     if (HideTrayIcon->isChecked() == Settings().Flag(store::TSetting::HideTray))
         return;
     // The clock before let clicks through: it takes them again before its icon goes.
@@ -82,13 +88,7 @@ void TMainForm::ApplyHideTray() {
     }
 }
 
-void TMainForm::ApplyClickThrough() {
-    // Not without a tray icon to turn it off again.
-    if (ClickThrough->isChecked() != Settings().Flag(store::TSetting::ClickThrough))
-        ClickThroughClick();
-}
-
-void TMainForm::ApplyPosition() {
+void TMainForm::ApplyPosition(store::TSetting) {
     Placement->Apply(Settings());
 }
 
@@ -100,17 +100,17 @@ static QAction* ItemTagged(QMenu* menu, int value) {
     return nullptr;
 }
 
-void TMainForm::ApplyRandomTime() {
+void TMainForm::ApplyRandomTime(store::TSetting) {
     if (QAction* item =
             ItemTagged(RandomSkinChangeTime, Settings().Integer(store::TSetting::RandomTime)))
         RandomTimeChange(item);
 }
 
-void TMainForm::ApplyNotifyAtEnd() {
+void TMainForm::ApplyNotifyAtEnd(store::TSetting) {
     Notices->NotifyAtEnd = Settings().Flag(store::TSetting::NotifyAtEnd);
 }
 
-void TMainForm::ApplyOpacity() {
+void TMainForm::ApplyOpacity(store::TSetting) {
     if (QAction* item = ItemTagged(Opacity, Settings().Integer(store::TSetting::Opacity)))
         OpacityChange(item);
 }
@@ -118,10 +118,8 @@ void TMainForm::ApplyOpacity() {
 void TMainForm::ObserveWindow() {
     using enum store::TSetting;
     store::TClockSettings& settings = Settings();
-    settings.Observe(StickToDesktop, this->StickToDesktop->isChecked());
-    settings.Observe(AlwaysOnTop, this->AlwaysOnTop->isChecked());
-    settings.Observe(HideTray, HideTrayIcon->isChecked());
-    settings.Observe(ClickThrough, this->ClickThrough->isChecked());
+    for (const auto& option : OptionRows)
+        settings.Observe(option.Row, (this->*option.Item)->isChecked());
     Placement->Observe(settings);
     Countdown.Event.Observe(settings, TargetDateTime);
     settings.Observe(RandomTime, std::int32_t(RandomTimer->interval() / 60000));

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainUnit.h"
 
-#include "events/CalendarFile.h"
-#include "events/EventForm.h"
-#include "events/ImportEventForm.h"
+#include "events/EventCommands.h"
 #include "platform/Environment.h"
 #include "platform/X11Window.h"
 #include "presets/DateTimePick.h"
@@ -68,20 +66,12 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     MinutesPaint = ui->MinutesPaint;
     SecondsPaint = ui->SecondsPaint;
 
-    // The tray icon as the layout gives it: shown at once, the menu on the right button's
-    // release, no mouse action restoring the window. A desktop without a notification
-    // area does not stop the clock: Qt docks the icon when one comes up.
-    TrayIcon = new TTrayIcon(this);
-    try {
-        TrayIcon->SetVisible(true);
-    } catch (const ETrayIconError&) {
-    }
-    TrayIcon->Hide = true;
-    TrayIcon->RestoreOn = imNone;
-    TrayIcon->PopupMenuOn = imRightClickUp;
+    TrayIcon = TTrayIcon::ForClock(this);
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAcceptDrops(true); // a calendar file dropped on the clock gives it its event
+    Events = std::make_unique<TEventCommands>(
+        this, [this](const events::TEvent& event) { TakeEvent(event); });
     setWindowIcon(ProgramIcon());
     setFixedSize(250, 90);
     move(204, 134); // the design position; placement centres it unless a stored one differs
@@ -108,14 +98,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     RandomTimer = widgets::GuardedTimer(
         this, 300000, [this] { RandomTimerTimer(); }, Qt::PreciseTimer);
 
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                // Only the step from active to inactive counts as losing activation.
-                const bool wasActive = ApplicationActive;
-                ApplicationActive = state == Qt::ApplicationActive;
-                if (wasActive && !ApplicationActive)
-                    widgets::Guarded([this] { ApplicationEvents1Deactivate(); });
-            });
+    widgets::OnDeactivation(this, [this] { ApplicationEvents1Deactivate(); });
 
     Placement =
         new TWindowPlacement(this, [this]() -> store::TClockSettings& { return Settings(); });
@@ -125,11 +108,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     platform::SetSkipTaskbar(this);
 
     BuildPopupMenu();
-    TrayIcon->PopupMenu = PopupMenu;
-    auto* traySeparator = new QAction(this);
-    traySeparator->setSeparator(true);
-    TrayIcon->TrayItems = {traySeparator, ClickThrough};
-    TrayIcon->OnGone = [this] { TrayGone(); };
+    TrayIcon->SetMenus(PopupMenu, {ClickThrough}, [this] { TrayGone(); });
     TrayIcon->Loaded();
     SecTimer->start();
     RandomTimer->start();
@@ -145,16 +124,50 @@ TMainForm::~TMainForm() {
     {
         const store::TSettingsStore::TWait wait(store, ExitWaitMs);
         SaveSettings();
-        delete DateTimeDialog;
-        DateTimeDialog = nullptr;
-        delete SkinChooser; // writes the clock's skin settings
-        SkinChooser = nullptr;
+        delete std::exchange(DateTimeDialog, nullptr);
+        delete std::exchange(SkinChooser, nullptr); // writes the clock's skin settings
     }
     // Said once, at the end: the changes that could not land in the whole run.
     if (const QString lost = Store->NotKeptNotice(); !lost.isEmpty())
         std::fprintf(stderr, "korvane5: %s\n", lost.toLocal8Bit().constData());
     ClockKey.clear();
 }
+
+// Commands and options of the menu, in order: a separator where the caption is none; the
+// member that names the item, where one does.
+struct TMenuRow {
+    const char* Caption;
+    void (TMainForm::*Handler)() = nullptr;
+    QAction* TMainForm::*Item = nullptr;
+    int Image = -1; // in ImageList
+    bool Option = false;
+};
+static const TMenuRow HeadRows[] = {{QT_TRANSLATE_NOOP("TMainForm", "Choose &Date/Time..."),
+                                     &TMainForm::ChooseDateTimeClick, &TMainForm::ChooseDateTime,
+                                     0},
+                                    {QT_TRANSLATE_NOOP("TMainForm", "Choose &Skin..."),
+                                     &TMainForm::ChooseSkin1Click, &TMainForm::ChooseSkin1, 1}};
+static const TMenuRow TailRows[] = {
+    {nullptr},
+    {QT_TRANSLATE_NOOP("TMainForm", "&Run This Clock At Startup"), &TMainForm::RunStartupClick,
+     &TMainForm::RunStartup, -1, true},
+    {QT_TRANSLATE_NOOP("TMainForm", "S&tick To Desktop"), &TMainForm::StickToDesktopClick,
+     &TMainForm::StickToDesktop, -1, true},
+    {QT_TRANSLATE_NOOP("TMainForm", "A&lways On Top"), &TMainForm::AlwaysOnTopClick,
+     &TMainForm::AlwaysOnTop, -1, true},
+    {QT_TRANSLATE_NOOP("TMainForm", "&Hide Tray Icon"), &TMainForm::HideTrayIconClick,
+     &TMainForm::HideTrayIcon, -1, true},
+    {nullptr},
+    {QT_TRANSLATE_NOOP("TMainForm", "A&bout..."), &TMainForm::About1Click, &TMainForm::About1, 4},
+    {QT_TRANSLATE_NOOP("TMainForm", "E&xit"), &TMainForm::ExitClick, &TMainForm::Exit, 2},
+    // After the designed items.
+    {nullptr},
+    {QT_TRANSLATE_NOOP("TMainForm", "E&vent..."), &TMainForm::EventClick},
+    {QT_TRANSLATE_NOOP("TMainForm", "&Import Event..."), &TMainForm::ImportEventClick},
+    // Made as the menu's options are, then left to the tray icon's menu: it is turned off
+    // where the clock itself cannot be clicked.
+    {QT_TRANSLATE_NOOP("TMainForm", "L&et Clicks Through"), &TMainForm::ClickThroughClick,
+     &TMainForm::ClickThrough, -1, true}};
 
 // The radio items the layout names, in the order of their tags.
 using TItems = std::array<QAction * TMainForm::*, 5>;
@@ -166,61 +179,67 @@ static constexpr TItems OpacityItems = {&TMainForm::N20Opacity, &TMainForm::N40O
                                         &TMainForm::N100Opacity};
 static constexpr std::array<int, TMainForm::ClockCount> ClockTags = {0, 1, 2, 3, 4};
 
-void TMainForm::BuildPopupMenu() {
-    using namespace widgets;
-    for (int i = 0; i < 5; ++i)
-        ImageList << ResourcePictureIcon(QStringLiteral(":/images/menu%1.png").arg(i),
-                                         devicePixelRatioF());
-    PopupMenu = new QMenu(this);
-    ReleaseWhenHidden(PopupMenu);
-    SelectClock = PopupMenu->addMenu(ImageList.value(3), tr("Select &Clock"));
-    AddRadioGroup(
-        SelectClock, ClockTags, [](int i) { return tr("Clock %1").arg(i + 1); }, this,
-        &TMainForm::ClockItemClick);
-    ChooseDateTime = AddCommand(PopupMenu, tr("Choose &Date/Time..."), this,
-                                &TMainForm::ChooseDateTimeClick, ImageList.value(0));
-    ChooseSkin1 = AddCommand(PopupMenu, tr("Choose &Skin..."), this, &TMainForm::ChooseSkin1Click,
-                             ImageList.value(1));
-    // The tags of the two radio choices are the values a clock's settings accept.
-    RandomSkinChangeTime = PopupMenu->addMenu(tr("R&andom Skin Change Time"));
-    const QList<QAction*> intervals = AddRadioGroup(
-        RandomSkinChangeTime, store::RandomTimes,
-        [](int m) { return tr("&%n Minutes", nullptr, m); }, this, &TMainForm::RandomTimeChange);
-    Opacity = PopupMenu->addMenu(tr("&Opacity"));
-    const QList<QAction*> percents = AddRadioGroup(
-        Opacity, store::Opacities,
-        [](int alpha) { return tr("&%n Percent", nullptr, alpha * 100 / 255); }, this,
-        &TMainForm::OpacityChange);
-    for (std::size_t i = 0; i < IntervalItems.size(); ++i) {
-        this->*IntervalItems[i] = intervals[qsizetype(i)];
-        this->*OpacityItems[i] = percents[qsizetype(i)];
+// The submenus of radio items; the tags of the last two are the values a clock's settings
+// accept.
+struct TRadioRow {
+    const char* Caption;
+    QMenu* TMainForm::*Menu;
+    int Image;
+    std::span<const int> Tags;
+    QString (*ItemCaption)(int tag);
+    void (TMainForm::*Handler)(QAction*);
+    const TItems* Items = nullptr;
+    int Checked = -1; // the item checked at first
+};
+static const TRadioRow SelectClockRow = {QT_TRANSLATE_NOOP("TMainForm", "Select &Clock"),
+                                         &TMainForm::SelectClock,
+                                         3,
+                                         ClockTags,
+                                         [](int i) { return TMainForm::tr("Clock %1").arg(i + 1); },
+                                         &TMainForm::ClockItemClick};
+static const TRadioRow ChoiceRows[] = {
+    {QT_TRANSLATE_NOOP("TMainForm", "R&andom Skin Change Time"), &TMainForm::RandomSkinChangeTime,
+     -1, store::RandomTimes, [](int m) { return TMainForm::tr("&%n Minutes", nullptr, m); },
+     &TMainForm::RandomTimeChange, &IntervalItems, 0},
+    {QT_TRANSLATE_NOOP("TMainForm", "&Opacity"), &TMainForm::Opacity, -1, store::Opacities,
+     [](int alpha) { return TMainForm::tr("&%n Percent", nullptr, alpha * 100 / 255); },
+     &TMainForm::OpacityChange, &OpacityItems, 4}};
+
+void TMainForm::AddMenuRows(std::span<const TMenuRow> rows) {
+    for (const TMenuRow& row : rows) {
+        const QString caption = row.Caption ? tr(row.Caption) : QString();
+        QAction* item = !row.Caption ? PopupMenu->addSeparator()
+                        : row.Option ? widgets::AddOption(PopupMenu, caption, this, row.Handler)
+                                     : widgets::AddCommand(PopupMenu, caption, this, row.Handler,
+                                                           ImageList.value(row.Image));
+        if (row.Item)
+            this->*row.Item = item;
     }
-    N5Minutes->setChecked(true);
-    N100Opacity->setChecked(true);
+}
 
-    PopupMenu->addSeparator();
-    RunStartup =
-        AddOption(PopupMenu, tr("&Run This Clock At Startup"), this, &TMainForm::RunStartupClick);
-    StickToDesktop =
-        AddOption(PopupMenu, tr("S&tick To Desktop"), this, &TMainForm::StickToDesktopClick);
-    AlwaysOnTop = AddOption(PopupMenu, tr("A&lways On Top"), this, &TMainForm::AlwaysOnTopClick);
-    HideTrayIcon = AddOption(PopupMenu, tr("&Hide Tray Icon"), this, &TMainForm::HideTrayIconClick);
+void TMainForm::AddRadioMenu(const TRadioRow& row) {
+    QMenu* menu = this->*row.Menu = PopupMenu->addMenu(ImageList.value(row.Image), tr(row.Caption));
+    const QList<QAction*> items =
+        widgets::AddRadioGroup(menu, row.Tags, row.ItemCaption, this, row.Handler);
+    for (qsizetype i = 0; row.Items && i < items.size(); ++i)
+        this->*(*row.Items)[std::size_t(i)] = items[i];
+    if (row.Checked >= 0)
+        items[row.Checked]->setChecked(true);
+}
 
-    PopupMenu->addSeparator();
-    About1 =
-        AddCommand(PopupMenu, tr("A&bout..."), this, &TMainForm::About1Click, ImageList.value(4));
-    Exit = AddCommand(PopupMenu, tr("E&xit"), this, &TMainForm::ExitClick, ImageList.value(2));
+void TMainForm::BuildPopupMenu() {
+    for (int i = 0; i < 5; ++i)
+        ImageList << widgets::ResourcePictureIcon(QStringLiteral(":/images/menu%1.png").arg(i),
+                                                  devicePixelRatioF());
+    PopupMenu = new QMenu(this);
+    widgets::ReleaseWhenHidden(PopupMenu);
+    AddRadioMenu(SelectClockRow);
+    AddMenuRows(HeadRows);
+    for (const TRadioRow& row : ChoiceRows)
+        AddRadioMenu(row);
+    AddMenuRows(TailRows);
     Exit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     addAction(Exit); // the shortcut works on the clock window, not only in the open menu
-
-    PopupMenu->addSeparator();
-    AddCommand(PopupMenu, tr("E&vent..."), this, &TMainForm::EventClick);
-    AddCommand(PopupMenu, tr("&Import Event..."), this, &TMainForm::ImportEventClick);
-
-    // Made as the menu's options are, then left to the tray icon's menu: it is turned off
-    // where the clock itself cannot be clicked.
-    ClickThrough =
-        AddOption(PopupMenu, tr("L&et Clicks Through"), this, &TMainForm::ClickThroughClick);
     PopupMenu->removeAction(ClickThrough);
 }
 
@@ -229,8 +248,8 @@ QAction* TMainForm::ClockItem(int index) const {
 }
 
 void TMainForm::ClockItemClick(QAction* item) {
-    // The window shows (or the switch ends) soon, whatever holds the store: what cannot be
-    // read in that time is read by ReadRetryTimer.
+    // The window shows (or the switch ends) soon, whatever holds the store: the retry reads the
+    // rest.
     const store::TSettingsStore::TWait wait(store::TSettingsStore::User(), ActivationWaitMs);
     if (!ClockKey.isEmpty())
         SaveSettings();
@@ -241,8 +260,7 @@ void TMainForm::ClockItemClick(QAction* item) {
     setAccessibleName(tr("Korvane5, Clock %1").arg(ClockIndex + 1));
     LoadSettings();
     Notices->Activate(ClockIndex, FirstStart);
-    delete SkinChooser;
-    SkinChooser = nullptr;
+    delete std::exchange(SkinChooser, nullptr);
     SkinChooser = new TSkinChooserForm(this, this, Store->Active(), QStringLiteral("Default"));
     Store->UpdateRetry();
     SecTimerTimer();
@@ -300,8 +318,7 @@ void TMainForm::SecTimerTimer() {
         setAccessibleDescription(*step.Words);
     if (std::exchange(Since, step.Since) != step.Since)
         ShowTitle();
-    const TCountdownParts& p = step.Parts;
-    Face->ShowNumbers({p.Days, p.Hours, p.Minutes, p.Seconds});
+    Face->ShowNumbers(step.Parts.Numbers());
 }
 
 TDateTimePickForm* TMainForm::EnsureDateTimeDialog() {
@@ -313,16 +330,7 @@ TDateTimePickForm* TMainForm::EnsureDateTimeDialog() {
 }
 
 void TMainForm::TakePickedTarget(TDateTime now) {
-    if (DateTimeDialog) {
-        const TDateTime time = DateTimeDialog->TimePicker->DateTime();
-        DateTimeDialog->DatePicker->SetTime(time);
-        TargetDateTime = DateTimeDialog->DatePicker->DateTime();
-    } else {
-        // The pickers would still hold what they are made with.
-        TargetDateTime =
-            common::ReplaceTime(TDateTimePickForm::InitialDate(), TDateTimePickForm::InitialTime());
-    }
-    TargetDateTime = TCountdown::NotBefore(TargetDateTime, now);
+    TargetDateTime = TCountdown::NotBefore(TDateTimePickForm::Picked(DateTimeDialog), now);
 }
 
 void TMainForm::PaintTimePaint(TPaintBox* sender) {
@@ -330,11 +338,8 @@ void TMainForm::PaintTimePaint(TPaintBox* sender) {
 }
 
 void TMainForm::RandomTimerTimer() {
-    if (!SkinChooser)
-        return;
-    const TSkinNode* current = SkinChooser->Catalogue.CurrentNode;
-    if (current && current->IsRandom())
-        SkinChooser->Catalogue.ChooseRandomSkin();
+    if (SkinChooser)
+        SkinChooser->Catalogue.RandomTimeCame();
 }
 
 void TMainForm::ApplySkin(std::unique_ptr<TSkin> skin) {
@@ -391,10 +396,7 @@ void TMainForm::FormMouseMove(int x, int y) {
     if (DragX < 0)
         return;
     // The pressed point stays under the mouse.
-    const QPoint to = QPoint(x - DragX, y - DragY) + platform::ToDevice(this, pos());
-    Placement->PlaceAt(to);
-    Settings().Change(store::TSetting::Left, to.x());
-    Settings().Change(store::TSetting::Top, to.y());
+    Placement->MoveTo(QPoint(x - DragX, y - DragY) + platform::ToDevice(this, pos()));
 }
 
 void TMainForm::FormMouseUp(Qt::MouseButton button, int, int) {
@@ -471,12 +473,8 @@ void TMainForm::RandomTimeChange(QAction* item) {
 }
 
 void TMainForm::ChooseDateTimeClick() {
-    EnsureDateTimeDialog();
-    DateTimeDialog->DatePicker->SetDateTime(TargetDateTime);
-    DateTimeDialog->TimePicker->SetTime(DateTimeDialog->DatePicker->DateTime());
-    DateTimeDialog->SetStayOnTop(StaysOnTop());
+    EnsureDateTimeDialog()->Seed(TargetDateTime, StaysOnTop());
     if (DateTimeDialog->ShowModal() == 1) {
-        Countdown.Restart(); // another target: it is counted down from here
         TakePickedTarget(platform::Now());
         TakeEvent(Countdown.Event.StartingAt(TargetDateTime));
     }
@@ -506,50 +504,24 @@ void TMainForm::ShowTitle() {
 }
 
 void TMainForm::EventClick() {
-    TEventForm dialog(this);
-    // A moment that gave way to the dialog's pick is the event's now.
-    dialog.SetEvent(Countdown.Event.Plain() ? Countdown.Event.StartingAt(TargetDateTime)
-                                            : Countdown.Event.Event());
-    dialog.SetStayOnTop(StaysOnTop());
-    if (dialog.ShowModal() == 1)
-        TakeEvent(dialog.Event());
+    Events->Edit(Countdown.Event.AsCounted(TargetDateTime), StaysOnTop());
 }
 
 void TMainForm::ImportEventClick() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import Event"), {},
-                                                      tr("Calendar files (*.ics);;All files (*)"));
-    if (!path.isEmpty())
-        ImportEvent(path);
+    Events->PickFile(Countdown.Event.Event(), StaysOnTop());
 }
 
 void TMainForm::ImportEvent(const QString& path) {
-    // Nothing of the clock's event changes when the file cannot be taken.
-    const events::TCalendarFile file = events::ReadCalendarFile(path);
-    TImportEventForm dialog(this, file, common::ToQDateTime(platform::Now()));
-    dialog.SetStayOnTop(StaysOnTop());
-    if (dialog.ShowModal() != 1 || !dialog.Picked())
-        return;
-    events::TEvent event = *dialog.Picked();
-    event.AfterEnd = Countdown.Event.Event().AfterEnd; // the clock keeps its own choice
-    TakeEvent(event);
-}
-
-// The calendar file a drag brings: its first local file, when it is named as one.
-static QString DroppedCalendar(const QMimeData* data) {
-    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
-    if (urls.isEmpty() || !urls.first().isLocalFile())
-        return {};
-    const QString path = urls.first().toLocalFile();
-    return path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive) ? path : QString();
+    Events->Import(path, Countdown.Event.Event(), StaysOnTop());
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedCalendar(event->mimeData()).isEmpty())
+    if (!TEventCommands::DroppedCalendar(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
-    const QString path = DroppedCalendar(event->mimeData());
+    const QString path = TEventCommands::DroppedCalendar(event->mimeData());
     event->acceptProposedAction();
     widgets::Guarded([this, path] { ImportEvent(path); });
 }

@@ -29,6 +29,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 namespace Ui {
 class TMainForm;
@@ -38,6 +39,7 @@ class TSkinChooserForm;
 class TSkin;
 class TTrayIcon;
 class TClockNotifier;
+class TEventCommands;
 class QAction;
 class QMenu;
 class QDragEnterEvent;
@@ -169,6 +171,8 @@ protected:
 
 private:
     void BuildPopupMenu();
+    void AddMenuRows(std::span<const struct TMenuRow> rows);
+    void AddRadioMenu(const struct TRadioRow& row);
     // The event changed: counted to from now on.
     void TakeEvent(const events::TEvent& event);
     // The tray's tool-tip: the clock, its event, and "since" while counting up.
@@ -179,18 +183,16 @@ private:
 
     // The steps of LoadSettings that apply the values in effect, each through the menu
     // command's own handler, in the rows' ApplyRank order (MainSettings.cpp).
-    void ApplyAlwaysOnTop();
-    void ApplyStickToDesktop();
-    void ApplyHideTray();
-    void ApplyClickThrough();
+    void ApplyOption(store::TSetting row); // a flag through its menu command
+    void ApplyHideTray(store::TSetting);
     void SetClickThrough(bool on);
-    void ApplyPosition();
-    void ApplyRandomTime();
-    void ApplyOpacity();
-    void ApplyNotifyAtEnd();
+    void ApplyPosition(store::TSetting);
+    void ApplyRandomTime(store::TSetting);
+    void ApplyOpacity(store::TSetting);
+    void ApplyNotifyAtEnd(store::TSetting);
     void ApplyValues();
     // Each value's step, by its row.
-    using TApplyStep = void (TMainForm::*)();
+    using TApplyStep = void (TMainForm::*)(store::TSetting);
     static const std::array<std::pair<store::TSetting, TApplyStep>, 8> ApplySteps;
     // The window's own state that the store keeps, handed to the settings before a save:
     // where the window is, the target it counts to.
@@ -202,9 +204,9 @@ private:
     TClockStore* Store;
     // The end of a countdown and the first start, told the user.
     TClockNotifier* Notices;
+    std::unique_ptr<TEventCommands> Events;
     bool FirstStart = false; // the clock had no key in the store
     bool Since = false;      // counting up from the target that has come
     bool Shown = false;
-    bool ApplicationActive = false;
     int AlphaValue = 255;
 };

@@ -55,6 +55,18 @@ void TWindowPlacement::PlaceAt(QPoint device) {
     Placed = TPlace{device, Window->pos()};
 }
 
+void TWindowPlacement::MoveTo(QPoint device) {
+    PlaceAt(device);
+    Settings().Change(store::TSetting::Left, device.x());
+    Settings().Change(store::TSetting::Top, device.y());
+}
+
+void TWindowPlacement::SetDefault(store::TClockSettings& settings) {
+    const QPoint current = Sync();
+    settings.SetDefault(store::TSetting::Left, current.x());
+    settings.SetDefault(store::TSetting::Top, current.y());
+}
+
 QSize TWindowPlacement::DeviceSize() const {
     return (QSizeF(Window->size()) * Window->devicePixelRatioF()).toSize();
 }

@@ -32,6 +32,10 @@ public:
     // Places the window's client area at a point in device pixels (the X server's), exactly
     // at any scale; before the first show the native window takes it when it is made.
     void PlaceAt(QPoint device);
+    // Placed by the user (a drag): the place the store keeps from now on.
+    void MoveTo(QPoint device);
+    // Where the window is now stands for the place of a clock that has none stored.
+    void SetDefault(store::TClockSettings& settings);
     // The window's size in device pixels.
     QSize DeviceSize() const;
 

@@ -38,6 +38,19 @@ TDateTime TDateTimePickForm::InitialTime() {
     return Moment(2002, 10, 10, 19, 0, 0);
 }
 
+void TDateTimePickForm::Seed(TDateTime moment, bool onTop) {
+    DatePicker->SetDateTime(moment);
+    TimePicker->SetTime(DatePicker->DateTime());
+    SetStayOnTop(onTop);
+}
+
+TDateTime TDateTimePickForm::Picked(TDateTimePickForm* dialog) {
+    if (!dialog)
+        return common::ReplaceTime(InitialDate(), InitialTime());
+    dialog->DatePicker->SetTime(dialog->TimePicker->DateTime());
+    return dialog->DatePicker->DateTime();
+}
+
 TDateTimePickForm::TDateTimePickForm(QWidget* owner)
     : QDialog(owner), HTTP(std::make_unique<THttpClient>()),
       AntiFreeze(std::make_unique<TAntiFreeze>()), ui(std::make_unique<Ui::TDateTimePickForm>()) {

@@ -32,9 +32,14 @@ public:
     // they count only if the owner reads the pickers before it has ever seeded them.
     static TDateTime InitialDate();
     static TDateTime InitialTime();
+    // The moment the dialog's pickers hold, the time picker's time on the date picker's
+    // date; without a dialog, what its pickers would hold when made.
+    static TDateTime Picked(TDateTimePickForm* dialog);
 
     // Modal run: 1 for OK, 2 for Cancel, Esc or the close box.
     int ShowModal();
+    // The pickers set to a moment before the dialog shows; onTop as its owner.
+    void Seed(TDateTime moment, bool onTop);
     void SetStayOnTop(bool onTop);
 
     void PresetsBoxDropDown();

@@ -346,3 +346,25 @@ bool TTrayIcon::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
 }
+
+TTrayIcon* TTrayIcon::ForClock(QWidget* window) {
+    auto* icon = new TTrayIcon(window);
+    try {
+        icon->SetVisible(true);
+    } catch (const ETrayIconError&) {
+        // No notification area yet: the icon docks when one comes up.
+    }
+    icon->Hide = true;
+    icon->RestoreOn = imNone;
+    icon->PopupMenuOn = imRightClickUp;
+    return icon;
+}
+
+void TTrayIcon::SetMenus(QMenu* menu, const QList<QAction*>& trayItems,
+                         std::function<void()> gone) {
+    PopupMenu = menu;
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    TrayItems = QList<QAction*>{separator} + trayItems;
+    OnGone = std::move(gone);
+}

@@ -82,6 +82,13 @@ public:
     // watched for minimising while the icon is shown.
     explicit TTrayIcon(QWidget* window);
     ~TTrayIcon() override;
+    // The icon as the clock window's layout gives it: shown at once, the menu on the right
+    // button's release, no mouse action restoring the window. A desktop without a
+    // notification area does not stop the clock: Qt docks the icon when one comes up.
+    static TTrayIcon* ForClock(QWidget* window);
+    // The owner's menu, then behind a separator the items of the icon's menu only; gone:
+    // called when the notification area goes away.
+    void SetMenus(QMenu* menu, const QList<QAction*>& trayItems, std::function<void()> gone);
 
     // Stored first; then the icon is added (true) or deleted (false). Throws
     // ETrayIconError when the notification area refuses.

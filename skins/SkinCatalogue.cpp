@@ -410,6 +410,11 @@ void TSkinCatalogue::ChooseRandomSkin() {
         ChooseFirstSkin();
 }
 
+void TSkinCatalogue::RandomTimeCame() {
+    if (CurrentNode && CurrentNode->IsRandom())
+        ChooseRandomSkin();
+}
+
 void TSkinCatalogue::ReapplyShownSkin() {
     auto skin = std::make_unique<TSkin>();
     if (AppliedNode && skin->LoadFromFolder(FolderOf(AppliedNode), OwnerForm->WantsDoubleSize()))

@@ -134,6 +134,8 @@ public:
     static QString NodePath(const TSkinNode* node);
     bool ActivateNode(TSkinNode* node, bool quiet);
     void ChooseRandomSkin();
+    // The random skin change time came: a random folder on show shows another of its skins.
+    void RandomTimeCame();
     void ChooseFirstSkin();
     // Loads the skin on show again and puts it on the window: the window's scale changed,
     // and the picture is chosen anew. Nothing else changes.

@@ -97,15 +97,13 @@ inline const TSettingRow& Row(TSetting id) {
 
 // The steps that apply rows, in the order the window takes them: by their rows' ApplyRank.
 template <class TStep>
-std::vector<TStep> InApplyOrder(std::span<const std::pair<TSetting, TStep>> steps) {
+std::vector<std::pair<TSetting, TStep>>
+InApplyOrder(std::span<const std::pair<TSetting, TStep>> steps) {
     std::vector<std::pair<TSetting, TStep>> ranked(steps.begin(), steps.end());
     std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
         return Row(a.first).ApplyRank < Row(b.first).ApplyRank;
     });
-    std::vector<TStep> order;
-    for (const auto& step : ranked)
-        order.push_back(step.second);
-    return order;
+    return ranked;
 }
 
 enum class TSaved { Yes, Held, Failed };

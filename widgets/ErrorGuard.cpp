@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <memory>
+#include <utility>
 
 namespace widgets {
 
@@ -53,6 +55,17 @@ QTimer* GuardedTimer(QObject* owner, int intervalMs, std::function<void()> tick,
     timer->setTimerType(type);
     QObject::connect(timer, &QTimer::timeout, owner, [tick = std::move(tick)] { Guarded(tick); });
     return timer;
+}
+
+void OnDeactivation(QObject* owner, std::function<void()> handler) {
+    auto active = std::make_shared<bool>(qApp->applicationState() == Qt::ApplicationActive);
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, owner,
+                     [active, handler = std::move(handler)](Qt::ApplicationState state) {
+                         // Only the step from active to inactive counts as losing activation.
+                         const bool was = std::exchange(*active, state == Qt::ApplicationActive);
+                         if (was && !*active)
+                             Guarded(handler);
+                     });
 }
 
 } // namespace widgets

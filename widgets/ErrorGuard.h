@@ -39,6 +39,10 @@ template <class F> bool Guarded(F&& f) noexcept {
     }
 }
 
+// Runs handler under the guard each time the application steps from active to inactive,
+// while owner lives.
+void OnDeactivation(QObject* owner, std::function<void()> handler);
+
 // A repeating timer of the owner's whose every tick runs tick under the guard.
 QTimer* GuardedTimer(QObject* owner, int intervalMs, std::function<void()> tick,
                      Qt::TimerType type = Qt::CoarseTimer);
