@@ -29,9 +29,9 @@
     <name>TEventWords</name>
     <message numerus="yes">
         <source>%1, %n time(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n time</numerusform>
+            <numerusform>%1, %n times</numerusform>
         </translation>
     </message>
 </context>

@@ -52,12 +52,12 @@
     </message>
     <message>
         <source>Less than a minute since the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Mniej niż minuta od końca</translation>
     </message>
     <message>
         <source>%1 since the end</source>
         <comment>the parts</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 od końca</translation>
     </message>
 </context>
 <context>
@@ -71,99 +71,99 @@
     <name>TCalendarText</name>
     <message>
         <source>this is not a calendar file (iCalendar, .ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik kalendarza (iCalendar, .ics)</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać wydarzenia &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; has no start (DTSTART)</source>
-        <translation type="unfinished"></translation>
+        <translation>wydarzenie &quot;%1&quot; nie ma początku (DTSTART)</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; names the unknown time zone %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wydarzenie &quot;%1&quot; podaje nieznaną strefę czasową %2</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; has a %2 line without a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>wydarzenie &quot;%1&quot; ma wiersz %2 bez daty i godziny</translation>
     </message>
     <message>
         <source>the file is larger than 16 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>plik jest większy niż 16 MiB</translation>
     </message>
     <message>
         <source>the calendar holds no event</source>
-        <translation type="unfinished"></translation>
+        <translation>kalendarz nie zawiera żadnego wydarzenia</translation>
     </message>
     <message>
         <source>the calendar&apos;s repeat rules take too long to work out; pick an event by its UID</source>
-        <translation type="unfinished"></translation>
+        <translation>obliczenie reguł powtarzania kalendarza trwa zbyt długo; wybierz wydarzenie według jego UID</translation>
     </message>
     <message>
         <source>the calendar holds no event with the UID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kalendarz nie zawiera wydarzenia o UID %1</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TClockEvent</name>
     <message>
         <source>Clock %1</source>
-        <translation type="unfinished">Zegar %1</translation>
+        <translation>Zegar %1</translation>
     </message>
     <message>
         <source>%1 — since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — od %2</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>TClockNotifier</name>
     <message>
         <source>Right-click the clock to choose the moment to count down to.</source>
-        <translation type="unfinished">Kliknij zegar prawym przyciskiem myszy, aby wybrać chwilę, do której ma odliczać.</translation>
+        <translation>Kliknij zegar prawym przyciskiem myszy, aby wybrać chwilę, do której ma odliczać.</translation>
     </message>
     <message>
         <source>%1 — the countdown has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — odliczanie zakończone</translation>
     </message>
     <message>
         <source>The countdown to %1 %2 has ended.</source>
-        <translation type="unfinished">Odliczanie zakończone: %1, %2.</translation>
+        <translation>Odliczanie zakończone: %1, %2.</translation>
     </message>
     <message>
         <source>Clock %1</source>
-        <translation type="unfinished">Zegar %1</translation>
+        <translation>Zegar %1</translation>
     </message>
 </context>
 <context>
     <name>TClockSettings</name>
     <message>
         <source>Clock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TClockStore</name>
     <message>
         <source>Korvane5 Clock %1</source>
-        <translation type="unfinished">Korvane5 – Zegar %1</translation>
+        <translation>Korvane5 – Zegar %1</translation>
     </message>
     <message>
         <source>The start-up entry %1 could not be written: the clock does not start at log-on as chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać wpisu autostartu %1: zegar nie uruchomi się po zalogowaniu, jak wybrano.</translation>
     </message>
     <message>
         <source>the settings store %1 could not be written: what was changed in this run is not kept (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zapisać pliku ustawień %1: zmiany z tej sesji nie zostaną zachowane (%2)</translation>
     </message>
 </context>
 <context>
@@ -217,134 +217,134 @@
     <name>TEventForm</name>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydarzenie</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nazwa:</translation>
     </message>
     <message>
         <source>&amp;First moment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Początek:</translation>
     </message>
     <message>
         <source>&amp;Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;wtarzanie:</translation>
     </message>
     <message>
         <source>&amp;Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dni:</translation>
     </message>
     <message>
         <source>&amp;Ends:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Koniec:</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>nigdy</translation>
     </message>
     <message>
         <source>on a date</source>
-        <translation type="unfinished"></translation>
+        <translation>w dniu</translation>
     </message>
     <message>
         <source>after a number of times</source>
-        <translation type="unfinished"></translation>
+        <translation>po określonej liczbie razy</translation>
     </message>
     <message>
         <source>&amp;Time zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa &amp;czasowa:</translation>
     </message>
     <message>
         <source>&amp;After the end:</source>
-        <translation type="unfinished"></translation>
+        <translation>Po &amp;zakończeniu:</translation>
     </message>
     <message>
         <source>Count to the last pick of the date/time dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Odliczaj do ostatniego wyboru w oknie daty i godziny</translation>
     </message>
     <message>
         <source>Count up (time since)</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz w górę (czas od)</translation>
     </message>
     <message>
         <source>Count to the next occurrence</source>
-        <translation type="unfinished"></translation>
+        <translation>Odliczaj do następnego wystąpienia</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Anuluj</translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas lokalny</translation>
     </message>
 </context>
 <context>
     <name>TEventWords</name>
     <message>
         <source>does not repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>bez powtarzania</translation>
     </message>
     <message>
         <source>custom</source>
-        <translation type="unfinished"></translation>
+        <translation>niestandardowe</translation>
     </message>
     <message>
         <source>every year</source>
-        <translation type="unfinished"></translation>
+        <translation>co roku</translation>
     </message>
     <message>
         <source>every month on the same day</source>
-        <translation type="unfinished"></translation>
+        <translation>co miesiąc tego samego dnia</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>ostatnim</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>pierwszym</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>drugim</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>trzecim</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>czwartym</translation>
     </message>
     <message>
         <source>every month on the %1 %2</source>
         <extracomment>%1 is &quot;first&quot; to &quot;fourth&quot; or &quot;last&quot;, %2 a weekday: &quot;every month on the second Tuesday&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>co miesiąc: %2 w %1 tygodniu</translation>
     </message>
     <message>
         <source>every week on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>co tydzień: %1</translation>
     </message>
     <message>
         <source>every day</source>
-        <translation type="unfinished"></translation>
+        <translation>codziennie</translation>
     </message>
     <message>
         <source>%1, until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, do %2</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n time(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n raz</numerusform>
+            <numerusform>%1, %n razy</numerusform>
+            <numerusform>%1, %n razy</numerusform>
         </translation>
     </message>
 </context>
@@ -352,31 +352,31 @@
     <name>TImportEventForm</name>
     <message>
         <source>Import Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj wydarzenie</translation>
     </message>
     <message>
         <source>&amp;Events of the calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wydarzenia w kalendarzu:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Następne</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Anuluj</translation>
+        <translation>&amp;Anuluj</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(bez nazwy)</translation>
     </message>
 </context>
 <context>
@@ -455,19 +455,19 @@
     </message>
     <message>
         <source>E&amp;vent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyd&amp;arzenie...</translation>
     </message>
     <message>
         <source>&amp;Import Event...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mportuj wydarzenie...</translation>
     </message>
     <message>
         <source>Import Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj wydarzenie</translation>
     </message>
     <message>
         <source>Calendar files (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki kalendarza (*.ics);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -489,47 +489,47 @@
     <name>TScheduleText</name>
     <message>
         <source>the repeat rule has more than %1 moments before the one asked for; the clock cannot follow it</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła powtarzania ma więcej niż %1 wystąpień przed żądanym; zegar nie może za nią nadążyć</translation>
     </message>
     <message>
         <source>the repeat rule %1 has no moment within %2 of its steps; the clock cannot follow it</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła powtarzania %1 nie ma żadnego wystąpienia w ciągu %2 swoich kroków; zegar nie może za nią nadążyć</translation>
     </message>
     <message>
         <source>a repeat rule holds RRULE, EXDATE and RDATE lines and time zones, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła powtarzania zawiera wiersze RRULE, EXDATE i RDATE oraz strefy czasowe, a nie %1</translation>
     </message>
     <message>
         <source>a time zone in the repeat rule nests too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>strefa czasowa w regule powtarzania jest zagnieżdżona zbyt głęboko</translation>
     </message>
     <message>
         <source>a time zone in the repeat rule has no end</source>
-        <translation type="unfinished"></translation>
+        <translation>strefa czasowa w regule powtarzania nie ma końca</translation>
     </message>
     <message>
         <source>unknown time zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana strefa czasowa %1</translation>
     </message>
     <message>
         <source>the repeat rule cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać reguły powtarzania</translation>
     </message>
     <message>
         <source>the repeat rule cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać reguły powtarzania: %1</translation>
     </message>
     <message>
         <source>the first moment is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>pierwszy moment nie jest datą</translation>
     </message>
     <message>
         <source>a repeat rule needs FREQ</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła powtarzania wymaga FREQ</translation>
     </message>
     <message>
         <source>libical cannot repeat by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libical nie potrafi powtarzać według %1</translation>
     </message>
 </context>
 <context>
@@ -652,31 +652,44 @@ settings.db), in the text form of registry exports.
 KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
 NAME @ stands for the key&apos;s unnamed value. N is a clock&apos;s number, 0 to 4.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>użycie: korvane5-settings export [KEY]
+        korvane5-settings import FILE          (- czyta ze standardowego wejścia)
+        korvane5-settings get KEY NAME
+        korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+        korvane5-settings delete KEY [NAME]
+        korvane5-settings event N
+        korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+        korvane5-settings import-event N FILE.ics [--uid UID]
+        korvane5-settings --help | --version
+Przegląda i naprawia ustawienia zegarów Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db) w tekstowym formacie eksportu rejestru.
+KEY to ścieżka, np. Software\Korvane5\0\ (przedrostek HKEY_CURRENT_USER\ jest dozwolony).
+NAME @ oznacza nienazwaną wartość klucza. N to numer zegara, od 0 do 4.
+</translation>
     </message>
     <message>
         <source>event takes a clock number, 0 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>event wymaga numeru zegara, od 0 do 4</translation>
     </message>
     <message>
         <source>occurrences takes a clock number, 0 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>occurrences wymaga numeru zegara, od 0 do 4</translation>
     </message>
     <message>
         <source>--from takes a local time as &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--from wymaga czasu lokalnego w postaci &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
     </message>
     <message>
         <source>--count takes a number from 1 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--count wymaga liczby od 1 do 100000</translation>
     </message>
     <message>
         <source>occurrences takes --from and --count</source>
-        <translation type="unfinished"></translation>
+        <translation>occurrences przyjmuje --from i --count</translation>
     </message>
     <message>
         <source>import-event takes a clock number, 0 to 4, a file and --uid UID</source>
-        <translation type="unfinished"></translation>
+        <translation>import-event wymaga numeru zegara, od 0 do 4, pliku i --uid UID</translation>
     </message>
 </context>
 <context>

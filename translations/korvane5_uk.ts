@@ -52,12 +52,12 @@
     </message>
     <message>
         <source>Less than a minute since the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Менше хвилини після завершення</translation>
     </message>
     <message>
         <source>%1 since the end</source>
         <comment>the parts</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 після завершення</translation>
     </message>
 </context>
 <context>
@@ -71,99 +71,99 @@
     <name>TCalendarText</name>
     <message>
         <source>this is not a calendar file (iCalendar, .ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>це не файл календаря (iCalendar, .ics)</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати подію &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; has no start (DTSTART)</source>
-        <translation type="unfinished"></translation>
+        <translation>подія &quot;%1&quot; не має початку (DTSTART)</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; names the unknown time zone %2</source>
-        <translation type="unfinished"></translation>
+        <translation>подія &quot;%1&quot; посилається на невідомий часовий пояс %2</translation>
     </message>
     <message>
         <source>the event &quot;%1&quot; has a %2 line without a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>подія &quot;%1&quot; має рядок %2 без дати й часу</translation>
     </message>
     <message>
         <source>the file is larger than 16 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>файл більший за 16 МіБ</translation>
     </message>
     <message>
         <source>the calendar holds no event</source>
-        <translation type="unfinished"></translation>
+        <translation>у календарі немає жодної події</translation>
     </message>
     <message>
         <source>the calendar&apos;s repeat rules take too long to work out; pick an event by its UID</source>
-        <translation type="unfinished"></translation>
+        <translation>правила повторення календаря обчислюються надто довго; виберіть подію за її UID</translation>
     </message>
     <message>
         <source>the calendar holds no event with the UID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>у календарі немає події з UID %1</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TClockEvent</name>
     <message>
         <source>Clock %1</source>
-        <translation type="unfinished">Годинник %1</translation>
+        <translation>Годинник %1</translation>
     </message>
     <message>
         <source>%1 — since %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — від %2</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>TClockNotifier</name>
     <message>
         <source>Right-click the clock to choose the moment to count down to.</source>
-        <translation type="unfinished">Клацніть правою кнопкою миші на годиннику, щоб вибрати момент, до якого вести відлік.</translation>
+        <translation>Клацніть правою кнопкою миші на годиннику, щоб вибрати момент, до якого вести відлік.</translation>
     </message>
     <message>
         <source>%1 — the countdown has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — зворотний відлік завершено</translation>
     </message>
     <message>
         <source>The countdown to %1 %2 has ended.</source>
-        <translation type="unfinished">Зворотний відлік завершено: %1 %2.</translation>
+        <translation>Зворотний відлік завершено: %1 %2.</translation>
     </message>
     <message>
         <source>Clock %1</source>
-        <translation type="unfinished">Годинник %1</translation>
+        <translation>Годинник %1</translation>
     </message>
 </context>
 <context>
     <name>TClockSettings</name>
     <message>
         <source>Clock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Годинник %1: %2</translation>
     </message>
 </context>
 <context>
     <name>TClockStore</name>
     <message>
         <source>Korvane5 Clock %1</source>
-        <translation type="unfinished">Korvane5 — Годинник %1</translation>
+        <translation>Korvane5 — Годинник %1</translation>
     </message>
     <message>
         <source>The start-up entry %1 could not be written: the clock does not start at log-on as chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося записати елемент автозапуску %1: годинник не запускатиметься під час входу, як було вибрано.</translation>
     </message>
     <message>
         <source>the settings store %1 could not be written: what was changed in this run is not kept (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося записати сховище налаштувань %1: зміни, зроблені за цей сеанс, не збережено (%2)</translation>
     </message>
 </context>
 <context>
@@ -217,134 +217,134 @@
     <name>TEventForm</name>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Подія</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назва:</translation>
     </message>
     <message>
         <source>&amp;First moment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Початок:</translation>
     </message>
     <message>
         <source>&amp;Repeat:</source>
-        <translation type="unfinished"></translation>
+        <translation>П&amp;овторення:</translation>
     </message>
     <message>
         <source>&amp;Days:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дні:</translation>
     </message>
     <message>
         <source>&amp;Ends:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закінчення:</translation>
     </message>
     <message>
         <source>never</source>
-        <translation type="unfinished"></translation>
+        <translation>ніколи</translation>
     </message>
     <message>
         <source>on a date</source>
-        <translation type="unfinished"></translation>
+        <translation>у вказану дату</translation>
     </message>
     <message>
         <source>after a number of times</source>
-        <translation type="unfinished"></translation>
+        <translation>після заданої кількості разів</translation>
     </message>
     <message>
         <source>&amp;Time zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Часовий пояс:</translation>
     </message>
     <message>
         <source>&amp;After the end:</source>
-        <translation type="unfinished"></translation>
+        <translation>Після з&amp;акінчення:</translation>
     </message>
     <message>
         <source>Count to the last pick of the date/time dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Відлік до останнього вибору у вікні дати й часу</translation>
     </message>
     <message>
         <source>Count up (time since)</source>
-        <translation type="unfinished"></translation>
+        <translation>Прямий відлік (скільки минуло)</translation>
     </message>
     <message>
         <source>Count to the next occurrence</source>
-        <translation type="unfinished"></translation>
+        <translation>Відлік до наступного повторення</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;Гаразд</translation>
+        <translation>&amp;Гаразд</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Скасувати</translation>
+        <translation>&amp;Скасувати</translation>
     </message>
     <message>
         <source>Local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Місцевий час</translation>
     </message>
 </context>
 <context>
     <name>TEventWords</name>
     <message>
         <source>does not repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>не повторюється</translation>
     </message>
     <message>
         <source>custom</source>
-        <translation type="unfinished"></translation>
+        <translation>особливе правило</translation>
     </message>
     <message>
         <source>every year</source>
-        <translation type="unfinished"></translation>
+        <translation>щороку</translation>
     </message>
     <message>
         <source>every month on the same day</source>
-        <translation type="unfinished"></translation>
+        <translation>щомісяця того самого дня</translation>
     </message>
     <message>
         <source>last</source>
-        <translation type="unfinished"></translation>
+        <translation>останнього</translation>
     </message>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>першого</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>другого</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>третього</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>четвертого</translation>
     </message>
     <message>
         <source>every month on the %1 %2</source>
         <extracomment>%1 is &quot;first&quot; to &quot;fourth&quot; or &quot;last&quot;, %2 a weekday: &quot;every month on the second Tuesday&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>щомісяця: %2 %1 тижня</translation>
     </message>
     <message>
         <source>every week on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>щотижня: %1</translation>
     </message>
     <message>
         <source>every day</source>
-        <translation type="unfinished"></translation>
+        <translation>щодня</translation>
     </message>
     <message>
         <source>%1, until %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, до %2</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n time(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n раз</numerusform>
+            <numerusform>%1, %n рази</numerusform>
+            <numerusform>%1, %n разів</numerusform>
         </translation>
     </message>
 </context>
@@ -352,31 +352,31 @@
     <name>TImportEventForm</name>
     <message>
         <source>Import Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Імпорт події</translation>
     </message>
     <message>
         <source>&amp;Events of the calendar:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Події календаря:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Найближча</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished">&amp;Гаразд</translation>
+        <translation>&amp;Гаразд</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Скасувати</translation>
+        <translation>&amp;Скасувати</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(без назви)</translation>
     </message>
 </context>
 <context>
@@ -455,19 +455,19 @@
     </message>
     <message>
         <source>E&amp;vent...</source>
-        <translation type="unfinished"></translation>
+        <translation>Поді&amp;я...</translation>
     </message>
     <message>
         <source>&amp;Import Event...</source>
-        <translation type="unfinished"></translation>
+        <translation>І&amp;мпортувати подію...</translation>
     </message>
     <message>
         <source>Import Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Імпорт події</translation>
     </message>
     <message>
         <source>Calendar files (*.ics);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли календаря (*.ics);;Усі файли (*)</translation>
     </message>
 </context>
 <context>
@@ -489,47 +489,47 @@
     <name>TScheduleText</name>
     <message>
         <source>the repeat rule has more than %1 moments before the one asked for; the clock cannot follow it</source>
-        <translation type="unfinished"></translation>
+        <translation>правило повторення має понад %1 повторень до запитаного; годинник не може за ним стежити</translation>
     </message>
     <message>
         <source>the repeat rule %1 has no moment within %2 of its steps; the clock cannot follow it</source>
-        <translation type="unfinished"></translation>
+        <translation>правило повторення %1 не має жодного повторення за %2 своїх кроків; годинник не може за ним стежити</translation>
     </message>
     <message>
         <source>a repeat rule holds RRULE, EXDATE and RDATE lines and time zones, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>правило повторення містить рядки RRULE, EXDATE і RDATE та часові пояси, а не %1</translation>
     </message>
     <message>
         <source>a time zone in the repeat rule nests too deep</source>
-        <translation type="unfinished"></translation>
+        <translation>часовий пояс у правилі повторення вкладено надто глибоко</translation>
     </message>
     <message>
         <source>a time zone in the repeat rule has no end</source>
-        <translation type="unfinished"></translation>
+        <translation>часовий пояс у правилі повторення не має кінця</translation>
     </message>
     <message>
         <source>unknown time zone %1</source>
-        <translation type="unfinished"></translation>
+        <translation>невідомий часовий пояс %1</translation>
     </message>
     <message>
         <source>the repeat rule cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати правило повторення</translation>
     </message>
     <message>
         <source>the repeat rule cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдається прочитати правило повторення: %1</translation>
     </message>
     <message>
         <source>the first moment is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>перший момент не є датою</translation>
     </message>
     <message>
         <source>a repeat rule needs FREQ</source>
-        <translation type="unfinished"></translation>
+        <translation>правилу повторення потрібен FREQ</translation>
     </message>
     <message>
         <source>libical cannot repeat by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>libical не вміє повторювати за %1</translation>
     </message>
 </context>
 <context>
@@ -652,31 +652,44 @@ settings.db), in the text form of registry exports.
 KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
 NAME @ stands for the key&apos;s unnamed value. N is a clock&apos;s number, 0 to 4.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Використання: korvane5-settings export [KEY]
+              korvane5-settings import FILE          (- читає стандартний вхід)
+              korvane5-settings get KEY NAME
+              korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+              korvane5-settings delete KEY [NAME]
+              korvane5-settings event N
+              korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+              korvane5-settings import-event N FILE.ics [--uid UID]
+              korvane5-settings --help | --version
+Переглядає та виправляє налаштування годинників Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db) у текстовому форматі експорту реєстру.
+KEY — шлях на кшталт Software\Korvane5\0\ (можна з HKEY_CURRENT_USER\ на початку).
+NAME @ позначає безіменне значення ключа. N — номер годинника, від 0 до 4.
+</translation>
     </message>
     <message>
         <source>event takes a clock number, 0 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>event приймає номер годинника, від 0 до 4</translation>
     </message>
     <message>
         <source>occurrences takes a clock number, 0 to 4</source>
-        <translation type="unfinished"></translation>
+        <translation>occurrences приймає номер годинника, від 0 до 4</translation>
     </message>
     <message>
         <source>--from takes a local time as &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--from приймає місцевий час у вигляді &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
     </message>
     <message>
         <source>--count takes a number from 1 to 100000</source>
-        <translation type="unfinished"></translation>
+        <translation>--count приймає число від 1 до 100000</translation>
     </message>
     <message>
         <source>occurrences takes --from and --count</source>
-        <translation type="unfinished"></translation>
+        <translation>occurrences приймає --from і --count</translation>
     </message>
     <message>
         <source>import-event takes a clock number, 0 to 4, a file and --uid UID</source>
-        <translation type="unfinished"></translation>
+        <translation>import-event приймає номер годинника, від 0 до 4, файл і --uid UID</translation>
     </message>
 </context>
 <context>
