@@ -26,6 +26,16 @@
     </message>
 </context>
 <context>
+    <name>TEventWords</name>
+    <message numerus="yes">
+        <source>%1, %n time(s)</source>
+        <translation>
+            <numerusform>%1, %n time</numerusform>
+            <numerusform>%1, %n times</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message numerus="yes">
         <source>&amp;%n Minutes</source>

@@ -47,12 +47,120 @@
         <comment>the parts</comment>
         <translation>Tempo rimanente: %1</translation>
     </message>
+    <message>
+        <source>Less than a minute since the end</source>
+        <translation>Meno di un minuto dalla fine</translation>
+    </message>
+    <message>
+        <source>%1 since the end</source>
+        <comment>the parts</comment>
+        <translation>%1 dalla fine</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About</source>
         <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>TCalendarText</name>
+    <message>
+        <source>this is not a calendar file (iCalendar, .ics)</source>
+        <translation>questo non è un file di calendario (iCalendar, .ics)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; cannot be read: %2</source>
+        <translation>impossibile leggere l&apos;evento &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has no start (DTSTART)</source>
+        <translation>l&apos;evento &quot;%1&quot; non ha un inizio (DTSTART)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; names the unknown time zone %2</source>
+        <translation>l&apos;evento &quot;%1&quot; indica il fuso orario sconosciuto %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has a %2 line without a moment</source>
+        <translation>l&apos;evento &quot;%1&quot; ha una riga %2 senza data e ora</translation>
+    </message>
+    <message>
+        <source>the file is larger than 16 MiB</source>
+        <translation>il file supera i 16 MiB</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event</source>
+        <translation>il calendario non contiene alcun evento</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s repeat rules take too long to work out; pick an event by its UID</source>
+        <translation>il calcolo delle regole di ripetizione del calendario richiede troppo tempo; scegli un evento in base al suo UID</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event with the UID %1</source>
+        <translation>il calendario non contiene alcun evento con UID %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockEvent</name>
+    <message>
+        <source>Clock %1</source>
+        <translation>Orologio %1</translation>
+    </message>
+    <message>
+        <source>%1 — since %2</source>
+        <translation>%1 — da %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockNotifier</name>
+    <message>
+        <source>Right-click the clock to choose the moment to count down to.</source>
+        <translation>Fai clic destro sull&apos;orologio per scegliere il momento in cui terminerà il conto alla rovescia.</translation>
+    </message>
+    <message>
+        <source>%1 — the countdown has ended</source>
+        <translation>%1 — il conto alla rovescia è terminato</translation>
+    </message>
+    <message>
+        <source>The countdown to %1 %2 has ended.</source>
+        <translation>Il conto alla rovescia fino a %1 alle %2 è terminato.</translation>
+    </message>
+    <message>
+        <source>Clock %1</source>
+        <translation>Orologio %1</translation>
+    </message>
+</context>
+<context>
+    <name>TClockSettings</name>
+    <message>
+        <source>Clock %1: %2</source>
+        <translation>Orologio %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockStore</name>
+    <message>
+        <source>Korvane5 Clock %1</source>
+        <translation>Orologio %1 di Korvane5</translation>
+    </message>
+    <message>
+        <source>The start-up entry %1 could not be written: the clock does not start at log-on as chosen.</source>
+        <translation>Impossibile scrivere la voce di avvio %1: l&apos;orologio non si avvierà all&apos;accesso come scelto.</translation>
+    </message>
+    <message>
+        <source>the settings store %1 could not be written: what was changed in this run is not kept (%2)</source>
+        <translation>impossibile scrivere il file delle impostazioni %1: le modifiche di questa sessione non vengono conservate (%2)</translation>
     </message>
 </context>
 <context>
@@ -103,11 +211,172 @@
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
+    <name>TEventForm</name>
     <message>
-        <source>Korvane5 Clock %1</source>
-        <translation>Orologio %1 di Korvane5</translation>
+        <source>Event</source>
+        <translation>Evento</translation>
     </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;First moment:</source>
+        <translation>&amp;Inizio:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Ripetizione:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Giorni:</translation>
+    </message>
+    <message>
+        <source>&amp;Ends:</source>
+        <translation>&amp;Termina:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>on a date</source>
+        <translation>in una data</translation>
+    </message>
+    <message>
+        <source>after a number of times</source>
+        <translation>dopo un numero di volte</translation>
+    </message>
+    <message>
+        <source>&amp;Time zone:</source>
+        <translation>&amp;Fuso orario:</translation>
+    </message>
+    <message>
+        <source>&amp;After the end:</source>
+        <translation>&amp;Dopo la fine:</translation>
+    </message>
+    <message>
+        <source>Count to the last pick of the date/time dialog</source>
+        <translation>Conta fino all&apos;ultima scelta della finestra Data e ora</translation>
+    </message>
+    <message>
+        <source>Count up (time since)</source>
+        <translation>Conta in avanti (tempo trascorso)</translation>
+    </message>
+    <message>
+        <source>Count to the next occurrence</source>
+        <translation>Conta fino alla prossima ricorrenza</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Ora locale</translation>
+    </message>
+</context>
+<context>
+    <name>TEventWords</name>
+    <message>
+        <source>does not repeat</source>
+        <translation>non si ripete</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personalizzata</translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation>ogni anno</translation>
+    </message>
+    <message>
+        <source>every month on the same day</source>
+        <translation>ogni mese lo stesso giorno</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>ultima</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>prima</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>seconda</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>terza</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>quarta</translation>
+    </message>
+    <message>
+        <source>every month on the %1 %2</source>
+        <extracomment>%1 is &quot;first&quot; to &quot;fourth&quot; or &quot;last&quot;, %2 a weekday: &quot;every month on the second Tuesday&quot;</extracomment>
+        <translation>ogni mese, di %2 nella %1 settimana</translation>
+    </message>
+    <message>
+        <source>every week on %1</source>
+        <translation>ogni settimana di %1</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>ogni giorno</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <translation>%1, fino al %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n time(s)</source>
+        <translation>
+            <numerusform>%1, %n volta</numerusform>
+            <numerusform>%1, %n volte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TImportEventForm</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Importa evento</translation>
+    </message>
+    <message>
+        <source>&amp;Events of the calendar:</source>
+        <translation>&amp;Eventi del calendario:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Prossimo</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(senza nome)</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
     <message>
         <source>Select &amp;Clock</source>
         <translation>Seleziona &amp;orologio</translation>
@@ -175,16 +444,24 @@
         <translation>Korvane5, orologio %1</translation>
     </message>
     <message>
-        <source>Right-click the clock to choose the moment to count down to.</source>
-        <translation>Fai clic destro sull&apos;orologio per scegliere il momento in cui terminerà il conto alla rovescia.</translation>
-    </message>
-    <message>
-        <source>The countdown to %1 %2 has ended.</source>
-        <translation>Il conto alla rovescia fino a %1 alle %2 è terminato.</translation>
-    </message>
-    <message>
         <source>L&amp;et Clicks Through</source>
         <translation>&amp;Lascia passare i clic</translation>
+    </message>
+    <message>
+        <source>E&amp;vent...</source>
+        <translation>E&amp;vento...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Event...</source>
+        <translation>I&amp;mporta evento...</translation>
+    </message>
+    <message>
+        <source>Import Event</source>
+        <translation>Importa evento</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>File di calendario (*.ics);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -200,6 +477,53 @@
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossibile salvare i dati di &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>TScheduleText</name>
+    <message>
+        <source>the repeat rule has more than %1 moments before the one asked for; the clock cannot follow it</source>
+        <translation>la regola di ripetizione ha più di %1 ricorrenze prima di quella richiesta; l&apos;orologio non può seguirla</translation>
+    </message>
+    <message>
+        <source>the repeat rule %1 has no moment within %2 of its steps; the clock cannot follow it</source>
+        <translation>la regola di ripetizione %1 non ha ricorrenze entro %2 dei suoi passi; l&apos;orologio non può seguirla</translation>
+    </message>
+    <message>
+        <source>a repeat rule holds RRULE, EXDATE and RDATE lines and time zones, not %1</source>
+        <translation>una regola di ripetizione contiene righe RRULE, EXDATE e RDATE e fusi orari, non %1</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule nests too deep</source>
+        <translation>un fuso orario della regola di ripetizione è annidato troppo in profondità</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule has no end</source>
+        <translation>un fuso orario della regola di ripetizione non ha una fine</translation>
+    </message>
+    <message>
+        <source>unknown time zone %1</source>
+        <translation>fuso orario sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read</source>
+        <translation>impossibile leggere la regola di ripetizione</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read: %1</source>
+        <translation>impossibile leggere la regola di ripetizione: %1</translation>
+    </message>
+    <message>
+        <source>the first moment is no date</source>
+        <translation>il primo momento non è una data</translation>
+    </message>
+    <message>
+        <source>a repeat rule needs FREQ</source>
+        <translation>una regola di ripetizione richiede FREQ</translation>
+    </message>
+    <message>
+        <source>libical cannot repeat by %1</source>
+        <translation>libical non può ripetere per %1</translation>
     </message>
 </context>
 <context>
@@ -227,30 +551,6 @@
 </context>
 <context>
     <name>TSettingsTool</name>
-    <message>
-        <source>usage: korvane5-settings export [KEY]
-       korvane5-settings import FILE          (- reads standard input)
-       korvane5-settings get KEY NAME
-       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-       korvane5-settings delete KEY [NAME]
-       korvane5-settings --help | --version
-Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
-settings.db), in the text form of registry exports.
-KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
-NAME @ stands for the key&apos;s unnamed value.
-</source>
-        <translation>Uso: korvane5-settings export [KEY]
-     korvane5-settings import FILE          (- legge lo standard input)
-     korvane5-settings get KEY NAME
-     korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-     korvane5-settings delete KEY [NAME]
-     korvane5-settings --help | --version
-Esamina e ripara le impostazioni degli orologi di Korvane5 ($XDG_CONFIG_HOME/korvane5/
-settings.db), nel formato testuale delle esportazioni del registro.
-KEY è un percorso come Software\Korvane5\0\ (è consentito anteporre HKEY_CURRENT_USER\).
-NAME @ indica il valore senza nome della chiave.
-</translation>
-    </message>
     <message>
         <source>set needs exactly one of --dword, --binary, --string</source>
         <translation>set richiede esattamente una delle opzioni --dword, --binary, --string</translation>
@@ -330,6 +630,60 @@ NAME @ indica il valore senza nome della chiave.
     <message>
         <source>the settings store %1 can only be read (%2); nothing was changed</source>
         <translation>il file delle impostazioni %1 è di sola lettura (%2); non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>usage: korvane5-settings export [KEY]
+       korvane5-settings import FILE          (- reads standard input)
+       korvane5-settings get KEY NAME
+       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+       korvane5-settings delete KEY [NAME]
+       korvane5-settings event N
+       korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+       korvane5-settings import-event N FILE.ics [--uid UID]
+       korvane5-settings --help | --version
+Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
+settings.db), in the text form of registry exports.
+KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
+NAME @ stands for the key&apos;s unnamed value. N is a clock&apos;s number, 0 to 4.
+</source>
+        <translation>Uso: korvane5-settings export [KEY]
+     korvane5-settings import FILE          (- legge lo standard input)
+     korvane5-settings get KEY NAME
+     korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+     korvane5-settings delete KEY [NAME]
+     korvane5-settings event N
+     korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+     korvane5-settings import-event N FILE.ics [--uid UID]
+     korvane5-settings --help | --version
+Esamina e ripara le impostazioni degli orologi di Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db), nel formato testuale delle esportazioni del registro.
+KEY è un percorso come Software\Korvane5\0\ (è consentito anteporre HKEY_CURRENT_USER\).
+NAME @ indica il valore senza nome della chiave. N è il numero di un orologio, da 0 a 4.
+</translation>
+    </message>
+    <message>
+        <source>event takes a clock number, 0 to 4</source>
+        <translation>event richiede il numero di un orologio, da 0 a 4</translation>
+    </message>
+    <message>
+        <source>occurrences takes a clock number, 0 to 4</source>
+        <translation>occurrences richiede il numero di un orologio, da 0 a 4</translation>
+    </message>
+    <message>
+        <source>--from takes a local time as &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
+        <translation>--from richiede un&apos;ora locale nel formato &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
+    </message>
+    <message>
+        <source>--count takes a number from 1 to 100000</source>
+        <translation>--count richiede un numero da 1 a 100000</translation>
+    </message>
+    <message>
+        <source>occurrences takes --from and --count</source>
+        <translation>occurrences accetta --from e --count</translation>
+    </message>
+    <message>
+        <source>import-event takes a clock number, 0 to 4, a file and --uid UID</source>
+        <translation>import-event richiede il numero di un orologio, da 0 a 4, un file e --uid UID</translation>
     </message>
 </context>
 <context>

@@ -50,12 +50,120 @@
         <comment>the parts</comment>
         <translation>Pozostało: %1</translation>
     </message>
+    <message>
+        <source>Less than a minute since the end</source>
+        <translation>Mniej niż minuta od końca</translation>
+    </message>
+    <message>
+        <source>%1 since the end</source>
+        <comment>the parts</comment>
+        <translation>%1 od końca</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About</source>
         <translation>O programie</translation>
+    </message>
+</context>
+<context>
+    <name>TCalendarText</name>
+    <message>
+        <source>this is not a calendar file (iCalendar, .ics)</source>
+        <translation>to nie jest plik kalendarza (iCalendar, .ics)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; cannot be read: %2</source>
+        <translation>nie można odczytać wydarzenia &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has no start (DTSTART)</source>
+        <translation>wydarzenie &quot;%1&quot; nie ma początku (DTSTART)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; names the unknown time zone %2</source>
+        <translation>wydarzenie &quot;%1&quot; podaje nieznaną strefę czasową %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has a %2 line without a moment</source>
+        <translation>wydarzenie &quot;%1&quot; ma wiersz %2 bez daty i godziny</translation>
+    </message>
+    <message>
+        <source>the file is larger than 16 MiB</source>
+        <translation>plik jest większy niż 16 MiB</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event</source>
+        <translation>kalendarz nie zawiera żadnego wydarzenia</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s repeat rules take too long to work out; pick an event by its UID</source>
+        <translation>obliczenie reguł powtarzania kalendarza trwa zbyt długo; wybierz wydarzenie według jego UID</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event with the UID %1</source>
+        <translation>kalendarz nie zawiera wydarzenia o UID %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockEvent</name>
+    <message>
+        <source>Clock %1</source>
+        <translation>Zegar %1</translation>
+    </message>
+    <message>
+        <source>%1 — since %2</source>
+        <translation>%1 — od %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockNotifier</name>
+    <message>
+        <source>Right-click the clock to choose the moment to count down to.</source>
+        <translation>Kliknij zegar prawym przyciskiem myszy, aby wybrać chwilę, do której ma odliczać.</translation>
+    </message>
+    <message>
+        <source>%1 — the countdown has ended</source>
+        <translation>%1 — odliczanie zakończone</translation>
+    </message>
+    <message>
+        <source>The countdown to %1 %2 has ended.</source>
+        <translation>Odliczanie zakończone: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Clock %1</source>
+        <translation>Zegar %1</translation>
+    </message>
+</context>
+<context>
+    <name>TClockSettings</name>
+    <message>
+        <source>Clock %1: %2</source>
+        <translation>Zegar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockStore</name>
+    <message>
+        <source>Korvane5 Clock %1</source>
+        <translation>Korvane5 – Zegar %1</translation>
+    </message>
+    <message>
+        <source>The start-up entry %1 could not be written: the clock does not start at log-on as chosen.</source>
+        <translation>Nie udało się zapisać wpisu autostartu %1: zegar nie uruchomi się po zalogowaniu, jak wybrano.</translation>
+    </message>
+    <message>
+        <source>the settings store %1 could not be written: what was changed in this run is not kept (%2)</source>
+        <translation>nie udało się zapisać pliku ustawień %1: zmiany z tej sesji nie zostaną zachowane (%2)</translation>
     </message>
 </context>
 <context>
@@ -106,11 +214,173 @@
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
+    <name>TEventForm</name>
     <message>
-        <source>Korvane5 Clock %1</source>
-        <translation>Korvane5 – Zegar %1</translation>
+        <source>Event</source>
+        <translation>Wydarzenie</translation>
     </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nazwa:</translation>
+    </message>
+    <message>
+        <source>&amp;First moment:</source>
+        <translation>&amp;Początek:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>Po&amp;wtarzanie:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Dni:</translation>
+    </message>
+    <message>
+        <source>&amp;Ends:</source>
+        <translation>&amp;Koniec:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nigdy</translation>
+    </message>
+    <message>
+        <source>on a date</source>
+        <translation>w dniu</translation>
+    </message>
+    <message>
+        <source>after a number of times</source>
+        <translation>po określonej liczbie razy</translation>
+    </message>
+    <message>
+        <source>&amp;Time zone:</source>
+        <translation>Strefa &amp;czasowa:</translation>
+    </message>
+    <message>
+        <source>&amp;After the end:</source>
+        <translation>Po &amp;zakończeniu:</translation>
+    </message>
+    <message>
+        <source>Count to the last pick of the date/time dialog</source>
+        <translation>Odliczaj do ostatniego wyboru w oknie daty i godziny</translation>
+    </message>
+    <message>
+        <source>Count up (time since)</source>
+        <translation>Licz w górę (czas od)</translation>
+    </message>
+    <message>
+        <source>Count to the next occurrence</source>
+        <translation>Odliczaj do następnego wystąpienia</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Czas lokalny</translation>
+    </message>
+</context>
+<context>
+    <name>TEventWords</name>
+    <message>
+        <source>does not repeat</source>
+        <translation>bez powtarzania</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>niestandardowe</translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation>co roku</translation>
+    </message>
+    <message>
+        <source>every month on the same day</source>
+        <translation>co miesiąc tego samego dnia</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>ostatnim</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>pierwszym</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>drugim</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>trzecim</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>czwartym</translation>
+    </message>
+    <message>
+        <source>every month on the %1 %2</source>
+        <extracomment>%1 is &quot;first&quot; to &quot;fourth&quot; or &quot;last&quot;, %2 a weekday: &quot;every month on the second Tuesday&quot;</extracomment>
+        <translation>co miesiąc: %2 w %1 tygodniu</translation>
+    </message>
+    <message>
+        <source>every week on %1</source>
+        <translation>co tydzień: %1</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>codziennie</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <translation>%1, do %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n time(s)</source>
+        <translation>
+            <numerusform>%1, %n raz</numerusform>
+            <numerusform>%1, %n razy</numerusform>
+            <numerusform>%1, %n razy</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TImportEventForm</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Importuj wydarzenie</translation>
+    </message>
+    <message>
+        <source>&amp;Events of the calendar:</source>
+        <translation>&amp;Wydarzenia w kalendarzu:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Następne</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Anuluj</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(bez nazwy)</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
     <message>
         <source>Select &amp;Clock</source>
         <translation>Wybierz ze&amp;gar</translation>
@@ -180,16 +450,24 @@
         <translation>Korvane5, Zegar %1</translation>
     </message>
     <message>
-        <source>Right-click the clock to choose the moment to count down to.</source>
-        <translation>Kliknij zegar prawym przyciskiem myszy, aby wybrać chwilę, do której ma odliczać.</translation>
-    </message>
-    <message>
-        <source>The countdown to %1 %2 has ended.</source>
-        <translation>Odliczanie zakończone: %1, %2.</translation>
-    </message>
-    <message>
         <source>L&amp;et Clicks Through</source>
         <translation>Przepuszczaj &amp;kliknięcia</translation>
+    </message>
+    <message>
+        <source>E&amp;vent...</source>
+        <translation>Wyd&amp;arzenie...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Event...</source>
+        <translation>I&amp;mportuj wydarzenie...</translation>
+    </message>
+    <message>
+        <source>Import Event</source>
+        <translation>Importuj wydarzenie</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Pliki kalendarza (*.ics);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>
@@ -205,6 +483,53 @@
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Nie udało się zapisać danych dla „%1”</translation>
+    </message>
+</context>
+<context>
+    <name>TScheduleText</name>
+    <message>
+        <source>the repeat rule has more than %1 moments before the one asked for; the clock cannot follow it</source>
+        <translation>reguła powtarzania ma więcej niż %1 wystąpień przed żądanym; zegar nie może za nią nadążyć</translation>
+    </message>
+    <message>
+        <source>the repeat rule %1 has no moment within %2 of its steps; the clock cannot follow it</source>
+        <translation>reguła powtarzania %1 nie ma żadnego wystąpienia w ciągu %2 swoich kroków; zegar nie może za nią nadążyć</translation>
+    </message>
+    <message>
+        <source>a repeat rule holds RRULE, EXDATE and RDATE lines and time zones, not %1</source>
+        <translation>reguła powtarzania zawiera wiersze RRULE, EXDATE i RDATE oraz strefy czasowe, a nie %1</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule nests too deep</source>
+        <translation>strefa czasowa w regule powtarzania jest zagnieżdżona zbyt głęboko</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule has no end</source>
+        <translation>strefa czasowa w regule powtarzania nie ma końca</translation>
+    </message>
+    <message>
+        <source>unknown time zone %1</source>
+        <translation>nieznana strefa czasowa %1</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read</source>
+        <translation>nie można odczytać reguły powtarzania</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read: %1</source>
+        <translation>nie można odczytać reguły powtarzania: %1</translation>
+    </message>
+    <message>
+        <source>the first moment is no date</source>
+        <translation>pierwszy moment nie jest datą</translation>
+    </message>
+    <message>
+        <source>a repeat rule needs FREQ</source>
+        <translation>reguła powtarzania wymaga FREQ</translation>
+    </message>
+    <message>
+        <source>libical cannot repeat by %1</source>
+        <translation>libical nie potrafi powtarzać według %1</translation>
     </message>
 </context>
 <context>
@@ -232,30 +557,6 @@
 </context>
 <context>
     <name>TSettingsTool</name>
-    <message>
-        <source>usage: korvane5-settings export [KEY]
-       korvane5-settings import FILE          (- reads standard input)
-       korvane5-settings get KEY NAME
-       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-       korvane5-settings delete KEY [NAME]
-       korvane5-settings --help | --version
-Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
-settings.db), in the text form of registry exports.
-KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
-NAME @ stands for the key&apos;s unnamed value.
-</source>
-        <translation>użycie: korvane5-settings export [KEY]
-        korvane5-settings import FILE          (- czyta ze standardowego wejścia)
-        korvane5-settings get KEY NAME
-        korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-        korvane5-settings delete KEY [NAME]
-        korvane5-settings --help | --version
-Przegląda i naprawia ustawienia zegarów Korvane5 ($XDG_CONFIG_HOME/korvane5/
-settings.db) w tekstowym formacie eksportu rejestru.
-KEY to ścieżka, np. Software\Korvane5\0\ (przedrostek HKEY_CURRENT_USER\ jest dozwolony).
-NAME @ oznacza nienazwaną wartość klucza.
-</translation>
-    </message>
     <message>
         <source>set needs exactly one of --dword, --binary, --string</source>
         <translation>set wymaga dokładnie jednej z opcji --dword, --binary, --string</translation>
@@ -335,6 +636,60 @@ NAME @ oznacza nienazwaną wartość klucza.
     <message>
         <source>the settings store %1 can only be read (%2); nothing was changed</source>
         <translation>plik ustawień %1 jest dostępny tylko do odczytu (%2); niczego nie zmieniono</translation>
+    </message>
+    <message>
+        <source>usage: korvane5-settings export [KEY]
+       korvane5-settings import FILE          (- reads standard input)
+       korvane5-settings get KEY NAME
+       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+       korvane5-settings delete KEY [NAME]
+       korvane5-settings event N
+       korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+       korvane5-settings import-event N FILE.ics [--uid UID]
+       korvane5-settings --help | --version
+Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
+settings.db), in the text form of registry exports.
+KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
+NAME @ stands for the key&apos;s unnamed value. N is a clock&apos;s number, 0 to 4.
+</source>
+        <translation>użycie: korvane5-settings export [KEY]
+        korvane5-settings import FILE          (- czyta ze standardowego wejścia)
+        korvane5-settings get KEY NAME
+        korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+        korvane5-settings delete KEY [NAME]
+        korvane5-settings event N
+        korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+        korvane5-settings import-event N FILE.ics [--uid UID]
+        korvane5-settings --help | --version
+Przegląda i naprawia ustawienia zegarów Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db) w tekstowym formacie eksportu rejestru.
+KEY to ścieżka, np. Software\Korvane5\0\ (przedrostek HKEY_CURRENT_USER\ jest dozwolony).
+NAME @ oznacza nienazwaną wartość klucza. N to numer zegara, od 0 do 4.
+</translation>
+    </message>
+    <message>
+        <source>event takes a clock number, 0 to 4</source>
+        <translation>event wymaga numeru zegara, od 0 do 4</translation>
+    </message>
+    <message>
+        <source>occurrences takes a clock number, 0 to 4</source>
+        <translation>occurrences wymaga numeru zegara, od 0 do 4</translation>
+    </message>
+    <message>
+        <source>--from takes a local time as &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
+        <translation>--from wymaga czasu lokalnego w postaci &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
+    </message>
+    <message>
+        <source>--count takes a number from 1 to 100000</source>
+        <translation>--count wymaga liczby od 1 do 100000</translation>
+    </message>
+    <message>
+        <source>occurrences takes --from and --count</source>
+        <translation>occurrences przyjmuje --from i --count</translation>
+    </message>
+    <message>
+        <source>import-event takes a clock number, 0 to 4, a file and --uid UID</source>
+        <translation>import-event wymaga numeru zegara, od 0 do 4, pliku i --uid UID</translation>
     </message>
 </context>
 <context>

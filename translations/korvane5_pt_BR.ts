@@ -47,12 +47,120 @@
         <comment>the parts</comment>
         <translation>Tempo restante: %1</translation>
     </message>
+    <message>
+        <source>Less than a minute since the end</source>
+        <translation>Menos de um minuto desde o fim</translation>
+    </message>
+    <message>
+        <source>%1 since the end</source>
+        <comment>the parts</comment>
+        <translation>%1 desde o fim</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About</source>
         <translation>Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>TCalendarText</name>
+    <message>
+        <source>this is not a calendar file (iCalendar, .ics)</source>
+        <translation>este não é um arquivo de calendário (iCalendar, .ics)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; cannot be read: %2</source>
+        <translation>não é possível ler o evento &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has no start (DTSTART)</source>
+        <translation>o evento &quot;%1&quot; não tem início (DTSTART)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; names the unknown time zone %2</source>
+        <translation>o evento &quot;%1&quot; indica o fuso horário desconhecido %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has a %2 line without a moment</source>
+        <translation>o evento &quot;%1&quot; tem uma linha %2 sem data e hora</translation>
+    </message>
+    <message>
+        <source>the file is larger than 16 MiB</source>
+        <translation>o arquivo tem mais de 16 MiB</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event</source>
+        <translation>o calendário não contém nenhum evento</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s repeat rules take too long to work out; pick an event by its UID</source>
+        <translation>as regras de repetição do calendário demoram demais para ser calculadas; escolha um evento pelo UID</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event with the UID %1</source>
+        <translation>o calendário não contém nenhum evento com o UID %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>não é possível ler %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockEvent</name>
+    <message>
+        <source>Clock %1</source>
+        <translation>Relógio %1</translation>
+    </message>
+    <message>
+        <source>%1 — since %2</source>
+        <translation>%1 — desde %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockNotifier</name>
+    <message>
+        <source>Right-click the clock to choose the moment to count down to.</source>
+        <translation>Clique com o botão direito no relógio para escolher o momento da contagem regressiva.</translation>
+    </message>
+    <message>
+        <source>%1 — the countdown has ended</source>
+        <translation>%1 — a contagem regressiva terminou</translation>
+    </message>
+    <message>
+        <source>The countdown to %1 %2 has ended.</source>
+        <translation>A contagem regressiva para %1, às %2, terminou.</translation>
+    </message>
+    <message>
+        <source>Clock %1</source>
+        <translation>Relógio %1</translation>
+    </message>
+</context>
+<context>
+    <name>TClockSettings</name>
+    <message>
+        <source>Clock %1: %2</source>
+        <translation>Relógio %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockStore</name>
+    <message>
+        <source>Korvane5 Clock %1</source>
+        <translation>Korvane5 – Relógio %1</translation>
+    </message>
+    <message>
+        <source>The start-up entry %1 could not be written: the clock does not start at log-on as chosen.</source>
+        <translation>Não foi possível gravar a entrada de inicialização %1: o relógio não será iniciado com a sessão, como escolhido.</translation>
+    </message>
+    <message>
+        <source>the settings store %1 could not be written: what was changed in this run is not kept (%2)</source>
+        <translation>não foi possível gravar o arquivo de configurações %1: as alterações desta sessão não serão mantidas (%2)</translation>
     </message>
 </context>
 <context>
@@ -103,11 +211,172 @@
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
+    <name>TEventForm</name>
     <message>
-        <source>Korvane5 Clock %1</source>
-        <translation>Korvane5 – Relógio %1</translation>
+        <source>Event</source>
+        <translation>Evento</translation>
     </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;First moment:</source>
+        <translation>&amp;Início:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Repetir:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Dias:</translation>
+    </message>
+    <message>
+        <source>&amp;Ends:</source>
+        <translation>&amp;Termina:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>on a date</source>
+        <translation>em uma data</translation>
+    </message>
+    <message>
+        <source>after a number of times</source>
+        <translation>após um número de vezes</translation>
+    </message>
+    <message>
+        <source>&amp;Time zone:</source>
+        <translation>&amp;Fuso horário:</translation>
+    </message>
+    <message>
+        <source>&amp;After the end:</source>
+        <translation>&amp;Após o fim:</translation>
+    </message>
+    <message>
+        <source>Count to the last pick of the date/time dialog</source>
+        <translation>Contar até a última escolha da caixa de data e hora</translation>
+    </message>
+    <message>
+        <source>Count up (time since)</source>
+        <translation>Contar progressivamente (tempo decorrido)</translation>
+    </message>
+    <message>
+        <source>Count to the next occurrence</source>
+        <translation>Contar até a próxima ocorrência</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Hora local</translation>
+    </message>
+</context>
+<context>
+    <name>TEventWords</name>
+    <message>
+        <source>does not repeat</source>
+        <translation>não se repete</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personalizado</translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation>todo ano</translation>
+    </message>
+    <message>
+        <source>every month on the same day</source>
+        <translation>todo mês no mesmo dia</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>última</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>primeira</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>terceira</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>quarta</translation>
+    </message>
+    <message>
+        <source>every month on the %1 %2</source>
+        <extracomment>%1 is &quot;first&quot; to &quot;fourth&quot; or &quot;last&quot;, %2 a weekday: &quot;every month on the second Tuesday&quot;</extracomment>
+        <translation>todo mês: %2 da %1 semana</translation>
+    </message>
+    <message>
+        <source>every week on %1</source>
+        <translation>toda semana: %1</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>todo dia</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <translation>%1, até %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n time(s)</source>
+        <translation>
+            <numerusform>%1, %n vez</numerusform>
+            <numerusform>%1, %n vezes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TImportEventForm</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Importar evento</translation>
+    </message>
+    <message>
+        <source>&amp;Events of the calendar:</source>
+        <translation>&amp;Eventos do calendário:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sem nome)</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
     <message>
         <source>Select &amp;Clock</source>
         <translation>Selecionar &amp;relógio</translation>
@@ -175,16 +444,24 @@
         <translation>Korvane5, Relógio %1</translation>
     </message>
     <message>
-        <source>Right-click the clock to choose the moment to count down to.</source>
-        <translation>Clique com o botão direito no relógio para escolher o momento da contagem regressiva.</translation>
-    </message>
-    <message>
-        <source>The countdown to %1 %2 has ended.</source>
-        <translation>A contagem regressiva para %1, às %2, terminou.</translation>
-    </message>
-    <message>
         <source>L&amp;et Clicks Through</source>
         <translation>Deixar os c&amp;liques passarem</translation>
+    </message>
+    <message>
+        <source>E&amp;vent...</source>
+        <translation>Eve&amp;nto...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Event...</source>
+        <translation>I&amp;mportar evento...</translation>
+    </message>
+    <message>
+        <source>Import Event</source>
+        <translation>Importar evento</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Arquivos de calendário (*.ics);;Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -200,6 +477,53 @@
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Falha ao definir os dados de “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>TScheduleText</name>
+    <message>
+        <source>the repeat rule has more than %1 moments before the one asked for; the clock cannot follow it</source>
+        <translation>a regra de repetição tem mais de %1 ocorrências antes da pedida; o relógio não consegue segui-la</translation>
+    </message>
+    <message>
+        <source>the repeat rule %1 has no moment within %2 of its steps; the clock cannot follow it</source>
+        <translation>a regra de repetição %1 não tem nenhuma ocorrência em %2 de seus passos; o relógio não consegue segui-la</translation>
+    </message>
+    <message>
+        <source>a repeat rule holds RRULE, EXDATE and RDATE lines and time zones, not %1</source>
+        <translation>uma regra de repetição contém linhas RRULE, EXDATE e RDATE e fusos horários, não %1</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule nests too deep</source>
+        <translation>um fuso horário na regra de repetição está aninhado profundamente demais</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule has no end</source>
+        <translation>um fuso horário na regra de repetição não tem fim</translation>
+    </message>
+    <message>
+        <source>unknown time zone %1</source>
+        <translation>fuso horário desconhecido %1</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read</source>
+        <translation>não é possível ler a regra de repetição</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read: %1</source>
+        <translation>não é possível ler a regra de repetição: %1</translation>
+    </message>
+    <message>
+        <source>the first moment is no date</source>
+        <translation>o primeiro momento não é uma data</translation>
+    </message>
+    <message>
+        <source>a repeat rule needs FREQ</source>
+        <translation>uma regra de repetição precisa de FREQ</translation>
+    </message>
+    <message>
+        <source>libical cannot repeat by %1</source>
+        <translation>a libical não consegue repetir por %1</translation>
     </message>
 </context>
 <context>
@@ -227,30 +551,6 @@
 </context>
 <context>
     <name>TSettingsTool</name>
-    <message>
-        <source>usage: korvane5-settings export [KEY]
-       korvane5-settings import FILE          (- reads standard input)
-       korvane5-settings get KEY NAME
-       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-       korvane5-settings delete KEY [NAME]
-       korvane5-settings --help | --version
-Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
-settings.db), in the text form of registry exports.
-KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
-NAME @ stands for the key&apos;s unnamed value.
-</source>
-        <translation>uso: korvane5-settings export [KEY]
-     korvane5-settings import FILE          (- lê da entrada padrão)
-     korvane5-settings get KEY NAME
-     korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-     korvane5-settings delete KEY [NAME]
-     korvane5-settings --help | --version
-Examina e repara as configurações dos relógios Korvane5 ($XDG_CONFIG_HOME/korvane5/
-settings.db), no formato de texto das exportações do registro.
-KEY é um caminho como Software\Korvane5\0\ (pode começar com HKEY_CURRENT_USER\).
-NAME @ representa o valor sem nome da chave.
-</translation>
-    </message>
     <message>
         <source>set needs exactly one of --dword, --binary, --string</source>
         <translation>set precisa de exatamente uma das opções --dword, --binary, --string</translation>
@@ -330,6 +630,60 @@ NAME @ representa o valor sem nome da chave.
     <message>
         <source>the settings store %1 can only be read (%2); nothing was changed</source>
         <translation>o arquivo de configurações %1 está disponível somente para leitura (%2); nada foi alterado</translation>
+    </message>
+    <message>
+        <source>usage: korvane5-settings export [KEY]
+       korvane5-settings import FILE          (- reads standard input)
+       korvane5-settings get KEY NAME
+       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+       korvane5-settings delete KEY [NAME]
+       korvane5-settings event N
+       korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+       korvane5-settings import-event N FILE.ics [--uid UID]
+       korvane5-settings --help | --version
+Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
+settings.db), in the text form of registry exports.
+KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
+NAME @ stands for the key&apos;s unnamed value. N is a clock&apos;s number, 0 to 4.
+</source>
+        <translation>uso: korvane5-settings export [KEY]
+     korvane5-settings import FILE          (- lê da entrada padrão)
+     korvane5-settings get KEY NAME
+     korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+     korvane5-settings delete KEY [NAME]
+     korvane5-settings event N
+     korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+     korvane5-settings import-event N FILE.ics [--uid UID]
+     korvane5-settings --help | --version
+Examina e repara as configurações dos relógios Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db), no formato de texto das exportações do registro.
+KEY é um caminho como Software\Korvane5\0\ (pode começar com HKEY_CURRENT_USER\).
+NAME @ representa o valor sem nome da chave. N é o número de um relógio, de 0 a 4.
+</translation>
+    </message>
+    <message>
+        <source>event takes a clock number, 0 to 4</source>
+        <translation>event espera o número de um relógio, de 0 a 4</translation>
+    </message>
+    <message>
+        <source>occurrences takes a clock number, 0 to 4</source>
+        <translation>occurrences espera o número de um relógio, de 0 a 4</translation>
+    </message>
+    <message>
+        <source>--from takes a local time as &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
+        <translation>--from espera uma hora local no formato &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
+    </message>
+    <message>
+        <source>--count takes a number from 1 to 100000</source>
+        <translation>--count espera um número de 1 a 100000</translation>
+    </message>
+    <message>
+        <source>occurrences takes --from and --count</source>
+        <translation>occurrences aceita --from e --count</translation>
+    </message>
+    <message>
+        <source>import-event takes a clock number, 0 to 4, a file and --uid UID</source>
+        <translation>import-event espera o número de um relógio, de 0 a 4, um arquivo e --uid UID</translation>
     </message>
 </context>
 <context>

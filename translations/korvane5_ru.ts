@@ -50,12 +50,120 @@
         <comment>the parts</comment>
         <translation>Осталось: %1</translation>
     </message>
+    <message>
+        <source>Less than a minute since the end</source>
+        <translation>Меньше минуты после окончания</translation>
+    </message>
+    <message>
+        <source>%1 since the end</source>
+        <comment>the parts</comment>
+        <translation>%1 после окончания</translation>
+    </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About</source>
         <translation>О программе</translation>
+    </message>
+</context>
+<context>
+    <name>TCalendarText</name>
+    <message>
+        <source>this is not a calendar file (iCalendar, .ics)</source>
+        <translation>это не файл календаря (iCalendar, .ics)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; cannot be read: %2</source>
+        <translation>не удаётся прочитать событие &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has no start (DTSTART)</source>
+        <translation>у события &quot;%1&quot; нет начала (DTSTART)</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; names the unknown time zone %2</source>
+        <translation>событие &quot;%1&quot; ссылается на неизвестный часовой пояс %2</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot; has a %2 line without a moment</source>
+        <translation>у события &quot;%1&quot; есть строка %2 без даты и времени</translation>
+    </message>
+    <message>
+        <source>the file is larger than 16 MiB</source>
+        <translation>файл больше 16 МиБ</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event</source>
+        <translation>в календаре нет ни одного события</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s repeat rules take too long to work out; pick an event by its UID</source>
+        <translation>правила повторения календаря вычисляются слишком долго; выберите событие по его UID</translation>
+    </message>
+    <message>
+        <source>the calendar holds no event with the UID %1</source>
+        <translation>в календаре нет события с UID %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockEvent</name>
+    <message>
+        <source>Clock %1</source>
+        <translation>Часы %1</translation>
+    </message>
+    <message>
+        <source>%1 — since %2</source>
+        <translation>%1 — с %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockNotifier</name>
+    <message>
+        <source>Right-click the clock to choose the moment to count down to.</source>
+        <translation>Щёлкните по часам правой кнопкой мыши, чтобы выбрать момент для обратного отсчёта.</translation>
+    </message>
+    <message>
+        <source>%1 — the countdown has ended</source>
+        <translation>%1 — обратный отсчёт завершён</translation>
+    </message>
+    <message>
+        <source>The countdown to %1 %2 has ended.</source>
+        <translation>Обратный отсчёт завершён: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Clock %1</source>
+        <translation>Часы %1</translation>
+    </message>
+</context>
+<context>
+    <name>TClockSettings</name>
+    <message>
+        <source>Clock %1: %2</source>
+        <translation>Часы %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClockStore</name>
+    <message>
+        <source>Korvane5 Clock %1</source>
+        <translation>Korvane5 — Часы %1</translation>
+    </message>
+    <message>
+        <source>The start-up entry %1 could not be written: the clock does not start at log-on as chosen.</source>
+        <translation>Не удалось записать элемент автозапуска %1: часы не будут запускаться при входе в систему, как было выбрано.</translation>
+    </message>
+    <message>
+        <source>the settings store %1 could not be written: what was changed in this run is not kept (%2)</source>
+        <translation>не удалось записать хранилище настроек %1: изменения, сделанные за этот сеанс, не сохранены (%2)</translation>
     </message>
 </context>
 <context>
@@ -106,11 +214,173 @@
     </message>
 </context>
 <context>
-    <name>TMainForm</name>
+    <name>TEventForm</name>
     <message>
-        <source>Korvane5 Clock %1</source>
-        <translation>Korvane5 — Часы %1</translation>
+        <source>Event</source>
+        <translation>Событие</translation>
     </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Название:</translation>
+    </message>
+    <message>
+        <source>&amp;First moment:</source>
+        <translation>Н&amp;ачало:</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <translation>&amp;Повтор:</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>&amp;Дни:</translation>
+    </message>
+    <message>
+        <source>&amp;Ends:</source>
+        <translation>О&amp;кончание:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>никогда</translation>
+    </message>
+    <message>
+        <source>on a date</source>
+        <translation>в указанную дату</translation>
+    </message>
+    <message>
+        <source>after a number of times</source>
+        <translation>после заданного числа повторений</translation>
+    </message>
+    <message>
+        <source>&amp;Time zone:</source>
+        <translation>&amp;Часовой пояс:</translation>
+    </message>
+    <message>
+        <source>&amp;After the end:</source>
+        <translation>По&amp;сле окончания:</translation>
+    </message>
+    <message>
+        <source>Count to the last pick of the date/time dialog</source>
+        <translation>Отсчёт до последнего выбора в окне даты и времени</translation>
+    </message>
+    <message>
+        <source>Count up (time since)</source>
+        <translation>Прямой отсчёт (сколько прошло)</translation>
+    </message>
+    <message>
+        <source>Count to the next occurrence</source>
+        <translation>Отсчёт до следующего повторения</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>От&amp;мена</translation>
+    </message>
+    <message>
+        <source>Local time</source>
+        <translation>Местное время</translation>
+    </message>
+</context>
+<context>
+    <name>TEventWords</name>
+    <message>
+        <source>does not repeat</source>
+        <translation>не повторяется</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>особое правило</translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation>каждый год</translation>
+    </message>
+    <message>
+        <source>every month on the same day</source>
+        <translation>каждый месяц в тот же день</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>последней</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>первой</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>второй</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>третьей</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>четвёртой</translation>
+    </message>
+    <message>
+        <source>every month on the %1 %2</source>
+        <extracomment>%1 is &quot;first&quot; to &quot;fourth&quot; or &quot;last&quot;, %2 a weekday: &quot;every month on the second Tuesday&quot;</extracomment>
+        <translation>каждый месяц: %2 %1 недели</translation>
+    </message>
+    <message>
+        <source>every week on %1</source>
+        <translation>каждую неделю: %1</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>каждый день</translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <translation>%1, до %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n time(s)</source>
+        <translation>
+            <numerusform>%1, %n раз</numerusform>
+            <numerusform>%1, %n раза</numerusform>
+            <numerusform>%1, %n раз</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TImportEventForm</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Импорт события</translation>
+    </message>
+    <message>
+        <source>&amp;Events of the calendar:</source>
+        <translation>&amp;События календаря:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Ближайшее</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>От&amp;мена</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(без названия)</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
     <message>
         <source>Select &amp;Clock</source>
         <translation>Выбрать &amp;часы</translation>
@@ -180,16 +450,24 @@
         <translation>Korvane5, Часы %1</translation>
     </message>
     <message>
-        <source>Right-click the clock to choose the moment to count down to.</source>
-        <translation>Щёлкните по часам правой кнопкой мыши, чтобы выбрать момент для обратного отсчёта.</translation>
-    </message>
-    <message>
-        <source>The countdown to %1 %2 has ended.</source>
-        <translation>Обратный отсчёт завершён: %1, %2.</translation>
-    </message>
-    <message>
         <source>L&amp;et Clicks Through</source>
         <translation>Пропускать &amp;щелчки</translation>
+    </message>
+    <message>
+        <source>E&amp;vent...</source>
+        <translation>Со&amp;бытие...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Event...</source>
+        <translation>И&amp;мпортировать событие...</translation>
+    </message>
+    <message>
+        <source>Import Event</source>
+        <translation>Импорт события</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Файлы календаря (*.ics);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -205,6 +483,53 @@
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Не удалось записать данные для «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>TScheduleText</name>
+    <message>
+        <source>the repeat rule has more than %1 moments before the one asked for; the clock cannot follow it</source>
+        <translation>у правила повторения больше %1 повторений до запрошенного; часы не могут следовать ему</translation>
+    </message>
+    <message>
+        <source>the repeat rule %1 has no moment within %2 of its steps; the clock cannot follow it</source>
+        <translation>у правила повторения %1 нет ни одного повторения за %2 шагов; часы не могут следовать ему</translation>
+    </message>
+    <message>
+        <source>a repeat rule holds RRULE, EXDATE and RDATE lines and time zones, not %1</source>
+        <translation>правило повторения содержит строки RRULE, EXDATE и RDATE и часовые пояса, а не %1</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule nests too deep</source>
+        <translation>часовой пояс в правиле повторения вложен слишком глубоко</translation>
+    </message>
+    <message>
+        <source>a time zone in the repeat rule has no end</source>
+        <translation>у часового пояса в правиле повторения нет конца</translation>
+    </message>
+    <message>
+        <source>unknown time zone %1</source>
+        <translation>неизвестный часовой пояс %1</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read</source>
+        <translation>не удаётся прочитать правило повторения</translation>
+    </message>
+    <message>
+        <source>the repeat rule cannot be read: %1</source>
+        <translation>не удаётся прочитать правило повторения: %1</translation>
+    </message>
+    <message>
+        <source>the first moment is no date</source>
+        <translation>первый момент не является датой</translation>
+    </message>
+    <message>
+        <source>a repeat rule needs FREQ</source>
+        <translation>правилу повторения нужен FREQ</translation>
+    </message>
+    <message>
+        <source>libical cannot repeat by %1</source>
+        <translation>libical не умеет повторять по %1</translation>
     </message>
 </context>
 <context>
@@ -232,30 +557,6 @@
 </context>
 <context>
     <name>TSettingsTool</name>
-    <message>
-        <source>usage: korvane5-settings export [KEY]
-       korvane5-settings import FILE          (- reads standard input)
-       korvane5-settings get KEY NAME
-       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-       korvane5-settings delete KEY [NAME]
-       korvane5-settings --help | --version
-Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
-settings.db), in the text form of registry exports.
-KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
-NAME @ stands for the key&apos;s unnamed value.
-</source>
-        <translation>использование: korvane5-settings export [KEY]
-               korvane5-settings import FILE          (- читает стандартный ввод)
-               korvane5-settings get KEY NAME
-               korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
-               korvane5-settings delete KEY [NAME]
-               korvane5-settings --help | --version
-Просматривает и исправляет настройки часов Korvane5 ($XDG_CONFIG_HOME/korvane5/
-settings.db) в текстовом формате экспорта реестра.
-KEY — путь вида Software\Korvane5\0\ (префикс HKEY_CURRENT_USER\ допускается).
-NAME @ обозначает безымянное значение ключа.
-</translation>
-    </message>
     <message>
         <source>set needs exactly one of --dword, --binary, --string</source>
         <translation>для set нужен ровно один из параметров --dword, --binary, --string</translation>
@@ -335,6 +636,60 @@ NAME @ обозначает безымянное значение ключа.
     <message>
         <source>the settings store %1 can only be read (%2); nothing was changed</source>
         <translation>хранилище настроек %1 доступно только для чтения (%2); ничего не изменено</translation>
+    </message>
+    <message>
+        <source>usage: korvane5-settings export [KEY]
+       korvane5-settings import FILE          (- reads standard input)
+       korvane5-settings get KEY NAME
+       korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+       korvane5-settings delete KEY [NAME]
+       korvane5-settings event N
+       korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+       korvane5-settings import-event N FILE.ics [--uid UID]
+       korvane5-settings --help | --version
+Looks into and repairs the settings of the Korvane5 clocks ($XDG_CONFIG_HOME/korvane5/
+settings.db), in the text form of registry exports.
+KEY is a path such as Software\Korvane5\0\ (HKEY_CURRENT_USER\ in front is allowed).
+NAME @ stands for the key&apos;s unnamed value. N is a clock&apos;s number, 0 to 4.
+</source>
+        <translation>использование: korvane5-settings export [KEY]
+               korvane5-settings import FILE          (- читает стандартный ввод)
+               korvane5-settings get KEY NAME
+               korvane5-settings set KEY NAME --dword N | --binary HEX | --string TEXT
+               korvane5-settings delete KEY [NAME]
+               korvane5-settings event N
+               korvane5-settings occurrences N [--from &quot;YYYY-MM-DD HH:MM:SS&quot;] [--count K]
+               korvane5-settings import-event N FILE.ics [--uid UID]
+               korvane5-settings --help | --version
+Просматривает и исправляет настройки часов Korvane5 ($XDG_CONFIG_HOME/korvane5/
+settings.db) в текстовом формате экспорта реестра.
+KEY — путь вида Software\Korvane5\0\ (префикс HKEY_CURRENT_USER\ допускается).
+NAME @ обозначает безымянное значение ключа. N — номер часов, от 0 до 4.
+</translation>
+    </message>
+    <message>
+        <source>event takes a clock number, 0 to 4</source>
+        <translation>event принимает номер часов, от 0 до 4</translation>
+    </message>
+    <message>
+        <source>occurrences takes a clock number, 0 to 4</source>
+        <translation>occurrences принимает номер часов, от 0 до 4</translation>
+    </message>
+    <message>
+        <source>--from takes a local time as &quot;YYYY-MM-DD HH:MM:SS&quot;</source>
+        <translation>--from принимает местное время в виде &quot;YYYY-MM-DD HH:MM:SS&quot;</translation>
+    </message>
+    <message>
+        <source>--count takes a number from 1 to 100000</source>
+        <translation>--count принимает число от 1 до 100000</translation>
+    </message>
+    <message>
+        <source>occurrences takes --from and --count</source>
+        <translation>occurrences принимает --from и --count</translation>
+    </message>
+    <message>
+        <source>import-event takes a clock number, 0 to 4, a file and --uid UID</source>
+        <translation>import-event принимает номер часов, от 0 до 4, файл и --uid UID</translation>
     </message>
 </context>
 <context>

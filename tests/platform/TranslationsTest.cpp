@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Translations.h"
 #include "app/MainUnit.h"
+#include "events/EventForm.h"
+#include "events/ImportEventForm.h"
 #include "presets/DateTimePick.h"
 #include "skins/SkinChooserUnit.h"
+#include "support/Calendars.h"
 #include "support/ClockTest.h"
 #include "widgets/DialogFrame.h"
 
@@ -21,6 +24,8 @@ namespace {
 
 const QString Sources = QStringLiteral(KORVANE5_SOURCE_DIR "/translations");
 const QString Compiled = QStringLiteral(KORVANE5_BINARY_DIR "/translations");
+// What the Import Event dialog lists while its texts are checked.
+const char* const OneEvent = "BEGIN:VEVENT\r\nUID:a\r\nDTSTART:20260101T000000Z\r\nEND:VEVENT\r\n";
 
 QStringList Languages() {
     QStringList languages;
@@ -138,8 +143,13 @@ TEST(TranslationsTest, AccessKeysAreUniqueInEachMenuAndDialogOfEveryLanguage) {
             };
             check(form.PopupMenu);
             EXPECT_EQ(AccessKey(form.Exit->text()).isNull(), false) << language.toStdString();
-            for (QWidget* dialog : {static_cast<QWidget*>(form.EnsureDateTimeDialog()),
-                                    static_cast<QWidget*>(form.SkinChooser)}) {
+            TEventForm event(&form);
+            TImportEventForm import(&form, events::TCalendarFile(Calendar(OneEvent)),
+                                    QDateTime::fromSecsSinceEpoch(0));
+            for (QWidget* dialog :
+                 {static_cast<QWidget*>(form.EnsureDateTimeDialog()),
+                  static_cast<QWidget*>(form.SkinChooser), static_cast<QWidget*>(&event),
+                  static_cast<QWidget*>(&import)}) {
                 QStringList captions;
                 for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
                     if (button->text().contains(u'&'))
@@ -162,8 +172,13 @@ TEST(TranslationsTest, EveryTextFitsItsPlaceInEveryLanguage) {
         QCoreApplication::installTranslator(&translator);
         {
             TMainForm form({});
-            for (QWidget* dialog : {static_cast<QWidget*>(form.EnsureDateTimeDialog()),
-                                    static_cast<QWidget*>(form.SkinChooser)}) {
+            TEventForm event(&form);
+            TImportEventForm import(&form, events::TCalendarFile(Calendar(OneEvent)),
+                                    QDateTime::fromSecsSinceEpoch(0));
+            for (QWidget* dialog :
+                 {static_cast<QWidget*>(form.EnsureDateTimeDialog()),
+                  static_cast<QWidget*>(form.SkinChooser), static_cast<QWidget*>(&event),
+                  static_cast<QWidget*>(&import)}) {
                 for (QWidget* control : dialog->findChildren<QWidget*>()) {
                     if (!qobject_cast<QLabel*>(control) && !qobject_cast<QAbstractButton*>(control))
                         continue;
