@@ -211,6 +211,17 @@
     </message>
 </context>
 <context>
+    <name>TEventCommands</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Termin importieren</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Kalenderdateien (*.ics);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>TEventForm</name>
     <message>
         <source>Event</source>
@@ -454,14 +465,6 @@
     <message>
         <source>&amp;Import Event...</source>
         <translation>Termin i&amp;mportieren...</translation>
-    </message>
-    <message>
-        <source>Import Event</source>
-        <translation>Termin importieren</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics);;All files (*)</source>
-        <translation>Kalenderdateien (*.ics);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

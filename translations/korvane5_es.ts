@@ -211,6 +211,17 @@
     </message>
 </context>
 <context>
+    <name>TEventCommands</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Importar evento</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Archivos de calendario (*.ics);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>TEventForm</name>
     <message>
         <source>Event</source>
@@ -454,14 +465,6 @@
     <message>
         <source>&amp;Import Event...</source>
         <translation>I&amp;mportar evento...</translation>
-    </message>
-    <message>
-        <source>Import Event</source>
-        <translation>Importar evento</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics);;All files (*)</source>
-        <translation>Archivos de calendario (*.ics);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>

@@ -211,6 +211,17 @@
     </message>
 </context>
 <context>
+    <name>TEventCommands</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Importer un événement</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Fichiers de calendrier (*.ics);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>TEventForm</name>
     <message>
         <source>Event</source>
@@ -454,14 +465,6 @@
     <message>
         <source>&amp;Import Event...</source>
         <translation>&amp;Importer un événement...</translation>
-    </message>
-    <message>
-        <source>Import Event</source>
-        <translation>Importer un événement</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics);;All files (*)</source>
-        <translation>Fichiers de calendrier (*.ics);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>

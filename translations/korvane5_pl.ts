@@ -214,6 +214,17 @@
     </message>
 </context>
 <context>
+    <name>TEventCommands</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Importuj wydarzenie</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Pliki kalendarza (*.ics);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
     <name>TEventForm</name>
     <message>
         <source>Event</source>
@@ -460,14 +471,6 @@
     <message>
         <source>&amp;Import Event...</source>
         <translation>I&amp;mportuj wydarzenie...</translation>
-    </message>
-    <message>
-        <source>Import Event</source>
-        <translation>Importuj wydarzenie</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics);;All files (*)</source>
-        <translation>Pliki kalendarza (*.ics);;Wszystkie pliki (*)</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,17 @@
     </message>
 </context>
 <context>
+    <name>TEventCommands</name>
+    <message>
+        <source>Import Event</source>
+        <translation>Імпорт події</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>Файли календаря (*.ics);;Усі файли (*)</translation>
+    </message>
+</context>
+<context>
     <name>TEventForm</name>
     <message>
         <source>Event</source>
@@ -460,14 +471,6 @@
     <message>
         <source>&amp;Import Event...</source>
         <translation>І&amp;мпортувати подію...</translation>
-    </message>
-    <message>
-        <source>Import Event</source>
-        <translation>Імпорт події</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics);;All files (*)</source>
-        <translation>Файли календаря (*.ics);;Усі файли (*)</translation>
     </message>
 </context>
 <context>

@@ -208,6 +208,17 @@
     </message>
 </context>
 <context>
+    <name>TEventCommands</name>
+    <message>
+        <source>Import Event</source>
+        <translation>导入事件</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics);;All files (*)</source>
+        <translation>日历文件 (*.ics);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
     <name>TEventForm</name>
     <message>
         <source>Event</source>
@@ -448,14 +459,6 @@
     <message>
         <source>&amp;Import Event...</source>
         <translation>导入事件(&amp;I)...</translation>
-    </message>
-    <message>
-        <source>Import Event</source>
-        <translation>导入事件</translation>
-    </message>
-    <message>
-        <source>Calendar files (*.ics);;All files (*)</source>
-        <translation>日历文件 (*.ics);;所有文件 (*)</translation>
     </message>
 </context>
 <context>
