@@ -14,7 +14,7 @@ QAction* AddCommand(QMenu* menu, const QString& caption, std::function<void()> h
     QAction* item = menu->addAction(caption);
     if (!icon.isNull())
         item->setIcon(icon);
-    QObject::connect(item, &QAction::triggered, menu,
+    QObject::connect(item, &QAction::triggered, item,
                      [handler = std::move(handler)] { Guarded(handler); });
     return item;
 }
@@ -22,9 +22,9 @@ QAction* AddCommand(QMenu* menu, const QString& caption, std::function<void()> h
 QAction* AddOption(QMenu* menu, const QString& caption, std::function<void()> handler) {
     QAction* item = menu->addAction(caption);
     item->setCheckable(true);
-    QObject::connect(item, &QAction::triggered, menu,
+    QObject::connect(item, &QAction::triggered, item,
                      [item](bool checked) { item->setChecked(!checked); });
-    QObject::connect(item, &QAction::triggered, menu,
+    QObject::connect(item, &QAction::triggered, item,
                      [handler = std::move(handler)] { Guarded(handler); });
     return item;
 }
@@ -39,7 +39,7 @@ QList<QAction*> AddRadioGroup(QMenu* menu, std::span<const int> tags,
         item->setData(tag);
         item->setCheckable(true);
         group->addAction(item);
-        QObject::connect(item, &QAction::triggered, menu,
+        QObject::connect(item, &QAction::triggered, item,
                          [item, handler] { Guarded([&] { handler(item); }); });
         items << item;
     }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The items of the program's menus: commands, options and radio choices, each running its
-// handler under the shared error guard.
+// handler under the shared error guard. The handlers are connected in the item's own name:
+// a menu that lets an item go cuts every connection made in the menu's name, and an item
+// may move to another menu (the tray's).
 
 #include <QIcon>
 #include <QList>

@@ -303,6 +303,11 @@ TEST_F(MainUnitTest_Menu, ItemsAsDesigned) {
     EXPECT_EQ(Form->Exit->icon().cacheKey(), Form->ImageList[2].cacheKey());
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(QImage(QString(":/images/menu%1.png").arg(i)).size(), QSize(16, 16));
+    // The tray's item, taken from this menu, still runs its command: with no icon to turn
+    // it off again, letting clicks through is refused.
+    Form->HideTrayIconClick();
+    Form->ClickThrough->trigger();
+    EXPECT_FALSE(Form->ClickThrough->isChecked());
 }
 
 TEST_F(MainUnitTest_Menu, RightClickAnywhereOpensTheMenuAtTheCursor) {
