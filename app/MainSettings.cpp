@@ -36,7 +36,7 @@ void TMainForm::LoadSettings() {
 // The options the store keeps as flags: each item's check, and the command that turns it.
 static const struct {
     store::TSetting Row;
-    QAction* TMainForm::*Item;
+    TAction Item;
     void (TMainForm::*Click)();
 } OptionRows[] = {
     {store::TSetting::StickToDesktop, &TMainForm::StickToDesktop, &TMainForm::StickToDesktopClick},

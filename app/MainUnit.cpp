@@ -82,8 +82,8 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
 
     // Each tick sets the next one just after the wall clock's next second: a coarse timer
     // would let Qt shift it by up to 50 ms.
-    SecTimer = widgets::GuardedTimer(
-        this, 1000, [this] { SecTimerTimer(); }, Qt::PreciseTimer);
+    const auto tick = [this] { SecTimerTimer(); };
+    SecTimer = widgets::GuardedTimer(this, 1000, tick, Qt::PreciseTimer);
     // On a screen of another scale the skin's picture is chosen again.
     Back->OnRatioChange = [this] {
         widgets::Guarded([this] {
@@ -95,8 +95,8 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     Store = new TClockStore(
         this, {[this](store::TGroup group) { StoreRead(group); }, [this] { close(); }});
     // A restart must really start the full wait.
-    RandomTimer = widgets::GuardedTimer(
-        this, 300000, [this] { RandomTimerTimer(); }, Qt::PreciseTimer);
+    const auto randomTick = [this] { RandomTimerTimer(); };
+    RandomTimer = widgets::GuardedTimer(this, 300000, randomTick, Qt::PreciseTimer);
 
     widgets::OnDeactivation(this, [this] { ApplicationEvents1Deactivate(); });
 
@@ -133,12 +133,15 @@ TMainForm::~TMainForm() {
     ClockKey.clear();
 }
 
+// The members that name the menu's submenus.
+using TSubmenu = QMenu* TMainForm::*;
+
 // Commands and options of the menu, in order: a separator where the caption is none; the
 // member that names the item, where one does.
 struct TMenuRow {
     const char* Caption;
     void (TMainForm::*Handler)() = nullptr;
-    QAction* TMainForm::*Item = nullptr;
+    TAction Item = nullptr;
     int Image = -1; // in ImageList
     bool Option = false;
 };
@@ -170,7 +173,7 @@ static const TMenuRow TailRows[] = {
      &TMainForm::ClickThrough, -1, true}};
 
 // The radio items the layout names, in the order of their tags.
-using TItems = std::array<QAction * TMainForm::*, 5>;
+using TItems = std::array<TAction, 5>;
 static constexpr TItems IntervalItems = {&TMainForm::N5Minutes, &TMainForm::N10Minutes,
                                          &TMainForm::N20Minutes, &TMainForm::N30Minutes,
                                          &TMainForm::N60Minutes};
@@ -183,7 +186,7 @@ static constexpr std::array<int, TMainForm::ClockCount> ClockTags = {0, 1, 2, 3,
 // accept.
 struct TRadioRow {
     const char* Caption;
-    QMenu* TMainForm::*Menu;
+    TSubmenu Menu;
     int Image;
     std::span<const int> Tags;
     QString (*ItemCaption)(int tag);

@@ -210,3 +210,7 @@ private:
     bool Shown = false;
     int AlphaValue = 255;
 };
+
+// A member of the form that names one of its menu's items (the menu's and the settings'
+// tables name them so).
+using TAction = QAction* TMainForm::*;

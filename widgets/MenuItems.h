@@ -30,8 +30,8 @@ QList<QAction*> AddRadioGroup(QMenu* menu, std::span<const int> tags,
 template <class T>
 QAction* AddCommand(QMenu* menu, const QString& caption, T* owner, void (T::*handler)(),
                     const QIcon& icon = {}) {
-    return AddCommand(
-        menu, caption, [owner, handler] { (owner->*handler)(); }, icon);
+    const auto command = [owner, handler] { (owner->*handler)(); };
+    return AddCommand(menu, caption, command, icon);
 }
 template <class T>
 QAction* AddOption(QMenu* menu, const QString& caption, T* owner, void (T::*handler)()) {
