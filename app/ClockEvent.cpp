@@ -123,3 +123,9 @@ QString TClockEvent::Title(int clock, std::optional<TDateTime> since) const {
         return clockName;
     return QCoreApplication::translate("TClockEvent", "%1 — %2").arg(clockName, name);
 }
+
+QString TClockEvent::ProblemNotice(int clock, const QString& why) {
+    return QCoreApplication::translate("TClockEvent", "The event of clock %1 cannot be worked out "
+                                                      "(%2): the clock counts to its first moment.")
+        .arg(QString::number(clock + 1), why);
+}

@@ -33,6 +33,8 @@ public:
 
     const events::TEvent& Event() const { return Current; }
     const QString& Problem() const { return Why; }
+    // What the user is told of such an event.
+    static QString ProblemNotice(int clock, const QString& why);
     // A one-off moment in local time: the target is the stored moment itself, as a clock
     // has always kept it.
     bool Plain() const;

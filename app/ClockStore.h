@@ -41,6 +41,8 @@ public:
     // What the store has to say (a damaged file kept aside, a store that cannot be written
     // or read) and the clock's own notices, each once; empty when nothing is new.
     QString TakeNotices();
+    // A notice of the clock's own, told with the store's.
+    void Tell(const QString& notice) { Notices << notice; }
     // The changes that could not land in the whole run, for the exit: empty when none.
     QString NotKeptNotice() const;
 

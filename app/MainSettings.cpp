@@ -61,6 +61,8 @@ void TMainForm::ApplyValues() {
     // The handlers run as for a command, but what they set is the store's, not the user's.
     const store::TClockSettings::TApplying applying(Settings());
     Countdown.Event.Load(Settings());
+    if (const QString& why = Countdown.Event.Problem(); !why.isEmpty())
+        Store->Tell(TClockEvent::ProblemNotice(ClockIndex, why));
     TargetDateTime = Countdown.Event.TargetAt(platform::Now());
     ShowTitle();
     for (const auto& [row, step] : order)

@@ -121,6 +121,10 @@
         <source>%1 — %2</source>
         <translation>%1 – %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>Der Termin von Uhr %1 lässt sich nicht berechnen (%2): Die Uhr zählt bis zu seinem ersten Zeitpunkt.</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

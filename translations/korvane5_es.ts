@@ -121,6 +121,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>El evento del reloj %1 no se puede calcular (%2): el reloj cuenta hasta su primer momento.</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

@@ -121,6 +121,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>L&apos;événement de l&apos;horloge %1 ne peut pas être calculé (%2) : l&apos;horloge compte jusqu&apos;à son premier moment.</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

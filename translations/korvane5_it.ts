@@ -121,6 +121,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>L&apos;evento dell&apos;orologio %1 non può essere calcolato (%2): l&apos;orologio conta fino al suo primo momento.</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

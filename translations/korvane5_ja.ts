@@ -118,6 +118,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>時計 %1 のイベントを計算できません（%2）。時計は最初の日時までカウントします。</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

@@ -124,6 +124,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>Nie można obliczyć wydarzenia zegara %1 (%2): zegar odlicza do jego pierwszego momentu.</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

@@ -121,6 +121,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>O evento do relógio %1 não pode ser calculado (%2): o relógio conta até o seu primeiro momento.</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

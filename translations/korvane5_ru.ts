@@ -124,6 +124,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>Не удаётся вычислить событие часов %1 (%2): часы отсчитывают время до его первого момента.</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

@@ -118,6 +118,10 @@
         <source>%1 — %2</source>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
+        <translation>无法计算时钟 %1 的事件（%2）：时钟将倒数到其首次时间。</translation>
+    </message>
 </context>
 <context>
     <name>TClockNotifier</name>

@@ -117,6 +117,21 @@ TEST_F(MainUnitTest_Tell, AnEventsNameIsInTheEndsMessageAndTheToolTip) {
     EXPECT_EQ(form->accessibleDescription(), "Less than a minute since the end");
 }
 
+TEST_F(MainUnitTest_Tell, AnEventThatCannotBeWorkedOutIsSaidAndCountsToItsFirstMoment) {
+    {
+        TRegistry reg;
+        EXPECT_TRUE(reg.OpenKey("Software\\Korvane5\\0", true));
+        reg.WriteString("Repeat", "RRULE:FREQ=SOMETIMES"); // written by hand
+    }
+    auto form = Counting(5);
+    form->ReportStoreNotice(); // as at start-up, once the window shows
+    ASSERT_FALSE(Messages.isEmpty());
+    EXPECT_TRUE(Messages.last().startsWith("The event of clock 1 cannot be worked out ("))
+        << Messages.last().toStdString();
+    Run(*form, 2);
+    EXPECT_EQ(Tags(*form), (std::vector<int>{0, 0, 0, 3}));
+}
+
 TEST_F(MainUnitTest_Tell, AFirstStartExplainsItselfOnce) {
     {
         auto form = Make();
