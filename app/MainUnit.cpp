@@ -24,12 +24,10 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDateTime>
-#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
@@ -69,9 +67,10 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     TrayIcon = TTrayIcon::ForClock(this);
 
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setAcceptDrops(true); // a calendar file dropped on the clock gives it its event
-    Events = std::make_unique<TEventCommands>(
-        this, [this](const events::TEvent& event) { TakeEvent(event); });
+    // A calendar file dropped on the clock gives it its event, as Import Event does.
+    const auto take = [this](const events::TEvent& event) { TakeEvent(event); };
+    const auto dropped = [this](const QString& path) { ImportEvent(path); };
+    Events = new TEventCommands(this, take, dropped);
     setWindowIcon(ProgramIcon());
     setFixedSize(250, 90);
     move(204, 134); // the design position; placement centres it unless a stored one differs
@@ -516,15 +515,4 @@ void TMainForm::ImportEventClick() {
 
 void TMainForm::ImportEvent(const QString& path) {
     Events->Import(path, Countdown.Event.Event(), StaysOnTop());
-}
-
-void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-    if (!TEventCommands::DroppedCalendar(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void TMainForm::dropEvent(QDropEvent* event) {
-    const QString path = TEventCommands::DroppedCalendar(event->mimeData());
-    event->acceptProposedAction();
-    widgets::Guarded([this, path] { ImportEvent(path); });
 }

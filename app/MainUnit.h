@@ -42,8 +42,6 @@ class TClockNotifier;
 class TEventCommands;
 class QAction;
 class QMenu;
-class QDragEnterEvent;
-class QDropEvent;
 class QMouseEvent;
 class QTimer;
 
@@ -166,8 +164,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildPopupMenu();
@@ -204,7 +200,7 @@ private:
     TClockStore* Store;
     // The end of a countdown and the first start, told the user.
     TClockNotifier* Notices;
-    std::unique_ptr<TEventCommands> Events;
+    TEventCommands* Events;
     bool FirstStart = false; // the clock had no key in the store
     bool Since = false;      // counting up from the target that has come
     bool Shown = false;

@@ -6,10 +6,32 @@
 #include "events/ImportEventForm.h"
 #include "platform/Environment.h"
 
+#include "widgets/ErrorGuard.h"
+
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
 #include <QUrl>
+
+TEventCommands::TEventCommands(QWidget* owner, TTake take, TDropped dropped)
+    : QObject(owner), Owner(owner), Take(std::move(take)), Dropped(std::move(dropped)) {
+    owner->setAcceptDrops(true);
+    owner->installEventFilter(this);
+}
+
+bool TEventCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Owner || (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop))
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event); // a drag's entering is a drop event too
+    const QString path = DroppedCalendar(drop->mimeData());
+    if (path.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        widgets::Guarded([this, &path] { Dropped(path); });
+    return true;
+}
 
 void TEventCommands::Edit(const events::TEvent& current, bool onTop) const {
     TEventForm dialog(Owner);

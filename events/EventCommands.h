@@ -6,16 +6,20 @@
 
 #include "events/Event.h"
 
+#include <QObject>
 #include <QString>
 #include <functional>
 
 class QMimeData;
 class QWidget;
 
-class TEventCommands {
+class TEventCommands : public QObject {
 public:
     using TTake = std::function<void(const events::TEvent&)>;
-    TEventCommands(QWidget* owner, TTake take) : Owner(owner), Take(std::move(take)) {}
+    using TDropped = std::function<void(const QString&)>;
+    // Takes the calendar files dropped on the owner, handing each to dropped (under the
+    // shared guard).
+    TEventCommands(QWidget* owner, TTake take, TDropped dropped);
 
     // current: the clock's event as it stands; onTop: the dialogs stay on top as the clock.
     void Edit(const events::TEvent& current, bool onTop) const;
@@ -25,7 +29,11 @@ public:
     // The calendar file a drag brings: its first local file, when it is named as one.
     static QString DroppedCalendar(const QMimeData* data);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* Owner;
     TTake Take;
+    TDropped Dropped;
 };

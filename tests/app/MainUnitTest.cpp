@@ -12,7 +12,10 @@ using store::TRegistry;
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -130,6 +133,28 @@ TEST_F(MainUnitTest_Tell, AnEventThatCannotBeWorkedOutIsSaidAndCountsToItsFirstM
         << Messages.last().toStdString();
     Run(*form, 2);
     EXPECT_EQ(Tags(*form), (std::vector<int>{0, 0, 0, 3}));
+}
+
+TEST_F(MainUnitTest, ACalendarFileDroppedOnTheClockIsTakenAndOnlyThat) {
+    auto form = Make();
+    const double target = form->TargetDateTime;
+    for (const auto& [name, text] : {std::pair{"notes.ics", "just notes"}, {"notes.txt", "x"}}) {
+        QFile file(ConfigPath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file.fileName())});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &enter);
+        EXPECT_EQ(enter.isAccepted(), QString(name).endsWith(".ics")) << name;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &drop);
+    }
+    // Read, refused with its reason, and nothing of the event changed.
+    EXPECT_EQ(Errors, QStringList{"this is not a calendar file (iCalendar, .ics)"});
+    EXPECT_EQ(form->TargetDateTime, target);
 }
 
 TEST_F(MainUnitTest_Tell, AFirstStartExplainsItselfOnce) {
