@@ -20,6 +20,10 @@ TDateTime Local(const QDateTime& instant) {
 
 } // namespace
 
+QString ClockName(int clock) {
+    return QCoreApplication::translate("TClockEvent", "Clock %1").arg(clock + 1);
+}
+
 TClockEvent::TClockEvent() = default;
 TClockEvent::~TClockEvent() = default;
 
@@ -113,7 +117,7 @@ QString TClockEvent::Title(int clock, std::optional<TDateTime> since) const {
     // A tool-tip holds under 64 characters: a long name is cut.
     const QString name =
         Current.Name.size() > 40 ? Current.Name.left(39) + QChar(0x2026) : Current.Name;
-    const QString clockName = QCoreApplication::translate("TClockEvent", "Clock %1").arg(clock + 1);
+    const QString clockName = ClockName(clock);
     if (since) {
         const QString what =
             !name.isEmpty() ? name : QLocale().toString(Instant(*since), QLocale::ShortFormat);

@@ -16,6 +16,9 @@ namespace store {
 class TClockSettings;
 }
 
+// A clock as the user knows it: "Clock 1" for clock 0.
+QString ClockName(int clock);
+
 class TClockEvent {
 public:
     TClockEvent();

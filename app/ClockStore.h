@@ -28,7 +28,6 @@ public:
     // The clock on show from now on; its settings keep what the one before could not save.
     void Activate(int clock);
     const std::shared_ptr<store::TClockSettings>& Active() const { return Keeper.Active(); }
-    int Clock() const { return ActiveClock; }
     // Whether the clock starts at log-on (its start-up entry exists).
     bool StartsAtLogOn() const;
 

@@ -197,7 +197,7 @@ static const TRadioRow SelectClockRow = {QT_TRANSLATE_NOOP("TMainForm", "Select 
                                          &TMainForm::SelectClock,
                                          3,
                                          ClockTags,
-                                         [](int i) { return TMainForm::tr("Clock %1").arg(i + 1); },
+                                         ClockName,
                                          &TMainForm::ClockItemClick};
 static const TRadioRow ChoiceRows[] = {
     {QT_TRANSLATE_NOOP("TMainForm", "R&andom Skin Change Time"), &TMainForm::RandomSkinChangeTime,

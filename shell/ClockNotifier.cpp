@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ClockNotifier.h"
 
+#include "app/ClockEvent.h"
 #include "platform/DesktopNotifier.h"
 #include "shell/TrayIcon.h"
 
@@ -39,7 +40,7 @@ void TClockNotifier::EndReached(TDateTime target, const QString& eventName) {
 
 void TClockNotifier::Tell(const QString& body) {
     HintPending = false;
-    const QString summary = tr("Clock %1").arg(Clock + 1);
+    const QString summary = ClockName(Clock);
     Notifier->Send({QStringLiteral("Korvane5"), QStringLiteral("korvane5"), summary, body},
                    [tray = Tray, summary, body](bool taken) {
                        if (!taken && tray)

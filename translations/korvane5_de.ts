@@ -140,10 +140,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Der Countdown bis %1 um %2 ist abgelaufen.</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Uhr %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -395,10 +391,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>&amp;Uhr auswählen</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Uhr %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

@@ -140,10 +140,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>La cuenta atrás hasta el %1 a las %2 ha terminado.</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Reloj %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -395,10 +391,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>Seleccionar &amp;reloj</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Reloj %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>The event of clock %1 cannot be worked out (%2): the clock counts to its first moment.</source>
-        <translation>L&apos;événement de l&apos;horloge %1 ne peut pas être calculé (%2) : l&apos;horloge compte jusqu&apos;à son premier moment.</translation>
+        <translation>L&apos;événement de l&apos;horloge %1 ne peut pas être calculé (%2)&#xa0;: l&apos;horloge compte jusqu&apos;à son premier moment.</translation>
     </message>
 </context>
 <context>
@@ -139,10 +139,6 @@
     <message>
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Le compte à rebours jusqu&apos;au %1 à %2 est terminé.</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Horloge %1</translation>
     </message>
 </context>
 <context>
@@ -395,10 +391,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>&amp;Sélectionner l&apos;horloge</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Horloge %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

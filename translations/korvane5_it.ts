@@ -140,10 +140,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Il conto alla rovescia fino a %1 alle %2 è terminato.</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Orologio %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -395,10 +391,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>Seleziona &amp;orologio</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Orologio %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

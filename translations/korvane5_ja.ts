@@ -137,10 +137,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>%1 %2 までのカウントダウンが終了しました。</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>時計 %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -391,10 +387,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>時計を選択(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>時計 %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

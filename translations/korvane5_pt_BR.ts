@@ -140,10 +140,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>A contagem regressiva para %1, às %2, terminou.</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Relógio %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -395,10 +391,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>Selecionar &amp;relógio</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Relógio %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

@@ -143,10 +143,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Обратный отсчёт завершён: %1, %2.</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Часы %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -399,10 +395,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>Выбрать &amp;часы</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Часы %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

@@ -143,10 +143,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>Зворотний відлік завершено: %1 %2.</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Годинник %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -399,10 +395,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>Вибрати &amp;годинник</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>Годинник %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>

@@ -137,10 +137,6 @@
         <source>The countdown to %1 %2 has ended.</source>
         <translation>距 %1 %2 的倒计时已结束。</translation>
     </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>时钟 %1</translation>
-    </message>
 </context>
 <context>
     <name>TClockSettings</name>
@@ -391,10 +387,6 @@
     <message>
         <source>Select &amp;Clock</source>
         <translation>选择时钟(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Clock %1</source>
-        <translation>时钟 %1</translation>
     </message>
     <message>
         <source>Choose &amp;Date/Time...</source>
