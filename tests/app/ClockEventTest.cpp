@@ -15,13 +15,14 @@ TDateTime InZone(int y, int mo, int d, int h, const char* zone) {
 
 } // namespace
 
-TEST(ClockEventTest, TheMomentToCountToFromNow) {
+TEST(ClockEventTest, TheMomentToCountToFromNowAndTheTitle) {
     const TDateTime now = At(2026, 12, 24, 12);
     const struct {
         const char* Name;
         events::TEvent Event;
         TDateTime Target;
         bool Plain;
+        const char* Title = "Clock 2"; // in the tray's tool-tip
     } rows[] = {
         {"a one-off moment is the stored one, passed or not",
          {At(2025, 1, 1), {}, {}, {}, {}},
@@ -30,7 +31,8 @@ TEST(ClockEventTest, TheMomentToCountToFromNow) {
         {"a yearly event counts to this year's occurrence",
          {At(2020, 12, 25), "RRULE:FREQ=YEARLY", {}, "Christmas", {}},
          At(2026, 12, 25),
-         false},
+         false,
+         "Clock 2 — Christmas"},
         {"an occurrence now is counted to",
          {At(2026, 12, 17, 12), "RRULE:FREQ=WEEKLY", {}, {}, {}},
          now,
@@ -53,6 +55,7 @@ TEST(ClockEventTest, TheMomentToCountToFromNow) {
         event.Set(row.Event);
         EXPECT_NEAR(event.TargetAt(now), row.Target, 1e-11) << row.Name;
         EXPECT_EQ(event.Plain(), row.Plain) << row.Name;
+        EXPECT_EQ(event.Title(1, std::nullopt), row.Title) << row.Name;
         EXPECT_EQ(event.Problem().isEmpty(),
                   std::string(row.Name).find("refuses") == std::string::npos)
             << row.Name;
@@ -70,19 +73,4 @@ TEST(ClockEventTest, TheNextOccurrenceIsAskedOnceARuleHasEnded) {
     event.Set({At(2026, 1, 1), {}, "Asia/Tokyo", {}, {}});
     const TDateTime picked = InZone(2026, 7, 1, 9, "Asia/Tokyo");
     EXPECT_NEAR(event.StartingAt(picked).Start, At(2026, 7, 1, 9), 1e-11);
-}
-
-TEST(ClockEventTest, TheTitleNamesTheClockAndItsEvent) {
-    const struct {
-        const char* Name;
-        std::optional<TDateTime> Since;
-        const char* Title;
-    } rows[] = {{"", std::nullopt, "Clock 2"},
-                {"Christmas", std::nullopt, "Clock 2 — Christmas"},
-                {"Christmas", At(2026, 12, 25), "Clock 2 — since Christmas"}};
-    for (const auto& row : rows) {
-        TClockEvent event;
-        event.Set({At(2026, 12, 25), {}, {}, row.Name, {}});
-        EXPECT_EQ(event.Title(1, row.Since), row.Title) << row.Title;
-    }
 }

@@ -138,22 +138,38 @@ TEST_F(MainUnitTest_Tell, AnEventThatCannotBeWorkedOutIsSaidAndCountsToItsFirstM
 TEST_F(MainUnitTest, ACalendarFileDroppedOnTheClockIsTakenAndOnlyThat) {
     auto form = Make();
     const double target = form->TargetDateTime;
-    for (const auto& [name, text] : {std::pair{"notes.ics", "just notes"}, {"notes.txt", "x"}}) {
-        QFile file(ConfigPath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
+    QFile file(ConfigPath("notes.ics"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("just notes");
+    file.close();
+    const struct {
+        const char* Name;
+        QList<QUrl> Urls;
+        bool Taken;
+    } rows[] = {
+        {"a file named as a calendar", {QUrl::fromLocalFile(file.fileName())}, true},
+        {"named in capitals, the first of two",
+         {QUrl::fromLocalFile(ConfigPath("A.ICS")), QUrl::fromLocalFile("/b.ics")},
+         true},
+        {"another kind of file", {QUrl::fromLocalFile(ConfigPath("notes.txt"))}, false},
+        {"not a local file", {QUrl("https://example.org/a.ics")}, false},
+        {"no file at all", {}, false},
+    };
+    for (const auto& row : rows) {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(file.fileName())});
+        data.setUrls(row.Urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
         QApplication::sendEvent(form.get(), &enter);
-        EXPECT_EQ(enter.isAccepted(), QString(name).endsWith(".ics")) << name;
+        EXPECT_EQ(enter.isAccepted(), row.Taken) << row.Name;
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(form.get(), &drop);
     }
-    // Read, refused with its reason, and nothing of the event changed.
-    EXPECT_EQ(Errors, QStringList{"this is not a calendar file (iCalendar, .ics)"});
+    // Each file taken is read: one is no calendar, the other is not there; each is refused
+    // with its reason, and nothing of the event changed.
+    ASSERT_EQ(Errors.size(), 2);
+    EXPECT_EQ(Errors[0], "this is not a calendar file (iCalendar, .ics)");
+    EXPECT_TRUE(Errors[1].startsWith("cannot read ")) << Errors[1].toStdString();
     EXPECT_EQ(form->TargetDateTime, target);
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "events/EventForm.h"
-#include "events/EventCommands.h"
 #include "events/ImportEventForm.h"
 #include "support/Calendars.h"
 #include "support/ClockTest.h"
@@ -8,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -254,29 +252,4 @@ TEST_F(TImportEventFormTest, ComingEventsSoonestFirstProblemsShownDisabled) {
     EXPECT_EQ(dialog.Picked()->Start, file.Pick("soon").Event.Start);
     EXPECT_EQ(RunWith(dialog, [&] { dialog.reject(); }), 2);
     EXPECT_FALSE(dialog.Picked());
-}
-
-TEST(TEventCommandsTest, ADropBringsACalendarFileOrNothing) {
-    const struct {
-        const char* Name;
-        QList<QUrl> Urls;
-        QString Path;
-    } rows[] = {
-        {"a calendar file",
-         {QUrl::fromLocalFile("/home/u/Christmas.ics")},
-         "/home/u/Christmas.ics"},
-        {"named in capitals", {QUrl::fromLocalFile("/tmp/A.ICS")}, "/tmp/A.ICS"},
-        {"the first of several",
-         {QUrl::fromLocalFile("/a.ics"), QUrl::fromLocalFile("/b.ics")},
-         "/a.ics"},
-        {"another kind of file", {QUrl::fromLocalFile("/home/u/notes.txt")}, ""},
-        {"not a local file", {QUrl("https://example.org/a.ics")}, ""},
-        {"no file at all", {}, ""},
-    };
-    for (const auto& row : rows) {
-        QMimeData data;
-        data.setUrls(row.Urls);
-        EXPECT_EQ(TEventCommands::DroppedCalendar(&data), row.Path) << row.Name;
-    }
-    EXPECT_EQ(TEventCommands::DroppedCalendar(nullptr), "");
 }
